@@ -1,0 +1,35 @@
+// Everything the commands ask of the user goes through this interface: the Qt side shows real
+// dialogs, tests script the answers.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace skemora {
+
+constexpr int kAnswerYes = 6;
+constexpr int kAnswerNo = 7;
+constexpr int kAnswerCancel = 2;
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // The Yes/No/Cancel question (TForm4): 6, 7 or 2; closing the window is 2.
+    virtual int Ask(const std::string& title, const std::string& message) = 0;
+    // A plain message box.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // The general error box.
+    virtual void ShowError(const std::string& text) = 0;
+    // File dialogs: the chosen full path, or nothing when cancelled. The filter is given as
+    // "description|pattern|description|pattern...".
+    virtual std::optional<std::string> OpenFileName(const std::string& folder,
+                                                    const std::string& filter) = 0;
+    virtual std::optional<std::string> SaveFileName(const std::string& folder,
+                                                    const std::string& fileName,
+                                                    const std::string& filter,
+                                                    const std::string& defaultExtension) = 0;
+    // The class-name dialog (TForm12): true on OK, with the name changed in place.
+    virtual bool EditClassName(std::string& name) = 0;
+};
+
+}  // namespace skemora

@@ -1,0 +1,18 @@
+// The week view: building its elements for a window size, the resize rules, and selecting a
+// lesson cell.
+#pragma once
+
+#include "app/app_context.h"
+
+namespace skemora {
+
+// Lays out every element for the outer size W x H (610 x 450 or 800 x 600) and screen mode.
+void BuildWeekView(ViewModel& view, int width, int height, int screenMode);
+// Re-lays out after the window was resized to W x H.
+void ResizeWeekView(ViewModel& view, int width, int height);
+// Selects a lesson cell, shows its lesson and makes its column's date the selected date.
+void SelectCell(AppContext& ctx, CellRef cell);
+// Shows the details of the lesson in column 1..5 at grid row `row`, and sets the selection.
+void ShowLessonInfo(AppContext& ctx, int column, int row);
+
+}  // namespace skemora

@@ -1,0 +1,74 @@
+// The English and Danish interface texts: the message-text slots the commands read, the texts of
+// the dialogs, and ApplyLanguage, which assigns them and the main window's captions and hints.
+#pragma once
+
+#include <string>
+
+namespace skemora {
+
+struct ViewModel;
+
+// Message-text slots, read when a text is shown or composed.
+struct MessageTexts {
+    std::string NoDocumentTitle;       // "Time-table"
+    std::string SaveQuestionTitle;     // "Save "
+    std::string SaveQuestionText;      // " changed, save it?"
+    std::string StartTimeLabel;        // "Start time "
+    std::string ReplaceQuestion;       // "File exist! Replace?"
+    std::string MustSaveMessage;       // "Your Time-Table MUST be saved in "
+    std::string HolidaysTitle;         // "Holidays"
+    std::string DateBefore1970;        // "You can not sellect a date older than 1970."
+    std::string ChangeLessonTitle;     // "Change lesson "
+    std::string DeleteLessonTitle;     // "Delete class "
+    std::string AddLessonTitle;        // "Add a new lesson to "
+    std::string InsertLessonTitle;     // "Put a new lesson in before "
+    std::string SchoolInformationTitle;  // "Information school"
+    std::string ClassNameText;         // "Class"
+    std::string WeekWord;              // "week"
+    std::string CopyError;             // "Copy file error!"
+    std::string HolidayTakenTitle;     // "Holiday already used!"
+    std::string DeleteWord;            // "Delete"
+    std::string DeleteHolidayQuestion;  // "Do you want to delete this holiday?"
+    std::string OneLessonADay;         // "There must be at least one hour a day, ..."
+    std::string HomeworkHint;          // "Homework for "
+    std::string LinksHint;             // "Links for "
+    std::string TeacherHint;           // "Teacher info "
+    std::string SchoolMatesHint;       // "School mates "
+    std::string WeekNotesHint;         // "Notes week "
+};
+
+// Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
+struct DialogTexts {
+    // Question dialog
+    std::string AskYes, AskNo, AskCancel;
+    // Homework
+    std::string HomeworkStrip, ShortcutStrip, AddShortcut, DeleteShortcut, CreateFile;
+    std::string HomeworkCloseQuestion, HomeworkMissingType, HomeworkFileNamePrompt,
+        HomeworkFileExists;
+    // Links
+    std::string AddLink, DeleteLink;
+    // Contact card
+    std::string PhoneLabel, NameAddressLabel, EmailLabel;
+    // School mates
+    std::string AddMate, DeleteMate;
+    // Date picker
+    std::string DateFrame, DatePickerCancel;
+    // Time entry
+    std::string TimeCancel;
+    // Lesson editor
+    std::string LessonLabel, RoomLabel, TeacherLabel, LessonCancel;
+    // Class name
+    std::string ClassTitle, ClassPrompt;
+    // Holiday editor
+    std::string HolidayNameText, HolidayNameHint, FromDateHint, ToDateHint;
+    std::string HolidayNameLabel, FromLabel, ToLabel, ColorLabel, ColorListHint, HolidayCancel;
+};
+
+// languageCode 6 assigns every Danish text; any other value the English texts that the window
+// design does not already hold. `view` must have been built (its design texts in place).
+void ApplyLanguage(int languageCode, ViewModel& view, MessageTexts& texts, DialogTexts& dialogs);
+
+// The English design texts of the dialogs, before any ApplyLanguage.
+DialogTexts DesignDialogTexts();
+
+}  // namespace skemora

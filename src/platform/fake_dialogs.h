@@ -1,0 +1,73 @@
+// Scripted dialogs for tests: answers are queued in advance, everything shown is recorded.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/dialogs.h"
+
+namespace skemora {
+
+class FakeDialogs : public Dialogs {
+public:
+    struct Question {
+        std::string Title, Message;
+    };
+
+    std::deque<int> AskAnswers;  // empty queue answers Cancel
+    std::deque<std::optional<std::string>> OpenAnswers;
+    std::deque<std::optional<std::string>> SaveAnswers;
+    std::deque<std::optional<std::string>> ClassNameAnswers;  // nullopt = closed without OK
+
+    std::vector<Question> Questions;
+    std::vector<std::string> Messages;
+    std::vector<std::string> Errors;
+    int OpenDialogs = 0, SaveDialogs = 0, ClassDialogs = 0;
+    std::string LastFolder, LastFilter, LastFileName, LastDefaultExtension;
+
+    int Ask(const std::string& title, const std::string& message) override {
+        Questions.push_back({title, message});
+        if (AskAnswers.empty()) return kAnswerCancel;
+        int answer = AskAnswers.front();
+        AskAnswers.pop_front();
+        return answer;
+    }
+    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    void ShowError(const std::string& text) override { Errors.push_back(text); }
+    std::optional<std::string> OpenFileName(const std::string& folder,
+                                            const std::string& filter) override {
+        ++OpenDialogs;
+        LastFolder = folder;
+        LastFilter = filter;
+        return Next(OpenAnswers);
+    }
+    std::optional<std::string> SaveFileName(const std::string& folder, const std::string& fileName,
+                                            const std::string& filter,
+                                            const std::string& defaultExtension) override {
+        ++SaveDialogs;
+        LastFolder = folder;
+        LastFileName = fileName;
+        LastFilter = filter;
+        LastDefaultExtension = defaultExtension;
+        return Next(SaveAnswers);
+    }
+    bool EditClassName(std::string& name) override {
+        ++ClassDialogs;
+        auto answer = Next(ClassNameAnswers);
+        if (!answer) return false;
+        name = *answer;
+        return true;
+    }
+
+private:
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
+        if (queue.empty()) return std::nullopt;
+        auto answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace skemora
