@@ -1,0 +1,19 @@
+// The file operations every module uses, and the week file names.
+#pragma once
+
+#include <string>
+
+namespace skemora {
+
+// True only for an existing ordinary file (not a folder, not a hidden file).
+bool FileExists(const std::string& path);
+// Removes the file; a failure is ignored.
+void DeleteFile(const std::string& path);
+// Creates one folder; an existing folder is no error, parents are not created. False on failure.
+bool CreateFolder(const std::string& path);
+// Copies `from` over `to`, replacing it atomically. False on failure.
+bool CopyFile(const std::string& from, const std::string& to);
+// "a" + year + two-digit week + ".dff"
+std::string WeekFileName(int year, int week);
+
+}  // namespace skemora
