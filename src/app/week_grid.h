@@ -12,6 +12,8 @@ void BuildWeekView(ViewModel& view, int width, int height, int screenMode);
 void ResizeWeekView(ViewModel& view, int width, int height);
 // Selects a lesson cell, shows its lesson and makes its column's date the selected date.
 void SelectCell(AppContext& ctx, CellRef cell);
+// SelectCell without the date change: the highlight, the lesson commands and the lesson details.
+void ShowCellSelection(AppContext& ctx, CellRef cell);
 // Shows the details of the lesson in column 1..5 at grid row `row`, and sets the selection.
 void ShowLessonInfo(AppContext& ctx, int column, int row);
 

@@ -1,0 +1,107 @@
+#include "app/window_events.h"
+
+#include "app/navigation.h"
+#include "app/settings_store.h"
+#include "app/week_grid.h"
+#include "app/week_view_text.h"
+#include "calendar/calendar.h"
+#include "timetable/file_ops.h"
+#include "timetable/storage.h"
+
+namespace skemora {
+
+namespace {
+
+// Writes back the options that differ from their values at start-up.
+void WriteBackOptions(AppContext& ctx) {
+    SettingsStore settings(ctx.platform);
+    const bool mondayFirst = ctx.view.Menus.MondayFirst.Checked;
+    if (mondayFirst != ctx.state.StartMondayFirst) {
+        settings.MondayFirstWrite = mondayFirst ? "0" : "1";
+        settings.WriteMondayFirst();
+    }
+    const bool tray = ctx.view.Menus.StartTray.Checked;
+    if (tray != ctx.state.StartTray) {
+        settings.TrayCommand = tray ? "1" : "0";
+        settings.UpdateTrayEntry();
+    }
+}
+
+std::string HelpFileOf(const MainState& state) {
+    return state.DataFolder + (state.LanguageCode == 6 ? "DURAZ1.HLP" : "ZEZUVIDEZ1.HLP");
+}
+
+}  // namespace
+
+bool CloseQuery(AppContext& ctx) {
+    auto& state = ctx.state;
+    state.LayoutLocked = true;
+    bool mayClose = true;
+    if (state.Modified) {
+        const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
+                                           ctx.view.Title + ctx.texts.SaveQuestionText);
+        if (answer == kAnswerYes) {
+            try {
+                Save(ctx);
+            } catch (...) {
+                // The changes are not on disk: the window stays open so nothing is lost.
+                WriteBackOptions(ctx);
+                state.LayoutLocked = false;
+                throw;
+            }
+        } else if (answer != kAnswerNo) {
+            mayClose = false;
+            state.LayoutLocked = false;
+        }
+    }
+    WriteBackOptions(ctx);
+    return mayClose;
+}
+
+void WindowActivated(AppContext& ctx) {
+    ctx.view.HelpFile = HelpFileOf(ctx.state);
+}
+
+void WindowResized(AppContext& ctx, int width, int height) {
+    if (ctx.state.LayoutLocked) return;
+    ctx.view.WindowWidth = width;
+    ctx.view.WindowHeight = height;
+    ResizeWeekView(ctx.view, width, height);
+}
+
+void ClassFieldClick(AppContext& ctx) {
+    if (!TimetableIsOpen(ctx)) return;
+    std::string name = ctx.state.ClassName;
+    if (!ctx.dialogs.EditClassName(name)) return;
+    ctx.state.ClassName = name;
+    ctx.view.ClassField.Caption = name;
+    ctx.state.Modified = true;
+    Save(ctx);
+}
+
+void ShowHelp(AppContext& ctx) {
+    if (ctx.view.HelpFile.empty()) ctx.view.HelpFile = HelpFileOf(ctx.state);
+    if (FileExists(ctx.view.HelpFile)) {
+        ctx.platform.OpenUrl(ctx.view.HelpFile);
+    } else {
+        ctx.dialogs.ShowMessage("Help file not found: " + ctx.view.HelpFile);
+    }
+}
+
+void MondayFirstClick(AppContext& ctx) {
+    auto& state = ctx.state;
+    auto& item = ctx.view.Menus.MondayFirst;
+    item.Checked = !item.Checked;
+    state.SundayFirst = !item.Checked;
+    const auto header =
+        WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst, state.LanguageCode);
+    ctx.view.WeekdayStrip.Caption = header.Text;
+    state.WeekdayAbbreviations = header.Abbreviations;
+    SelectDate(ctx, state.SelYear, state.SelMonth, state.SelDay);
+}
+
+void StartTrayClick(AppContext& ctx) {
+    ctx.view.Menus.StartTray.Checked = !ctx.view.Menus.StartTray.Checked;
+}
+
+}  // namespace skemora
