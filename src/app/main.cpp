@@ -1,1 +1,40 @@
-int main() { return 0; }
+// Program entry: the application object, the windows in their fixed order, the event loop.
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringList>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/class_name_dialog.h"
+#include "app/main_window.h"
+#include "app/qt_dialogs.h"
+#include "app/question_dialog.h"
+#include "app/settings_store.h"
+#include "platform/qt_platform.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Skemora");
+    QApplication::setFont(skemora::TForm1::StandardFont());
+
+    std::vector<std::string> arguments;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(all[i].toStdString());
+
+    skemora::QtPlatform platform;
+    skemora::QtDialogs dialogs;
+    try {
+        skemora::TForm1 form1(dialogs, platform, skemora::DataFolderPath(), arguments);
+        // The settings store has nothing to show; the commands use it through the platform.
+        skemora::SettingsStore form3(platform);
+        skemora::TForm4 form4(&form1);
+        skemora::TForm12 form12(&form1);
+        dialogs.Attach(&form1, &form4, &form12, &form1.context().dialogTexts);
+        form1.show();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, "Skemora", QString::fromStdString(error.what()));
+        return 1;
+    }
+}

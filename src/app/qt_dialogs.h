@@ -1,0 +1,46 @@
+// Dialogs shown with Qt: the question through TForm4, the class name through TForm12, message
+// boxes and the general error box through QMessageBox, file dialogs through QFileDialog.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include "app/dialogs.h"
+#include "language/texts.h"
+
+class QWidget;
+
+namespace skemora {
+
+class TForm4;
+class TForm12;
+
+class QtDialogs : public Dialogs {
+public:
+    // The windows are created after the main window; until they are attached, a temporary
+    // dialog is used and boxes have no parent.
+    void Attach(QWidget* mainWindow, TForm4* question, TForm12* className,
+                const DialogTexts* texts);
+
+    int Ask(const std::string& title, const std::string& message) override;
+    void ShowMessage(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    std::optional<std::string> OpenFileName(const std::string& folder,
+                                            const std::string& filter) override;
+    std::optional<std::string> SaveFileName(const std::string& folder, const std::string& fileName,
+                                            const std::string& filter,
+                                            const std::string& defaultExtension) override;
+    bool EditClassName(std::string& name) override;
+
+private:
+    QPointer<QWidget> mainWindow_;
+    QPointer<TForm4> question_;
+    QPointer<TForm12> className_;
+    const DialogTexts* texts_ = nullptr;
+};
+
+// "description|pattern|description|pattern" as a Qt name filter list
+// "description (pattern);;...". Patterns separated by ";" become blank-separated.
+QString QtNameFilters(const std::string& filter);
+
+}  // namespace skemora

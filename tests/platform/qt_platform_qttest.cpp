@@ -1,0 +1,160 @@
+// QtPlatform: the settings file, the autostart entry, the data folder, locale names, URLs.
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <filesystem>
+
+#include "platform/qt_platform.h"
+#include "support/temp_folder.h"
+
+using namespace skemora;
+using skemora::test::TempFolder;
+
+namespace {
+
+QString Path(const TempFolder& folder, const std::string& name) {
+    return QString::fromStdString(folder / name);
+}
+
+}  // namespace
+
+class QtPlatformQtTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void settingsAreMissingUntilWrittenThenReadBack() {
+        TempFolder config;
+        QtPlatform platform(QString::fromStdString(config.Path()));
+        QCOMPARE(platform.ReadSetting("Mandag"), std::optional<std::string>());
+        QVERIFY(platform.WriteSetting("Mandag", "1"));
+        QCOMPARE(platform.ReadSetting("Mandag"), std::optional<std::string>("1"));
+        QVERIFY(platform.WriteSetting("Mandag", "0"));
+        QCOMPARE(platform.ReadSetting("Mandag"), std::optional<std::string>("0"));
+        QCOMPARE(platform.ReadSetting("Directory"), std::optional<std::string>());
+        QCOMPARE(platform.SettingsFilePath(), Path(config, "Skemora/Skemora.conf"));
+        QVERIFY(QFileInfo::exists(platform.SettingsFilePath()));
+    }
+
+    void settingsLiveInTheSoftwareSkemoraGroup() {
+        TempFolder config;
+        QtPlatform platform(QString::fromStdString(config.Path()));
+        QDir().mkpath(Path(config, "Skemora"));
+        QFile file(platform.SettingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[software]\nSkemora\\Directory=/opt/skemora\nSkemora\\Mandag=1\n");
+        file.close();
+        QCOMPARE(platform.ReadSetting("Directory"), std::optional<std::string>("/opt/skemora"));
+        QCOMPARE(platform.ReadSetting("Mandag"), std::optional<std::string>("1"));
+    }
+
+    void anUnwritableSettingsFolderFailsQuietly() {
+        if (geteuid() == 0) QSKIP("file permissions do not bind the superuser");
+        TempFolder config;
+        std::filesystem::permissions(
+            config.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        QtPlatform platform(QString::fromStdString(config.Path()));
+        QVERIFY(!platform.WriteSetting("Mandag", "1"));
+        QCOMPARE(platform.ReadSetting("Mandag"), std::optional<std::string>());
+        QVERIFY(!platform.WriteAutostart("/opt/skemora/trayrun"));
+    }
+
+    void theAutostartEntryIsPresentAfterWritingAndGoneAfterRemoving() {
+        TempFolder config;
+        QtPlatform platform(QString::fromStdString(config.Path()));
+        QCOMPARE(platform.ReadAutostart(), std::optional<std::string>());
+        QVERIFY(!platform.RemoveAutostart());
+        QVERIFY(platform.WriteAutostart("/opt/skemora/trayrun"));
+        QCOMPARE(platform.AutostartFilePath(), Path(config, "autostart/Skemora.desktop"));
+        QCOMPARE(platform.ReadAutostart(), std::optional<std::string>("/opt/skemora/trayrun"));
+        QFile file(platform.AutostartFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray entry = file.readAll();
+        QVERIFY(entry.startsWith("[Desktop Entry]\n"));
+        QVERIFY(entry.contains("\nExec=/opt/skemora/trayrun\n"));
+        QVERIFY(entry.contains("\nType=Application\n"));
+        QVERIFY(platform.RemoveAutostart());
+        QCOMPARE(platform.ReadAutostart(), std::optional<std::string>());
+    }
+
+    void aCommandWithBlanksIsQuotedInTheEntry() {
+        TempFolder config;
+        QtPlatform platform(QString::fromStdString(config.Path()));
+        const std::string command = "/home/a b/100% \"x\"/trayrun";
+        QVERIFY(platform.WriteAutostart(command));
+        QCOMPARE(platform.ReadAutostart(), std::optional<std::string>(command));
+        QCOMPARE(QuoteExecCommand("/opt/trayrun"), QString("/opt/trayrun"));
+        QCOMPARE(QuoteExecCommand("/a b/trayrun"), QString("\"/a b/trayrun\""));
+        QCOMPARE(QuoteExecCommand("/a$b"), QString("\"/a\\\\$b\""));
+        QCOMPARE(UnquoteExecCommand(QuoteExecCommand("/a$b")), QString("/a$b"));
+    }
+
+    void theDataFolderComesFromTheEnvironmentFirst() {
+        TempFolder data;
+        const std::string wanted = data / "diary";
+        qputenv("SKEMORA_DATA_DIR", QByteArray::fromStdString(wanted));
+        QCOMPARE(DataFolderPath(), wanted + "/");
+        QVERIFY(std::filesystem::is_directory(wanted));
+        qunsetenv("SKEMORA_DATA_DIR");
+        const std::string own = DataFolderPath();
+        QVERIFY(own.back() == '/');
+        QVERIFY(std::filesystem::is_directory(own));
+    }
+
+    void theDataFolderFallsBackToTheUserDataFolder() {
+        if (geteuid() == 0) QSKIP("every folder is writable for the superuser");
+        // The test binary's own folder is writable in a build tree; only check the fallback
+        // when it is not.
+        if (QFileInfo(QCoreApplication::applicationDirPath()).isWritable())
+            QSKIP("the executable's folder is writable");
+        TempFolder home;
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.Path()));
+        QCOMPARE(DataFolderPath(), home / "Skemora/");
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    void screenHeightCanBeForcedForTests() {
+        QtPlatform platform;
+        qputenv("SKEMORA_SCREEN_HEIGHT", "480");
+        QCOMPARE(platform.ScreenHeight(), 480);
+        qputenv("SKEMORA_SCREEN_HEIGHT", "tall");
+        QVERIFY(platform.ScreenHeight() > 0);
+        qunsetenv("SKEMORA_SCREEN_HEIGHT");
+        QVERIFY(platform.ScreenHeight() > 0);
+    }
+
+    void localeNamesStartWithJanuaryAndSunday() {
+        const NameTables english =
+            LocaleNameTables(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(english.ShortMonthNames[0], std::string("Jan"));
+        QCOMPARE(english.LongMonthNames[11], std::string("December"));
+        QCOMPARE(english.ShortDayNames[0], std::string("Sun"));
+        QCOMPARE(english.LongDayNames[1], std::string("Monday"));
+        QCOMPARE(english.LongDayNames[6], std::string("Saturday"));
+        const NameTables danish = LocaleNameTables(QLocale(QLocale::Danish, QLocale::Denmark));
+        QCOMPARE(QString::fromStdString(danish.LongDayNames[0]), QString::fromUtf8("søndag"));
+        QCOMPARE(danish.LongMonthNames[0], std::string("januar"));
+    }
+
+    void todayIsTheLocalDate() {
+        QtPlatform platform;
+        const QDate before = QDate::currentDate();
+        const Date today = platform.Today();
+        const QDate after = QDate::currentDate();
+        const QDate got(today.Year, today.Month, today.Day);
+        QVERIFY(got == before || got == after);
+    }
+
+    void pathsBecomeFileUrlsAndAddressesStayAddresses() {
+        QCOMPARE(UrlFor("/home/peter/My file.doc"), QUrl::fromLocalFile("/home/peter/My file.doc"));
+        QCOMPARE(UrlFor("https://example.org/a?b=1"), QUrl("https://example.org/a?b=1"));
+        QCOMPARE(UrlFor("mailto:peter@example.org"), QUrl("mailto:peter@example.org"));
+        QCOMPARE(UrlFor("www.example.org").scheme(), QString("http"));
+        QCOMPARE(UrlFor("www.example.org").host(), QString("www.example.org"));
+    }
+};
+
+QTEST_MAIN(QtPlatformQtTest)
+#include "qt_platform_qttest.moc"
