@@ -81,7 +81,7 @@ void FirstShow(AppContext& ctx, const std::vector<std::string>& arguments) {
     state.StartTray = tray;
 
     const auto header =
-        WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst, state.LanguageCode);
+        WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst);
     view.WeekdayStrip.Caption = header.Text;
     state.WeekdayAbbreviations = header.Abbreviations;
 

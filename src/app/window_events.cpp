@@ -94,7 +94,7 @@ void MondayFirstClick(AppContext& ctx) {
     item.Checked = !item.Checked;
     state.SundayFirst = !item.Checked;
     const auto header =
-        WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst, state.LanguageCode);
+        WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst);
     ctx.view.WeekdayStrip.Caption = header.Text;
     state.WeekdayAbbreviations = header.Abbreviations;
     SelectDate(ctx, state.SelYear, state.SelMonth, state.SelDay);

@@ -134,8 +134,7 @@ Date AddDays(const Date& date, int count) {
     return DateOf(DaysOf(date.Year, date.Month, date.Day) + days{count});
 }
 
-WeekdayHeaderText WeekdayHeader(const std::array<std::string, 7>& shortDayNames, bool sundayFirst,
-                                int languageCode) {
+WeekdayHeaderText WeekdayHeader(const std::array<std::string, 7>& shortDayNames, bool sundayFirst) {
     // Day indices are 0 = Sunday .. 6 = Saturday; each step is a day and the blanks after it.
     struct Step {
         int Day;
@@ -146,7 +145,6 @@ WeekdayHeaderText WeekdayHeader(const std::array<std::string, 7>& shortDayNames,
     static constexpr std::array<Step, 7> kMondayFirst = {
         {{1, 3}, {2, 2}, {3, 3}, {4, 3}, {5, 2}, {6, 3}, {0, 0}}};
 
-    const bool separators = sundayFirst || languageCode < 6;
     WeekdayHeaderText header;
     const auto& steps = sundayFirst ? kSundayFirst : kMondayFirst;
     for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -154,7 +152,7 @@ WeekdayHeaderText WeekdayHeader(const std::array<std::string, 7>& shortDayNames,
             Abbreviation(shortDayNames[static_cast<std::size_t>(steps[i].Day)]);
         header.Abbreviations[i] = abbreviation;
         header.Text += abbreviation;
-        if (separators) header.Text.append(static_cast<std::size_t>(steps[i].Blanks), ' ');
+        header.Text.append(static_cast<std::size_t>(steps[i].Blanks), ' ');
     }
     return header;
 }

@@ -32,8 +32,8 @@ struct WeekdayHeaderText {
     std::array<std::string, 7> Abbreviations;  // in the order they were appended
 };
 
-// shortDayNames are Sunday first.
-WeekdayHeaderText WeekdayHeader(const std::array<std::string, 7>& shortDayNames, bool sundayFirst,
-                                int languageCode);
+// shortDayNames are Sunday first. The blanks after each abbreviation line the letters up with
+// the day columns of the month grid, in either language.
+WeekdayHeaderText WeekdayHeader(const std::array<std::string, 7>& shortDayNames, bool sundayFirst);
 
 }  // namespace skemora
