@@ -13,6 +13,8 @@ void DeleteFile(const std::string& path);
 bool CreateFolder(const std::string& path);
 // Copies `from` over `to`, replacing it atomically. False on failure.
 bool CopyFile(const std::string& from, const std::string& to);
+// Renames `from` over `to` (same file system), replacing it. False on failure.
+bool MoveFile(const std::string& from, const std::string& to);
 // "a" + year + two-digit week + ".dff"
 std::string WeekFileName(int year, int week);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/app_context.h"
 
@@ -23,5 +24,14 @@ void OpenCommand(AppContext& ctx);
 void Save(AppContext& ctx);
 // Save under a new name in the data folder.
 void SaveAs(AppContext& ctx);
+// Start-up: the arguments joined by blanks plus ".dfd" name a time-table in the data folder,
+// opened when it exists. A name holding a "/" is not opened.
+void OpenCommandLineTimetable(AppContext& ctx, const std::vector<std::string>& arguments);
+
+// The user name of a main file name: the name without its last four characters (".dfd"); a
+// name of four characters or fewer is kept whole, so the user folder is never the data folder.
+std::string UserNameOf(const std::string& fileName);
+// The open time-table's main file (period 0).
+std::string MainFilePath(const AppContext& ctx);
 
 }  // namespace skemora

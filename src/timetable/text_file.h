@@ -14,4 +14,32 @@ void WriteLines(const std::string& path, const std::vector<std::string>& lines);
 // Strict decimal conversion; throws InvalidInteger(text).
 int StrToInt(const std::string& text);
 
+// The bytes a file of these lines holds: CR LF after each line, Windows-1252 when every
+// character fits and reads back the same, else UTF-8.
+std::string EncodeLines(const std::vector<std::string>& lines);
+// The lines of a file's bytes, as UTF-8.
+std::vector<std::string> DecodeLines(const std::string& bytes);
+
+// A file written in full beside its target (hidden temporary name, flushed to disk), which
+// Commit renames over the target. Dropped uncommitted, the temporary is removed. Lets a save
+// prepare every file that needs disk space before it changes anything.
+class StagedFile {
+public:
+    // Throws CannotCreateFile(path) when the temporary cannot be written.
+    StagedFile(const std::string& path, const std::string& bytes);
+    StagedFile(const std::string& path, const std::vector<std::string>& lines)
+        : StagedFile(path, EncodeLines(lines)) {}
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    // Throws CannotCreateFile(path) when the rename fails; the temporary is then removed.
+    void Commit();
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+    std::string temporary_;
+};
+
 }  // namespace skemora

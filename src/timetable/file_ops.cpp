@@ -1,0 +1,60 @@
+#include "timetable/file_ops.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "timetable/skemora_error.h"
+#include "timetable/text_file.h"
+
+namespace skemora {
+
+bool FileExists(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty() || name[0] == '.') return false;
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+void DeleteFile(const std::string& path) {
+    unlink(path.c_str());
+}
+
+bool CreateFolder(const std::string& path) {
+    std::string folder = path;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (folder.empty()) return false;
+    if (mkdir(folder.c_str(), 0777) == 0) return true;
+    struct stat info {};
+    return errno == EEXIST && stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool CopyFile(const std::string& from, const std::string& to) {
+    if (!FileExists(from)) return false;
+    std::ifstream in(from, std::ios::binary);
+    if (!in) return false;
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return false;
+    try {
+        StagedFile copy(to, bytes);
+        copy.Commit();
+    } catch (const SkemoraError&) {
+        return false;
+    }
+    return true;
+}
+
+bool MoveFile(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::string WeekFileName(int year, int week) {
+    return "a" + std::to_string(year) + (week < 10 ? "0" : "") + std::to_string(week) + ".dff";
+}
+
+}  // namespace skemora

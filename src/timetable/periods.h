@@ -1,0 +1,28 @@
+// The validity periods: the list of Mondays on which the periods begin, paired with their lesson
+// files, and the choice of the period valid on a day.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+
+namespace skemora {
+
+// "S" + index + ".dfd"
+std::string PeriodFileName(int index);
+// Entry 0 gets line 0 and `mainFileName`, entry k the k-th line and "S" + k + ".dfd"; lines
+// after the 200th are ignored. A line that is no day number (blank, not an integer, or outside
+// 0..65535) throws InvalidInteger.
+PeriodList BuildPeriodList(const std::vector<std::string>& lines, const std::string& mainFileName);
+// The same from the period list lines held in ctx.state, entry 0 named by the window caption.
+void BuildPeriodList(AppContext& ctx);
+// The lines of the period list file: one start per entry.
+std::vector<std::string> PeriodListLines(const PeriodList& periods);
+// The last entry, in list order, whose start is on or before the day; 0 when none is. Always an
+// index inside the list (or 0 for an empty one), whatever order the starts are in.
+int PeriodForDate(const PeriodList& periods, int dayNumber);
+// The day number of the Monday of the selected date's week (Monday-based whatever the option).
+int MondayOfSelectedWeek(const MainState& state);
+
+}  // namespace skemora

@@ -1,0 +1,380 @@
+// Save with its period cases, and Save As.
+#include <filesystem>
+#include <system_error>
+
+#include "calendar/calendar.h"
+#include "timetable/file_ops.h"
+#include "timetable/lesson_file.h"
+#include "timetable/periods.h"
+#include "timetable/skemora_error.h"
+#include "timetable/storage.h"
+#include "timetable/subject_list.h"
+#include "timetable/text_file.h"
+#include "timetable/week_notes.h"
+
+namespace skemora {
+
+namespace {
+
+constexpr int kLargestStart = 0xFFFF;  // a start is stored in 16 bits
+
+std::string PeriodListPath(const MainState& state) {
+    return state.UserFolder + "fratil.dfd";
+}
+
+std::string PeriodPath(const MainState& state, int index) {
+    return state.UserFolder + PeriodFileName(index);
+}
+
+void WriteTimetable(AppContext& ctx, const std::string& path) {
+    auto lines = TimetableLines(ctx.state);
+    WriteLines(path, lines);
+    ctx.state.LessonLines = std::move(lines);
+}
+
+void CommitPeriods(MainState& state, const PeriodList& periods) {
+    state.Periods = periods;
+    state.PeriodLines = PeriodListLines(periods);
+}
+
+// Writes the lesson file and the list together: both are prepared before either replaces
+// its file.
+void WriteTimetableAndList(AppContext& ctx, const std::string& lessonPath,
+                           const PeriodList& periods) {
+    auto& state = ctx.state;
+    const auto lessonLines = TimetableLines(state);
+    StagedFile lessonFile(lessonPath, lessonLines);
+    StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
+    lessonFile.Commit();
+    state.LessonLines = lessonLines;
+    listFile.Commit();
+    CommitPeriods(state, periods);
+}
+
+// The renames of a period change, undone newest first when the change cannot be completed.
+class FileMoves {
+public:
+    explicit FileMoves(std::string failureText) : failureText_(std::move(failureText)) {}
+
+    // Moves `from` over `to`. A missing `from` leaves `to` missing as well, so every period
+    // stays paired with its own file (or with none).
+    void Move(const std::string& from, const std::string& to) {
+        if (!FileExists(from)) {
+            DeleteFile(to);
+            return;
+        }
+        if (!MoveFile(from, to)) throw SkemoraError(failureText_);
+        done_.emplace_back(from, to);
+    }
+    void Undo() noexcept {
+        for (auto move = done_.rbegin(); move != done_.rend(); ++move) {
+            MoveFile(move->second, move->first);
+        }
+        done_.clear();
+    }
+
+private:
+    std::string failureText_;
+    std::vector<std::pair<std::string, std::string>> done_;
+};
+
+std::string DateText(const MainState& state, int dayNumber) {
+    const Date date = DateOfDayNumber(dayNumber);
+    const std::string& month = state.Names.LongMonthNames[date.Month - 1];
+    if (month.empty()) {
+        return std::to_string(date.Day) + "-" + std::to_string(date.Month) + "-" +
+               std::to_string(date.Year);
+    }
+    return std::to_string(date.Day) + " " + month + " " + std::to_string(date.Year);
+}
+
+// The period to retire when the list is full: one whose lesson file is missing or equal to
+// that of the period before it loses nothing; else the oldest later period, period 1.
+int ChooseRetiredPeriod(AppContext& ctx) {
+    const auto& state = ctx.state;
+    const int count = state.Periods.Count;
+    for (int k = 1; k < count; ++k) {
+        if (!FileExists(PeriodPath(state, k))) return k;
+    }
+    const std::string mainFile = MainFilePath(ctx);
+    std::vector<std::string> previous;
+    bool known = FileExists(mainFile);
+    if (known) previous = ReadLines(mainFile);
+    for (int k = 1; k < count; ++k) {
+        auto lines = ReadLines(PeriodPath(state, k));
+        if (known && lines == previous) return k;
+        previous = std::move(lines);
+        known = true;
+    }
+    return 1;
+}
+
+// Merges period r into the one before it: its start leaves the list, its lesson file goes and
+// the later files move down one number, so every remaining start keeps its own lessons.
+void RetirePeriod(AppContext& ctx, int r) {
+    auto& state = ctx.state;
+    const int count = state.Periods.Count;
+    const int retiredStart = state.Periods.Entries[r].Start;
+    PeriodList periods = state.Periods;
+    for (int k = r; k + 1 < count; ++k) {
+        periods.Entries[k].Start = periods.Entries[k + 1].Start;
+        periods.Entries[k].FileName = PeriodFileName(k);
+    }
+    periods.Entries[count - 1] = PeriodEntry{};
+    periods.Count = count - 1;
+
+    StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
+    const std::string holding = state.UserFolder + "." + PeriodFileName(r) + ".retired";
+    FileMoves moves(ctx.texts.CopyError);
+    try {
+        moves.Move(PeriodPath(state, r), holding);
+        for (int k = r + 1; k < count; ++k) {
+            moves.Move(PeriodPath(state, k), PeriodPath(state, k - 1));
+        }
+        listFile.Commit();
+    } catch (...) {
+        moves.Undo();
+        throw;
+    }
+    DeleteFile(holding);
+    CommitPeriods(state, periods);
+    if (state.LoadedPeriod >= r) --state.LoadedPeriod;
+
+    if (!state.PeriodLimitAnnounced) {
+        state.PeriodLimitAnnounced = true;
+        ctx.dialogs.ShowMessage(
+            "A time-table keeps at most " + std::to_string(kMaxStoredPeriods) +
+            " periods. To make room for this change, the period that began on " +
+            DateText(state, retiredStart) +
+            " was merged into the period before it: its weeks now show that period's lessons.");
+    }
+}
+
+// A new period starting on `start` goes in as entry j: the later lesson files move up one
+// number first.
+void InsertPeriod(AppContext& ctx, int j, int start) {
+    auto& state = ctx.state;
+    const int count = state.Periods.Count;
+    PeriodList periods = state.Periods;
+    for (int k = count; k > j; --k) {
+        periods.Entries[k].Start = periods.Entries[k - 1].Start;
+        periods.Entries[k].FileName = PeriodFileName(k);
+    }
+    periods.Entries[j] = {static_cast<std::uint16_t>(start), PeriodFileName(j)};
+    periods.Count = count + 1;
+
+    const auto lessonLines = TimetableLines(state);
+    const std::string target = PeriodPath(state, j);
+    StagedFile lessonFile(target, lessonLines);
+    StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
+    FileMoves moves(ctx.texts.CopyError);
+    bool written = false;
+    try {
+        for (int k = count - 1; k >= j; --k) {
+            moves.Move(PeriodPath(state, k), PeriodPath(state, k + 1));
+        }
+        lessonFile.Commit();
+        written = true;
+        listFile.Commit();
+    } catch (...) {
+        if (written) DeleteFile(target);
+        moves.Undo();
+        throw;
+    }
+    CommitPeriods(state, periods);
+    state.LessonLines = lessonLines;
+    state.LoadedPeriod = j;
+}
+
+void AppendPeriod(AppContext& ctx, int start) {
+    auto& state = ctx.state;
+    const int n = state.Periods.Count;
+    PeriodList periods = state.Periods;
+    periods.Entries[n] = {static_cast<std::uint16_t>(start), PeriodFileName(n)};
+    periods.Count = n + 1;
+
+    const auto lessonLines = TimetableLines(state);
+    const std::string target = PeriodPath(state, n);
+    StagedFile lessonFile(target, lessonLines);
+    StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
+    lessonFile.Commit();
+    try {
+        listFile.Commit();
+    } catch (...) {
+        DeleteFile(target);
+        throw;
+    }
+    CommitPeriods(state, periods);
+    state.LessonLines = lessonLines;
+    state.LoadedPeriod = n;
+}
+
+// Writes the time-table into the period the pending start `a` calls for.
+void SavePeriod(AppContext& ctx, int a) {
+    auto& state = ctx.state;
+    if (a <= 0 || a > kLargestStart) {
+        // Nothing loaded means nothing to write back (a new name's files are written in full).
+        if (state.LoadedPeriod == 0) WriteTimetable(ctx, MainFilePath(ctx));
+        if (state.LoadedPeriod > 0) WriteTimetable(ctx, PeriodPath(state, state.LoadedPeriod));
+        return;
+    }
+    const auto start = static_cast<std::uint16_t>(a);
+    if (state.Periods.Count <= 0) {
+        // A time-table without periods: the edited week starts period 0.
+        PeriodList periods;
+        periods.Entries[0] = {start, ctx.view.Title};
+        periods.Count = 1;
+        WriteTimetableAndList(ctx, MainFilePath(ctx), periods);
+        state.LoadedPeriod = 0;
+        return;
+    }
+    // In a list whose starts are out of order the week may show another period than the one
+    // its Monday names; the edit then stays in the period shown.
+    const auto keepInLoadedPeriod = [&](int period) {
+        if (state.LoadedPeriod < 0 || state.LoadedPeriod == period) return false;
+        WriteTimetable(ctx, state.LoadedPeriod == 0 ? MainFilePath(ctx)
+                                                    : PeriodPath(state, state.LoadedPeriod));
+        return true;
+    };
+    if (a <= state.Periods.Entries[0].Start) {
+        if (keepInLoadedPeriod(0)) return;
+        PeriodList periods = state.Periods;
+        periods.Entries[0].Start = start;
+        WriteTimetableAndList(ctx, MainFilePath(ctx), periods);
+        state.LoadedPeriod = 0;
+        return;
+    }
+    // Equal starts resolve to the later entry, the one the week shows.
+    for (int i = state.Periods.Count - 1; i > 0; --i) {
+        if (state.Periods.Entries[i].Start == a) {
+            if (keepInLoadedPeriod(i)) return;
+            WriteTimetableAndList(ctx, PeriodPath(state, i), state.Periods);
+            state.LoadedPeriod = i;
+            return;
+        }
+    }
+    while (state.Periods.Count >= kMaxStoredPeriods) RetirePeriod(ctx, ChooseRetiredPeriod(ctx));
+    const int count = state.Periods.Count;
+    if (a < state.Periods.Entries[count - 1].Start) {
+        int j = 1;
+        while (state.Periods.Entries[j].Start <= a) ++j;
+        InsertPeriod(ctx, j, a);
+    } else {
+        AppendPeriod(ctx, a);
+    }
+}
+
+std::string FileNamePart(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FolderPart(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool SameFolder(const std::string& a, const std::string& b) {
+    std::error_code error;
+    const auto first = std::filesystem::weakly_canonical(a, error);
+    if (error) return false;
+    const auto second = std::filesystem::weakly_canonical(b, error);
+    if (error) return false;
+    return first.lexically_normal() / "" == second.lexically_normal() / "";
+}
+
+}  // namespace
+
+void Save(AppContext& ctx) {
+    auto& state = ctx.state;
+    const int pending = state.PendingPeriodStart;
+    const bool notesOnly = state.NotesChanged && pending <= 0 && !state.WriteAllOnSave;
+    state.Modified = false;
+    ctx.view.Menus.Save.Enabled = false;
+    ctx.view.Menus.SaveAs.Enabled = false;
+    ctx.view.SaveButton.Enabled = false;
+    bool refused = false;
+    try {
+        if (state.NotesChanged) {
+            WriteWeekNotes(ctx);
+            state.NotesChanged = false;
+        }
+        if (!state.FailedLoadPath.empty()) {
+            // The lessons in memory are not what the failed file holds: writing them would
+            // replace it with less.
+            refused = !notesOnly;
+        } else {
+            if (state.WriteAllOnSave) {
+                WriteTimetable(ctx, MainFilePath(ctx));
+                if (!state.PeriodLines.empty()) {
+                    WriteLines(PeriodListPath(state), state.PeriodLines);
+                }
+                state.WriteAllOnSave = false;
+            }
+            SavePeriod(ctx, pending);
+            MergeSubjects(ctx);
+        }
+    } catch (...) {
+        state.Modified = true;
+        ctx.view.Menus.Save.Enabled = true;
+        ctx.view.SaveButton.Enabled = true;
+        state.PendingPeriodStart = pending;
+        throw;
+    }
+    if (pending > 0) state.PendingPeriodStart = 0;
+    if (refused) {
+        throw SkemoraError(state.FailedLoadPath +
+                           " could not be read, so the change is not saved over it.");
+    }
+}
+
+void SaveAs(AppContext& ctx) {
+    auto& state = ctx.state;
+    std::string path;
+    for (;;) {
+        state.WriteAllOnSave = false;
+        const auto chosen = ctx.dialogs.SaveFileName(state.DataFolder, ctx.texts.NoDocumentTitle,
+                                                     "*.dfd|*.dfd|*.txt|*.txt|*.*|*.*", "*.dfd");
+        if (!chosen) return;
+        path = *chosen;
+        std::string name = FileNamePart(path);
+        if (name.empty()) continue;
+        if (name.find('.') == std::string::npos) {
+            name += ".dfd";
+            path += ".dfd";
+        }
+        if (!SameFolder(FolderPart(path), state.DataFolder)) {
+            ctx.dialogs.ShowMessage(ctx.texts.MustSaveMessage + state.DataFolder);
+            continue;
+        }
+        path = state.DataFolder + name;
+        if (FileExists(path)) {
+            const int answer =
+                ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + name, ctx.texts.ReplaceQuestion);
+            if (answer == kAnswerNo) continue;
+            if (answer != kAnswerYes) return;
+        }
+        break;
+    }
+
+    const std::string name = FileNamePart(path);
+    state.TimetablePath = path;
+    ctx.view.Title = name;
+    state.UserName = UserNameOf(name);
+    state.UserFolder = state.DataFolder + state.UserName + "/";
+    CreateFolder(state.UserFolder);
+    if (!state.TimetableOpen) {
+        // Nothing was ever loaded: the new file gets the fresh time-table, whose days each
+        // hold a lesson, and a first period starting with the shown week.
+        DefaultTimetable(state);
+        const int monday = MondayOfSelectedWeek(state);
+        if (state.PeriodLines.empty() && monday > 0) state.PeriodLines = {std::to_string(monday)};
+    }
+    ReadSubjectList(ctx);
+    state.WriteAllOnSave = true;
+    Save(ctx);
+    OpenTimetable(ctx, path);
+}
+
+}  // namespace skemora

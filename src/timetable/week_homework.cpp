@@ -1,0 +1,99 @@
+#include "timetable/week_homework.h"
+
+#include <algorithm>
+
+#include "timetable/file_ops.h"
+#include "timetable/skemora_error.h"
+#include "timetable/text_file.h"
+
+namespace skemora {
+
+namespace {
+
+// Takes up to `count` lines from `pos`, advancing it; false when the file ends first.
+bool TakeLines(const std::vector<std::string>& lines, std::size_t& pos, int count,
+               std::vector<std::string>* into) {
+    const std::size_t available = lines.size() - pos;
+    const std::size_t wanted = static_cast<std::size_t>(count);
+    const std::size_t taken = std::min(wanted, available);
+    if (into) into->insert(into->end(), lines.begin() + pos, lines.begin() + pos + taken);
+    pos += taken;
+    return taken == wanted;
+}
+
+}  // namespace
+
+void ParseWeekHomework(WeekHomework& homework, const std::vector<std::string>& lines) {
+    std::size_t pos = 0;
+    while (pos < lines.size()) {
+        if (lines.size() - pos < 3) return;
+        const int day = StrToInt(lines[pos]);
+        const int lesson = StrToInt(lines[pos + 1]);
+        const int textCount = StrToInt(lines[pos + 2]);
+        pos += 3;
+        if (textCount < 0) return;
+        LessonHomework* target = nullptr;
+        if (day >= 1 && day <= kDays && lesson >= 1 && lesson <= kLessons) {
+            target = &homework[day - 1][lesson - 1];
+        }
+        if (!TakeLines(lines, pos, textCount, target ? &target->HomeworkText : nullptr)) return;
+        if (pos >= lines.size()) return;
+        const int shortcutCount = StrToInt(lines[pos]);
+        ++pos;
+        if (shortcutCount < 0) return;
+        if (!TakeLines(lines, pos, shortcutCount, target ? &target->Shortcuts : nullptr)) return;
+    }
+}
+
+std::vector<std::string> WeekHomeworkLines(const WeekHomework& homework) {
+    std::vector<std::string> lines;
+    for (int d = 0; d < kDays; ++d) {
+        for (int j = 0; j < kLessons; ++j) {
+            const auto& lesson = homework[d][j];
+            if (!lesson.HasHomework()) continue;
+            lines.push_back(std::to_string(d + 1));
+            lines.push_back(std::to_string(j + 1));
+            lines.push_back(std::to_string(lesson.HomeworkText.size()));
+            lines.insert(lines.end(), lesson.HomeworkText.begin(), lesson.HomeworkText.end());
+            lines.push_back(std::to_string(lesson.Shortcuts.size()));
+            lines.insert(lines.end(), lesson.Shortcuts.begin(), lesson.Shortcuts.end());
+        }
+    }
+    return lines;
+}
+
+std::string WeekHomeworkPath(const MainState& state) {
+    return state.UserFolder + WeekFileName(state.SelYear, state.WeekNo);
+}
+
+void ReadWeekHomework(AppContext& ctx) {
+    auto& state = ctx.state;
+    state.Homework = WeekHomework{};
+    if (state.UserFolder.empty() || ctx.view.Title == ctx.texts.NoDocumentTitle) return;
+    const std::string path = WeekHomeworkPath(state);
+    if (!FileExists(path)) return;
+    ParseWeekHomework(state.Homework, ReadLines(path));
+}
+
+void WriteWeekHomework(AppContext& ctx) {
+    const auto& state = ctx.state;
+    if (state.UserFolder.empty()) return;
+    const std::string path = WeekHomeworkPath(state);
+    if (FileExists(path)) {
+        WeekHomework stored;
+        try {
+            ParseWeekHomework(stored, ReadLines(path));
+        } catch (const SkemoraError& error) {
+            throw SkemoraError(path + " could not be read (" + error.what() +
+                               "), so it is not written over.");
+        }
+    }
+    const auto lines = WeekHomeworkLines(state.Homework);
+    if (!lines.empty()) {
+        WriteLines(path, lines);
+    } else if (FileExists(path)) {
+        DeleteFile(path);
+    }
+}
+
+}  // namespace skemora

@@ -1,0 +1,90 @@
+#include "timetable/subject_list.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake_dialogs.h"
+#include "platform/fake_platform.h"
+#include "support/temp_folder.h"
+#include "timetable/lesson_file.h"
+
+namespace skemora::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class SubjectListTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    FakeDialogs dialogs;
+    FakePlatform platform;
+    AppContext ctx{dialogs, platform};
+
+    void SetUp() override { ctx.state.UserFolder = folder.Path(); }
+    void Lesson(int day, int position, const std::string& subject, const std::string& room) {
+        ctx.state.Days[day].Subject[position] = subject;
+        ctx.state.Days[day].Room[position] = room;
+    }
+};
+
+TEST(FindSubjectTest, AnswersTheLastEntryOfTheSubject) {
+    const Lines list = {"Math", "12", "KB", "Art", "3", "", "Math", "14", "LH"};
+    EXPECT_EQ(FindSubject(list, "Math"), 6);
+    EXPECT_EQ(FindSubject(list, "art"), -1);
+    EXPECT_EQ(FindSubject(list, "12"), -1);
+    EXPECT_EQ(FindSubject(list, ""), -1);
+}
+
+TEST_F(SubjectListTest, AFreshTimetableGivesTheSingleEntryEmpty) {
+    DefaultTimetable(ctx.state);
+    MergeSubjects(ctx);
+    EXPECT_EQ(ReadBytes(folder / "fagl.txt"), CrLf({"Empty", "", ""}));
+}
+
+TEST_F(SubjectListTest, MergeKeepsTheLastOccurrenceAndPutsNewSubjectsOnTop) {
+    ctx.state.SubjectList = {"Old", "1", "", "Math", "10", ""};
+    Lesson(0, 0, "Math", "12");
+    Lesson(1, 0, "Math", "14");
+    Lesson(3, 2, "Art", "3");
+    Lesson(0, 5, "Biology", "7");
+    MergeSubjects(ctx);
+    EXPECT_EQ(ReadBytes(folder / "fagl.txt"),
+              CrLf({"Biology", "7", "", "Art", "3", "", "Old", "1", "", "Math", "14", ""}));
+}
+
+TEST_F(SubjectListTest, ACutShortListIsCompletedNotOverrun) {
+    ctx.state.SubjectList = {"Art", "3", "", "Math"};
+    Lesson(0, 0, "Math", "12");
+    MergeSubjects(ctx);
+    EXPECT_EQ(ctx.state.SubjectList, (Lines{"Art", "3", "", "Math", "12", ""}));
+}
+
+TEST_F(SubjectListTest, RemoveDeletesTheLastEntryAndTheNextSaveBringsItBack) {
+    ctx.state.SubjectList = {"Math", "12", "", "Art", "3", "", "Math", "14", ""};
+    RemoveSubject(ctx, "Nothing");
+    RemoveSubject(ctx, "Math");
+    EXPECT_EQ(ReadBytes(folder / "fagl.txt"), CrLf({"Math", "12", "", "Art", "3", ""}));
+    RemoveSubject(ctx, "Math");
+    EXPECT_TRUE(dialogs.Messages.empty());
+    Lesson(0, 0, "Math", "14");
+    MergeSubjects(ctx);
+    EXPECT_EQ(ctx.state.SubjectList, (Lines{"Math", "14", "", "Art", "3", ""}));
+}
+
+TEST_F(SubjectListTest, EmptyAndNothingCannotBeRemoved) {
+    ctx.state.SubjectList = {"Empty", "", ""};
+    RemoveSubject(ctx, "Empty");
+    RemoveSubject(ctx, "");
+    EXPECT_EQ(dialogs.Messages, (Lines{"You can't delete this.", "You can't delete this."}));
+    EXPECT_EQ(ctx.state.SubjectList, (Lines{"Empty", "", ""}));
+}
+
+TEST_F(SubjectListTest, LoadOffersTheStoredSubjectsAndKeepsTheListWithoutAFile) {
+    ctx.state.SubjectList = {"Held", "", ""};
+    EXPECT_TRUE(LoadSubjectList(ctx).empty());
+    EXPECT_EQ(ctx.state.SubjectList, (Lines{"Held", "", ""}));
+    WriteBytes(folder / "fagl.txt", CrLf({"Math", "12", "", "Art", "3", ""}));
+    EXPECT_EQ(LoadSubjectList(ctx), (Lines{"Math", "Art"}));
+}
+
+}  // namespace
+}  // namespace skemora::test
