@@ -4,43 +4,13 @@
 # and checks the notes files written for the weeks it landed on; then closes the window.
 # Usage: navigation_e2e.sh <path to skemora>
 set -euo pipefail
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"
+enter_xvfb "$0" "$@"
 
-if [ "${1:-}" != "--inside" ]; then
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIPPED: $tool is not installed"
-            exit 0
-        fi
-    done
-    binary="$(realpath "$1")"
-    work="$(mktemp -d)"
-    trap 'rm -rf "$work"' EXIT
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$binary" "$work"
-    exit $?
-fi
-
-binary="$2"
-work="$3"
 data="$work/data"
 config="$work/config"
 mkdir -p "$data/Peter" "$config"
-
-fail() {
-    echo "FAILED: $*" >&2
-    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
-    exit 1
-}
-
-# Polls `condition` (a command) until it succeeds or `seconds` pass.
-wait_for() {
-    local seconds="$1"
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.2
-    done
-}
 
 # The main time-table file: 186 lines ended by CR LF; every day starts at 8:00 with two lessons.
 {
@@ -54,15 +24,9 @@ wait_for() {
 [ "$(wc -l <"$data/Peter.dfd")" -eq 186 ] || fail "the fixture is not 186 lines"
 printf '5\r\n' >"$data/Peter/fratil.dfd" # Monday 5 January 1970
 
-SKEMORA_DATA_DIR="$data" XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$work/share" \
-    SKEMORA_SCREEN_HEIGHT=768 "$binary" Peter >"$work/stdout" 2>"$work/stderr" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
-
-window="$(timeout 60 xdotool search --sync --onlyvisible --name '^Peter\.dfd$' | head -n 1)" ||
-    fail "no window titled Peter.dfd"
-[ -n "$window" ] || fail "no window titled Peter.dfd"
-eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
+launch SKEMORA_DATA_DIR="$data" XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$work/share" \
+    SKEMORA_SCREEN_HEIGHT=768 -- Peter
+find_window '^Peter\.dfd$' # sets window, X, Y, WIDTH, HEIGHT
 [ "$WIDTH" -eq 800 ] && [ "$HEIGHT" -eq 606 ] || fail "window is ${WIDTH}x${HEIGHT}, not 800x606"
 
 # The elements are laid out under the menu bar. Find its height from the screen: the first white
@@ -124,51 +88,7 @@ landed="$(basename "$(notes_file_with "week $target"$'\r')")"
 [ "$(cat "$data/Peter/$landed")" = "week $target"$'\r' ] || fail "$landed holds the wrong text"
 [ "$(ls "$data"/Peter/*.dfz | wc -l)" -eq 3 ] || fail "unexpected notes files: $(ls "$data/Peter")"
 
-# Close the window the way a window manager does, by WM_DELETE_WINDOW.
-close_window() {
-    python3 - "$1" <<'EOF'
-import ctypes, sys
-x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x11.XInternAtom.restype = ctypes.c_ulong
-x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                           ctypes.c_void_p]
-x11.XFlush.argtypes = [ctypes.c_void_p]
-x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("data", ctypes.c_long * 5)]
-
-class Event(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-
-display = x11.XOpenDisplay(None)
-window = int(sys.argv[1])
-event = Event()
-event.xclient.type = 33  # ClientMessage
-event.xclient.window = window
-event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-x11.XFlush(display)
-x11.XCloseDisplay(display)
-EOF
-}
-if command -v python3 >/dev/null; then
-    close_window "$window"
-else
-    xdotool windowkill "$window"
-fi
-process_ended() { ! kill -0 "$pid" 2>/dev/null; }
-wait_for 30 process_ended || fail "the program did not end after its window was closed"
-wait "$pid" && status=0 || status=$?
-[ "$status" -eq 0 ] || [ ! -x "$(command -v python3)" ] || fail "the program ended with $status"
+close_and_wait
 # Nothing changed the options, so nothing was written to the settings.
 [ ! -e "$config/Skemora/Skemora.conf" ] || fail "options were written without a change"
 echo "PASSED"
