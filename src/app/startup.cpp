@@ -80,8 +80,7 @@ void FirstShow(AppContext& ctx, const std::vector<std::string>& arguments) {
     view.Menus.StartTray.Checked = tray;
     state.StartTray = tray;
 
-    const auto header =
-        WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst);
+    const auto header = WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst);
     view.WeekdayStrip.Caption = header.Text;
     state.WeekdayAbbreviations = header.Abbreviations;
 

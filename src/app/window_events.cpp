@@ -93,8 +93,7 @@ void MondayFirstClick(AppContext& ctx) {
     auto& item = ctx.view.Menus.MondayFirst;
     item.Checked = !item.Checked;
     state.SundayFirst = !item.Checked;
-    const auto header =
-        WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst);
+    const auto header = WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst);
     ctx.view.WeekdayStrip.Caption = header.Text;
     state.WeekdayAbbreviations = header.Abbreviations;
     SelectDate(ctx, state.SelYear, state.SelMonth, state.SelDay);
