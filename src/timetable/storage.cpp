@@ -73,7 +73,6 @@ void ReadTimetableFiles(AppContext& ctx) {
 
     state.UserName = UserNameOf(ctx.view.Title);
     state.UserFolder = state.DataFolder + state.UserName + "/";
-    ReadSubjectList(ctx);
 
     ReadWeekHomework(ctx);
 
@@ -163,6 +162,8 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         state.FailedLoadPath.clear();
 
         ReadTimetableFiles(ctx);
+        // The user's stored subjects, which every save extends.
+        ReadSubjectList(ctx);
         // A main file without its folder still gets one, so that saving it can succeed.
         CreateFolder(state.UserFolder);
         state.LoadedPeriod = -1;
