@@ -213,16 +213,34 @@ std::vector<std::string> DecodeLines(const std::string& bytes) {
     return lines;
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
+namespace {
+
+std::optional<std::string> FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw SkemoraError("Cannot open file " + path);
+    if (!in) return std::nullopt;
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw SkemoraError("Cannot open file " + path);
-    return DecodeLines(bytes);
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    const auto bytes = FileBytes(path);
+    if (!bytes) throw SkemoraError("Cannot open file " + path);
+    return DecodeLines(*bytes);
 }
 
 void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-    StagedFile file(path, lines);
+    const std::string bytes = EncodeLines(lines);
+    // Every keystroke in the notes saves the whole time-table; a file that already holds these
+    // exact bytes needs no new copy and no wait for the disk.
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+        static_cast<std::size_t>(status.st_size) == bytes.size() && FileBytes(path) == bytes) {
+        return;
+    }
+    StagedFile file(path, bytes);
     file.Commit();
 }
 

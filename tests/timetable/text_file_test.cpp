@@ -1,6 +1,7 @@
 #include "timetable/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <climits>
 #include <filesystem>
@@ -79,6 +80,24 @@ TEST(WriteLinesTest, ReplacesTheFileAndLeavesNoTemporary) {
     { StagedFile dropped(folder / "f.txt", std::vector<std::string>{"uncommitted"}); }
     EXPECT_EQ(ReadBytes(folder / "f.txt"), "new\r\n");
     EXPECT_EQ(Entries(folder), std::vector<std::string>{"f.txt"});
+}
+
+TEST(WriteLinesTest, AFileThatAlreadyHoldsTheLinesIsLeftAlone) {
+    TempFolder folder;
+    const std::string path = folder / "f.txt";
+    WriteLines(path, {"same", "lines"});
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    WriteLines(path, {"same", "lines"});
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+
+    // Same length, other bytes: replaced.
+    WriteLines(path, {"sane", "lines"});
+    EXPECT_EQ(ReadBytes(path), "sane\r\nlines\r\n");
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
 }
 
 TEST(WriteLinesTest, FailuresThrowCannotCreateFileAndLeaveNothingBehind) {
