@@ -38,11 +38,14 @@ bool CopyFile(const std::string& from, const std::string& to) {
     if (!FileExists(from)) return false;
     std::ifstream in(from, std::ios::binary);
     if (!in) return false;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return false;
     try {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad()) return false;
         StagedFile copy(to, bytes);
         copy.Commit();
+    } catch (const std::ios_base::failure&) {
+        // A read error is thrown by the stream buffer itself.
+        return false;
     } catch (const SkemoraError&) {
         return false;
     }

@@ -152,6 +152,10 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         if (state.PendingPeriodStart > 0) state.PendingPeriodStart = 0;
         state.LoadedPeriod = -1;
         ResetTimetable(ctx);
+        // The notes box takes no typing until this time-table's notes are read into it.
+        ctx.view.NotesText.clear();
+        ctx.view.NotesBox.Enabled = false;
+        state.NotesFileName.clear();
 
         state.TimetablePath = path;
         ctx.view.Title = FileNamePart(path);
@@ -159,11 +163,17 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         state.Periods = PeriodList{};
         state.PeriodLines.clear();
         state.LessonLines.clear();
-        state.FailedLoadPath.clear();
+        // Until a period's lessons load (which clears it), no save may write the empty ones held
+        // now over this time-table's files.
+        state.FailedLoadPath = path;
+        state.SubjectList.clear();
 
-        ReadTimetableFiles(ctx);
-        // The user's stored subjects, which every save extends.
+        // The user's stored subjects, which every save extends, come first: a file that fails
+        // to read below must not leave the next save with another user's list or none.
+        state.UserName = UserNameOf(ctx.view.Title);
+        state.UserFolder = state.DataFolder + state.UserName + "/";
         ReadSubjectList(ctx);
+        ReadTimetableFiles(ctx);
         // A main file without its folder still gets one, so that saving it can succeed.
         CreateFolder(state.UserFolder);
         state.LoadedPeriod = -1;

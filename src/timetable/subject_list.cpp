@@ -48,6 +48,11 @@ std::vector<std::string> LoadSubjectList(AppContext& ctx) {
 
 void MergeSubjects(AppContext& ctx) {
     auto list = ctx.state.SubjectList;
+    // A stored list that could not be read when the time-table opened is extended, not
+    // replaced: it is read now, and one that still cannot be read stops the save.
+    if (list.empty() && FileExists(SubjectListPath(ctx.state))) {
+        list = ReadLines(SubjectListPath(ctx.state));
+    }
     for (int j = 0; j < kLessons; ++j) {
         for (const auto& day : ctx.state.Days) {
             const std::string& subject = day.Subject[j];

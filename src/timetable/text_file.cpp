@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <string_view>
 
 #include "timetable/skemora_error.h"
 
@@ -24,6 +25,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 void AppendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
@@ -183,6 +186,10 @@ std::string EncodeLines(const std::vector<std::string>& lines) {
     // A Windows-1252 result that is also valid UTF-8 would read back as different text.
     auto narrow = Utf8ToWindows1252(text);
     if (narrow && !IsValidUtf8(*narrow)) return *narrow;
+    // Reading drops one leading byte-order mark, so a text that starts with one gets another.
+    if (text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
+        return std::string(kByteOrderMark) + text;
+    }
     return text;
 }
 
@@ -191,8 +198,8 @@ std::vector<std::string> DecodeLines(const std::string& bytes) {
     if (IsAscii(bytes)) {
         text = bytes;
     } else if (IsValidUtf8(bytes)) {
-        const bool bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-        text = bom ? bytes.substr(3) : bytes;
+        const bool bom = bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0;
+        text = bom ? bytes.substr(kByteOrderMark.size()) : bytes;
     } else {
         text = Windows1252ToUtf8(bytes);
     }
@@ -218,9 +225,14 @@ namespace {
 std::optional<std::string> FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    try {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::ios_base::failure&) {
+        // A read error (EIO from a failing disk) is thrown by the stream buffer itself.
+        return std::nullopt;
+    }
 }
 
 }  // namespace

@@ -66,6 +66,9 @@ void ReadWeekNotes(AppContext& ctx) {
     try {
         ctx.view.NotesText = JoinLines(ReadLines(path));
     } catch (...) {
+        // The box still holds another week's notes: typing must not save them over this file.
+        ctx.view.NotesBox.Enabled = false;
+        ctx.view.NotesText.clear();
         state.Loading = false;
         throw;
     }

@@ -191,5 +191,11 @@ TEST_F(NamesFile, UnreadableFileFallsBackToTheLocaleNames) {
     EXPECT_EQ(Load().LongDayNames[1], "Monday");
 }
 
+TEST_F(NamesFile, AFileWithAReadErrorFallsBackToTheLocaleNames) {
+    // Reading /proc/self/mem at offset 0 fails with an I/O error, as a failing disk does.
+    std::filesystem::create_symlink("/proc/self/mem", File());
+    EXPECT_EQ(Load().LongDayNames[1], "Monday");
+}
+
 }  // namespace
 }  // namespace skemora

@@ -38,6 +38,10 @@ TEST(FileOpsTest, CopyFileReplacesTheTargetOrLeavesIt) {
     EXPECT_EQ(ReadBytes(folder / "S2.dfd"), "one\r\n\xe6\r\n");
     EXPECT_FALSE(CopyFile(folder / "missing", folder / "S2.dfd"));
     EXPECT_EQ(ReadBytes(folder / "S2.dfd"), "one\r\n\xe6\r\n");
+    // Reading /proc/self/mem at offset 0 fails with an I/O error, as a failing disk does.
+    std::filesystem::create_symlink("/proc/self/mem", folder / "S3.dfd");
+    EXPECT_FALSE(CopyFile(folder / "S3.dfd", folder / "S2.dfd"));
+    EXPECT_EQ(ReadBytes(folder / "S2.dfd"), "one\r\n\xe6\r\n");
 }
 
 TEST(FileOpsTest, WeekFileNameHasATwoDigitWeek) {

@@ -6,6 +6,8 @@
 #include <map>
 #include <set>
 
+#include "timetable/subject_list.h"
+#include "timetable/week_notes.h"
 #include "timetable_fixture.h"
 
 namespace skemora::test {
@@ -160,6 +162,69 @@ TEST_F(StorageTest, OpeningAnotherUserTakesNothingOfThePreviousOne) {
     EXPECT_EQ(ctx.state.Periods.Count, 0);
     EXPECT_TRUE(ctx.state.SubjectList.empty());
     EXPECT_EQ(Shown(), "Paulas");
+}
+
+TEST_F(StorageTest, AFailedOpenLeavesNoNotesOfThePreviousUserToTypeIntoTheNewOnes) {
+    Start({2003, 9, 10});
+    WritePeter({kAug11}, {"Base"});
+    OpenPeter();
+    ctx.view.NotesText = "Peter's";
+    NotesEdited(ctx);
+    fs::create_directories(folder / "Paula");
+    WriteLines(folder / "Paula.dfd", LessonFile("Paulas"));
+    WriteLines(folder / "Paula/a200337.dfz", {"Paula's"});
+    WriteLines(folder / "Paula/a200337.dff", {"1", "x", "0"});
+    EXPECT_EQ(ErrorOf([&] { OpenTimetable(ctx, folder / "Paula.dfd"); }),
+              "'x' is not a valid integer value");
+    // Typing now would save Peter's notes over Paula's.
+    EXPECT_FALSE(ctx.view.NotesBox.Enabled);
+    EXPECT_EQ(ctx.view.NotesText, "");
+    fs::remove(folder / "Paula/a200337.dff");
+    Select(2003, 9, 11);
+    EXPECT_TRUE(ctx.view.NotesBox.Enabled);
+    EXPECT_EQ(ctx.view.NotesText, "Paula's");
+    EXPECT_EQ(ReadLines(User() + "a200337.dfz"), Lines{"Peter's"});
+}
+
+TEST_F(StorageTest, AnOpenThatFailsKeepsTheUsersOwnSubjectListForTheNextSave) {
+    Start({2003, 9, 10});
+    fs::create_directories(folder / "Paula");
+    WriteLines(folder / "Paula.dfd", LessonFile("Paulas"));
+    WriteLines(folder / "Paula/fagl.txt", {"Paulas", "P1", "PT"});
+    OpenTimetable(ctx, folder / "Paula.dfd");
+    WritePeter({kAug11}, {"Base"});
+    WriteLines(User() + "fagl.txt", {"Maths", "R1", "T1"});
+    WriteLines(User() + "a200337.dff", {"1", "x", "0"});
+    EXPECT_EQ(ErrorOf([&] { OpenPeter(); }), "'x' is not a valid integer value");
+    Select(2003, 9, 17);
+    EditMonday("Edited");
+    const Lines subjects = ReadLines(User() + "fagl.txt");
+    const int maths = FindSubject(subjects, "Maths");
+    ASSERT_GE(maths, 0);
+    EXPECT_EQ(subjects.at(maths + 1), "R1");
+    EXPECT_EQ(subjects.at(maths + 2), "T1");
+    EXPECT_EQ(FindSubject(subjects, "Paulas"), -1);
+}
+
+TEST_F(StorageTest, AnEditAfterAnOpenThatLoadedNoLessonsWritesNoLessonFile) {
+    Start({2003, 9, 10});
+    WritePeter({kAug11, kSep8}, {"Base", "September"});
+    WriteLines(User() + "a200337.dff", {"1", "x", "0"});
+    const std::string base = ReadBytes(folder / "Peter.dfd");
+    const std::string september = ReadBytes(Period(1));
+    const std::string list = ReadBytes(User() + "fratil.dfd");
+    EXPECT_NE(ErrorOf([&] { OpenPeter(); }), "");
+    // The lessons held are the blank ones of no file.
+    EXPECT_EQ(ErrorOf([&] { EditMonday("Edited"); }),
+              folder / "Peter.dfd" + " could not be read, so the change is not saved over it.");
+    EXPECT_EQ(ReadBytes(Period(1)), september);
+    EXPECT_EQ(ReadBytes(folder / "Peter.dfd"), base);
+    EXPECT_EQ(ReadBytes(User() + "fratil.dfd"), list);
+    // Once a period has loaded, edits save again.
+    Select(2003, 9, 17);
+    EditMonday("Edited");
+    EXPECT_EQ(SubjectIn(Period(2)), "Edited");
+    EXPECT_EQ(ReadBytes(Period(1)), september);
 }
 
 TEST_F(StorageTest, EqualStartsSaveIntoTheLaterOneTheWeekShows) {

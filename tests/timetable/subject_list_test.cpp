@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/fake_dialogs.h"
 #include "platform/fake_platform.h"
 #include "support/temp_folder.h"
 #include "timetable/lesson_file.h"
+#include "timetable/skemora_error.h"
 
 namespace skemora::test {
 namespace {
@@ -38,6 +41,20 @@ TEST_F(SubjectListTest, AFreshTimetableGivesTheSingleEntryEmpty) {
     DefaultTimetable(ctx.state);
     MergeSubjects(ctx);
     EXPECT_EQ(ReadBytes(folder / "fagl.txt"), CrLf({"Empty", "", ""}));
+}
+
+TEST_F(SubjectListTest, AStoredListNotHeldIsExtendedNotReplaced) {
+    WriteBytes(folder / "fagl.txt", CrLf({"Math", "12", "KB"}));
+    Lesson(0, 0, "Art", "3");
+    MergeSubjects(ctx);
+    EXPECT_EQ(ReadBytes(folder / "fagl.txt"), CrLf({"Art", "3", "", "Math", "12", "KB"}));
+
+    // Reading /proc/self/mem at offset 0 fails with an I/O error, as a failing disk does.
+    ctx.state.SubjectList.clear();
+    std::filesystem::remove(folder / "fagl.txt");
+    std::filesystem::create_symlink("/proc/self/mem", folder / "fagl.txt");
+    EXPECT_THROW(MergeSubjects(ctx), SkemoraError);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "fagl.txt"));
 }
 
 TEST_F(SubjectListTest, MergeKeepsTheLastOccurrenceAndPutsNewSubjectsOnTop) {

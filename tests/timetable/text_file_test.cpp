@@ -62,6 +62,25 @@ TEST(WriteLinesTest, TextWindows1252CannotHoldMakesTheWholeFileUtf8) {
     EXPECT_EQ(ReadLines(folder / "g.txt"), std::vector<std::string>{"\xc3\x83\xc2\xa6"});
 }
 
+TEST(WriteLinesTest, AFirstLineStartingWithAByteOrderMarkKeepsIt) {
+    TempFolder folder;
+    // The file's own mark is dropped on reading; the second one belongs to the first line.
+    WriteBytes(folder / "in.txt", "\xef\xbb\xbf\xef\xbb\xbfx\r\n");
+    const auto lines = ReadLines(folder / "in.txt");
+    ASSERT_EQ(lines, std::vector<std::string>{"\xef\xbb\xbfx"});
+    WriteLines(folder / "out.txt", lines);
+    EXPECT_EQ(ReadLines(folder / "out.txt"), lines);
+    EXPECT_EQ(DecodeLines(EncodeLines({"\xef\xbb\xbf", "y"})),
+              (std::vector<std::string>{"\xef\xbb\xbf", "y"}));
+}
+
+TEST(ReadLinesTest, AReadErrorThrowsSkemoraError) {
+    TempFolder folder;
+    // Reading /proc/self/mem at offset 0 fails with an I/O error, as a failing disk does.
+    std::filesystem::create_symlink("/proc/self/mem", folder / "f.txt");
+    EXPECT_THROW(ReadLines(folder / "f.txt"), SkemoraError);
+}
+
 TEST(WriteLinesTest, EveryWindows1252FileReadsAndWritesBackByteForByte) {
     TempFolder folder;
     std::string bytes;

@@ -78,6 +78,20 @@ TEST_F(WeekNotesTest, TheNotesFollowTheWeekTheyWereReadFor) {
     EXPECT_EQ(ReadLines(User() + "a200413.dfz"), Lines{"pending"});
 }
 
+TEST_F(WeekNotesTest, ANotesFileThatCannotBeReadTakesNoTypingOfAnotherWeeksNotes) {
+    OpenInWeek12();
+    Type("week 12");
+    // Reading /proc/self/mem at offset 0 fails with an I/O error, as a failing disk does.
+    fs::create_symlink("/proc/self/mem", User() + "a200413.dfz");
+    EXPECT_THROW(NextWeek(ctx), SkemoraError);
+    EXPECT_FALSE(ctx.view.NotesBox.Enabled);
+    EXPECT_EQ(ctx.view.NotesText, "");
+    EXPECT_TRUE(fs::is_symlink(User() + "a200413.dfz"));
+    PreviousWeek(ctx);
+    EXPECT_TRUE(ctx.view.NotesBox.Enabled);
+    EXPECT_EQ(ctx.view.NotesText, "week 12");
+}
+
 TEST_F(WeekNotesTest, AnotherUsersTimetableShowsThatUsersNotes) {
     OpenInWeek12();
     Type("Peter's");
