@@ -150,8 +150,8 @@ void RetirePeriod(AppContext& ctx, int r) {
     }
 }
 
-// A new period starting on `start` goes in as entry j: the later lesson files move up one
-// number first.
+// A new period starting on `start` goes in as entry j (up to Count): the later lesson files
+// move up one number first.
 void InsertPeriod(AppContext& ctx, int j, int start) {
     auto& state = ctx.state;
     const int count = state.Periods.Count;
@@ -186,27 +186,9 @@ void InsertPeriod(AppContext& ctx, int j, int start) {
     state.LoadedPeriod = j;
 }
 
+// A period later than every start goes in at the end: an insert with no files to move.
 void AppendPeriod(AppContext& ctx, int start) {
-    auto& state = ctx.state;
-    const int n = state.Periods.Count;
-    PeriodList periods = state.Periods;
-    periods.Entries[n] = {static_cast<std::uint16_t>(start), PeriodFileName(n)};
-    periods.Count = n + 1;
-
-    const auto lessonLines = TimetableLines(state);
-    const std::string target = PeriodPath(state, n);
-    StagedFile lessonFile(target, lessonLines);
-    StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
-    lessonFile.Commit();
-    try {
-        listFile.Commit();
-    } catch (...) {
-        DeleteFile(target);
-        throw;
-    }
-    CommitPeriods(state, periods);
-    state.LessonLines = lessonLines;
-    state.LoadedPeriod = n;
+    InsertPeriod(ctx, ctx.state.Periods.Count, start);
 }
 
 // Writes the time-table into the period the pending start `a` calls for.
