@@ -22,10 +22,15 @@
 #include "app/navigation.h"
 #include "app/startup.h"
 #include "calendar/calendar.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_platform.h"
-#include "timetable/storage.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_platform.h"
+#include "timetable/loading.h"
+#include "timetable/open.h"
+#include "timetable/save.h"
+#include "timetable/save_as.h"
+#include "timetable/timetable_state.h"
 #include "timetable/week_notes.h"
+#include "timetable/week_notes_command.h"
 
 namespace skemora {
 namespace {
@@ -166,7 +171,7 @@ struct Window {
         const Date date = DateOfDayNumber(dayNumber);
         SelectDate(ctx, date.Year, date.Month, date.Day);
     }
-    int Period() const { return ctx.state.LoadedPeriod; }
+    int Period() const { return ctx.state.Saving.LoadedPeriod; }
 };
 
 // NextWeek from the second week of one period into the first week of the next, so that every
@@ -231,7 +236,7 @@ void BM_NotesKeystroke(benchmark::State& state) {
         window.ctx.view.NotesText = typed.substr(0, length);
         NotesEdited(window.ctx);
     }
-    Check(!window.ctx.state.Modified, "the keystroke was not saved");
+    Check(!window.ctx.state.Saving.Modified, "the keystroke was not saved");
     const std::string notes = window.ctx.state.UserFolder + window.ctx.state.NotesFileName;
     std::ifstream in(notes, std::ios::binary);
     std::string line;
@@ -255,7 +260,7 @@ void SaveInsertingPeriod(benchmark::State& state, int periods) {
         window.Select(PeriodStart(40) + 9);
         Check(window.Period() == 40, "the week is not in period 40");
         window.ctx.state.Days[2].Subject[0] = Numbered("Edit ", ++edits);
-        window.ctx.state.Modified = true;
+        window.ctx.state.Saving.Modified = true;
         MarkPendingPeriod(window.ctx);
         state.ResumeTiming();
 
@@ -264,7 +269,8 @@ void SaveInsertingPeriod(benchmark::State& state, int periods) {
         state.PauseTiming();
         Check(window.ctx.state.Periods.Count == std::min(periods + 1, 81),
               "the save did not insert a period");
-        Check(window.ctx.state.PendingPeriodStart == 0, "the pending start was not consumed");
+        Check(window.ctx.state.Saving.PendingPeriodStart == 0,
+              "the pending start was not consumed");
         state.ResumeTiming();
     }
     data->RestorePeriods(kPeriods);

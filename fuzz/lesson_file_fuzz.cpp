@@ -3,13 +3,13 @@
 // the week grid whatever its start times and lessons are.
 #include "app/app_context.h"
 #include "app/week_grid.h"
+#include "files/skemora_error.h"
+#include "files/text_file.h"
 #include "fuzz_support.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_platform.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_platform.h"
 #include "timetable/lesson_file.h"
 #include "timetable/lesson_fill.h"
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
 
 using namespace skemora;
 using namespace skemora::fuzz;
@@ -22,19 +22,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AppContext ctx(dialogs, platform);
     ctx.state.Names = FakePlatform::EnglishNames();
     BuildWeekView(ctx.view, 800, 600, 3);
-    DefaultTimetable(ctx.state);
+    DefaultTimetable(ctx.state.Days);
     ctx.state.ClassName = "before";
-    const auto before = TimetableLines(ctx.state);
+    const auto before = TimetableLines(ctx.state.Days, ctx.state.ClassName);
 
     try {
-        ParseTimetable(ctx.state, lines, "S1.dfd");
+        ParseTimetable(ctx.state.Days, ctx.state.ClassName, lines, "S1.dfd");
     } catch (const SkemoraError&) {
-        Check(TimetableLines(ctx.state) == before, "a refused file changes nothing");
+        Check(TimetableLines(ctx.state.Days, ctx.state.ClassName) == before,
+              "a refused file changes nothing");
         return 0;
     }
     Check(lines.size() >= static_cast<std::size_t>(kLessonFileLines), "a short file is refused");
 
-    const auto written = TimetableLines(ctx.state);
+    const auto written = TimetableLines(ctx.state.Days, ctx.state.ClassName);
     Check(written.size() == static_cast<std::size_t>(kLessonFileLines), "186 lines are written");
     MainState again;
     ParseTimetable(again, written);

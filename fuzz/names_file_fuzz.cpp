@@ -6,12 +6,13 @@
 #include "app/startup.h"
 #include "app/week_grid.h"
 #include "calendar/calendar.h"
+#include "files/skemora_error.h"
+#include "files/text_file.h"
 #include "fuzz_support.h"
+#include "language/name_tables.h"
 #include "language/names_file.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_platform.h"
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_platform.h"
 
 using namespace skemora;
 using namespace skemora::fuzz;

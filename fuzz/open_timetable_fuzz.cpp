@@ -21,17 +21,23 @@
 #include "app/week_grid.h"
 #include "app/window_events.h"
 #include "calendar/calendar.h"
+#include "files/file_ops.h"
+#include "files/skemora_error.h"
+#include "files/text_file.h"
 #include "fuzz_support.h"
 #include "holidays/holiday_tables.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_platform.h"
-#include "timetable/file_ops.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_platform.h"
+#include "timetable/file_names.h"
 #include "timetable/lesson_file.h"
+#include "timetable/loading.h"
+#include "timetable/open.h"
 #include "timetable/periods.h"
-#include "timetable/skemora_error.h"
-#include "timetable/storage.h"
-#include "timetable/text_file.h"
+#include "timetable/save.h"
+#include "timetable/save_as.h"
+#include "timetable/timetable_state.h"
 #include "timetable/week_notes.h"
+#include "timetable/week_notes_command.h"
 
 using namespace skemora;
 using namespace skemora::fuzz;
@@ -65,9 +71,9 @@ void Run(AppContext& ctx, Command command) {
     if (std::getenv("SKEMORA_FUZZ_TRACE")) {
         const auto& state = ctx.state;
         std::fprintf(stderr, "%04d-%02d-%02d week %d, period %d, notes %s%s: %zu bytes\n",
-                     state.SelYear, state.SelMonth, state.SelDay, state.WeekNo, state.LoadedPeriod,
-                     state.NotesFileName.c_str(), ctx.view.NotesBox.Enabled ? "" : " (disabled)",
-                     ctx.view.NotesText.size());
+                     state.SelYear, state.SelMonth, state.SelDay, state.WeekNo,
+                     state.Saving.LoadedPeriod, state.NotesFileName.c_str(),
+                     ctx.view.NotesBox.Enabled ? "" : " (disabled)", ctx.view.NotesText.size());
     }
 }
 
@@ -80,11 +86,11 @@ bool IsLessonFile(const std::string& name) {
 std::vector<std::string> Lessons(const std::vector<std::string>& lines) {
     MainState state;
     try {
-        ParseTimetable(state, lines);
+        ParseTimetable(state.Days, state.ClassName, lines);
     } catch (const SkemoraError&) {
         return {};
     }
-    auto written = TimetableLines(state);
+    auto written = TimetableLines(state.Days, state.ClassName);
     written.pop_back();
     return written;
 }
@@ -111,12 +117,12 @@ void EditLesson(AppContext& ctx) {
     const std::string& folder = ctx.state.DataFolder;
     const int count = ctx.state.Periods.Count;
     auto expected = LessonContents(folder, count);
-    auto loaded = TimetableLines(ctx.state);
+    auto loaded = TimetableLines(ctx.state.Days, ctx.state.ClassName);
     loaded.pop_back();
     if (auto found = expected.find(loaded); found != expected.end()) expected.erase(found);
     Run(ctx, [&] {
         ctx.state.Days[0].Subject[0] = "Edited";
-        ctx.state.Modified = true;
+        ctx.state.Saving.Modified = true;
         MarkPendingPeriod(ctx);
         Save(ctx);
     });
@@ -254,14 +260,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (std::getenv("SKEMORA_FUZZ_TRACE")) {
         std::fprintf(stderr, "title %s, loaded period %d of %d, class %s\n", ctx.view.Title.c_str(),
-                     ctx.state.LoadedPeriod, ctx.state.Periods.Count, ctx.state.ClassName.c_str());
+                     ctx.state.Saving.LoadedPeriod, ctx.state.Periods.Count,
+                     ctx.state.ClassName.c_str());
         for (const auto& error : dialogs.Errors) std::fprintf(stderr, "shown: %s\n", error.c_str());
     }
 
     const auto& periods = ctx.state.Periods;
     Check(periods.Count >= 0 && periods.Count <= kMaxPeriodEntries, "the list fits its table");
-    Check(ctx.state.LoadedPeriod >= -1 &&
-              (ctx.state.LoadedPeriod <= 0 || ctx.state.LoadedPeriod < periods.Count),
+    Check(ctx.state.Saving.LoadedPeriod >= -1 &&
+              (ctx.state.Saving.LoadedPeriod <= 0 || ctx.state.Saving.LoadedPeriod < periods.Count),
           "the loaded period is one of the list");
 
     const bool saved = flags & (kEditNotes | kEditClass | kEditLesson);

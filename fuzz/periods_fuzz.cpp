@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <climits>
 
+#include "files/skemora_error.h"
+#include "files/text_file.h"
 #include "fuzz_support.h"
+#include "timetable/file_names.h"
 #include "timetable/periods.h"
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
 
 using namespace skemora;
 using namespace skemora::fuzz;

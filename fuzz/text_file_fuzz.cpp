@@ -4,9 +4,9 @@
 #include <charconv>
 #include <climits>
 
+#include "files/skemora_error.h"
+#include "files/text_file.h"
 #include "fuzz_support.h"
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
 
 using namespace skemora;
 using namespace skemora::fuzz;

@@ -1,8 +1,8 @@
 // The week homework file: reading keeps what it understood or throws SkemoraError; what was read
 // writes lines that read back to the same homework without error, and writing those is stable.
+#include "files/skemora_error.h"
+#include "files/text_file.h"
 #include "fuzz_support.h"
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
 #include "timetable/week_homework.h"
 
 using namespace skemora;

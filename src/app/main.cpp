@@ -10,7 +10,6 @@
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
 #include "app/question_dialog.h"
-#include "app/settings_store.h"
 #include "platform/qt_platform.h"
 
 int main(int argc, char** argv) {
@@ -26,8 +25,7 @@ int main(int argc, char** argv) {
     skemora::QtDialogs dialogs;
     try {
         skemora::TForm1 form1(dialogs, platform, skemora::DataFolderPath(), arguments);
-        // The settings store has nothing to show; the commands use it through the platform.
-        skemora::SettingsStore form3(platform);
+        // The settings store (TForm3) has nothing to show; it lives in the main window's context.
         skemora::TForm4 form4(&form1);
         skemora::TForm12 form12(&form1);
         dialogs.Attach(&form1, &form4, &form12, &form1.context().dialogTexts);

@@ -23,9 +23,12 @@
 #include "app/startup.h"
 #include "app/week_grid.h"
 #include "app/window_events.h"
-#include "timetable/skemora_error.h"
-#include "timetable/storage.h"
-#include "timetable/week_notes.h"
+#include "files/skemora_error.h"
+#include "language/texts.h"
+#include "timetable/open.h"
+#include "timetable/save.h"
+#include "timetable/save_as.h"
+#include "timetable/week_notes_command.h"
 
 namespace skemora {
 
@@ -58,34 +61,6 @@ protected:
         OnRelease(event->button(), rect().contains(event->position().toPoint()));
     }
 };
-
-// The letter after a single "&", lower case; 0 when the caption has none.
-QChar MnemonicOf(const std::string& caption) {
-    const QString text = Text(caption);
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (text[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toLower();
-    }
-    return QChar();
-}
-
-// The caption with its mnemonic marker removed; "&&" stays a literal ampersand.
-std::string WithoutMnemonic(const std::string& caption) {
-    std::string shown;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size() && caption[i + 1] == '&') {
-            shown += "&&";
-            ++i;
-        } else if (caption[i] != '&') {
-            shown += caption[i];
-        }
-    }
-    return shown;
-}
 
 QIcon TodayIcon() {
     QPixmap pixmap(16, 16);
@@ -140,7 +115,7 @@ bool TForm1::Run(const std::function<void()>& command) {
         command();
         finished = true;
     } catch (const SkemoraError& error) {
-        ctx_.dialogs.ShowError(error.what());
+        ctx_.dialogs.ShowError(ErrorText(error, ctx_.state.LanguageCode));
     } catch (const std::exception& error) {
         ctx_.dialogs.ShowError(error.what());
     }
@@ -341,16 +316,11 @@ void TForm1::BuildElements() {
 }
 
 std::string TForm1::ShownCaption(const Binding& binding) const {
-    const std::string& caption = binding.Model->Caption;
-    if (binding.Type != Kind::LessonButton) return caption;
-    // A button mnemonic that a menu of the menu bar also uses would make one key press do two
-    // things; the menu keeps it and the button is drawn without it.
-    const QChar letter = MnemonicOf(caption);
-    if (letter.isNull()) return caption;
-    const MenuView& m = ctx_.view.Menus;
-    for (const MenuItem* menu : {&m.File, &m.Edit, &m.Timetable, &m.Options, &m.Help})
-        if (menu->Visible && MnemonicOf(menu->Caption) == letter) return WithoutMnemonic(caption);
-    return caption;
+    if (binding.Type != Kind::LessonButton) return binding.Model->Caption;
+    for (int k = 0; k < 4; ++k) {
+        if (binding.Model == &ctx_.view.LessonButtons[k]) return LessonButtonCaption(ctx_.view, k);
+    }
+    return binding.Model->Caption;
 }
 
 void TForm1::DrawElement(Binding& b) {

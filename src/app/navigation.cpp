@@ -68,6 +68,15 @@ void StepSchoolDay(AppContext& ctx, int delta) {
     SelectCell(ctx, CellRef{weekday - 2, row});
 }
 
+// The month of a header's month caption; the last matching name wins, January when none does.
+int MonthOfCaption(const NameTables& names, const std::string& caption) {
+    int month = 1;
+    for (int m = 0; m < 12; ++m) {
+        if (names.ShortMonthNames[m] == caption) month = m + 1;
+    }
+    return month;
+}
+
 void StepLesson(AppContext& ctx, int delta) {
     auto& state = ctx.state;
     int row = state.SelColumn == 0 ? (delta < 0 ? kLessons : -1) : CurrentRow(state);
@@ -82,6 +91,19 @@ void StepLesson(AppContext& ctx, int delta) {
 }
 
 }  // namespace
+
+void SelectCell(AppContext& ctx, CellRef cell) {
+    if (cell.Column < 0 || cell.Column >= kDays || cell.Row < 0 || cell.Row >= kLessons) return;
+    ShowCellSelection(ctx, cell);
+    auto& state = ctx.state;
+    const auto& header = ctx.view.Days[cell.Column];
+    const auto day = NumberInCaption(header.DayNumber.Caption);
+    const auto year = NumberInCaption(header.Year.Caption);
+    if (!day || !year || *year < 1 || *year > 9999) return;
+    const int month = MonthOfCaption(state.Names, header.Month.Caption);
+    if (*day < 1 || *day > DaysInMonth(*year, month)) return;
+    SelectDate(ctx, *year, month, *day);
+}
 
 void SelectDate(AppContext& ctx, int year, int month, int day) {
     year = std::clamp(year, kFirstYear, kLastYear);

@@ -1,4 +1,4 @@
-// The date navigation commands and the main window's keyboard map.
+// The date navigation commands, selecting a lesson cell, and the main window's keyboard map.
 #pragma once
 
 #include "app/app_context.h"
@@ -16,6 +16,8 @@ void NextSchoolDay(AppContext& ctx);
 void PreviousLesson(AppContext& ctx);
 void NextLesson(AppContext& ctx);
 void GoToToday(AppContext& ctx);
+// Selects a lesson cell, shows its lesson and makes its column's date the selected date.
+void SelectCell(AppContext& ctx, CellRef cell);
 // Makes the date the selected date and runs RefreshAll.
 void SelectDate(AppContext& ctx, int year, int month, int day);
 void GoToWeek(AppContext& ctx, int week);

@@ -3,11 +3,14 @@
 #include "app/week_grid.h"
 #include "app/week_view_text.h"
 #include "calendar/calendar.h"
+#include "files/file_ops.h"
 #include "holidays/holiday_tables.h"
-#include "timetable/file_ops.h"
+#include "timetable/file_names.h"
 #include "timetable/lesson_fill.h"
+#include "timetable/loading.h"
 #include "timetable/periods.h"
-#include "timetable/storage.h"
+#include "timetable/save.h"
+#include "timetable/timetable_state.h"
 #include "timetable/week_notes.h"
 
 namespace skemora {
@@ -87,7 +90,7 @@ void RefreshWeekPanel(AppContext& ctx) {
     view.YearStrip.Caption = std::to_string(state.WeekPanelYear);
     view.WeekLabels[52].Visible = WeeksInYear(state.SelYear, state.SundayFirst) >= 53;
 
-    if (TimetableIsOpen(ctx)) {
+    if (IsTimetableOpen(ctx)) {
         ReadTimetableFiles(ctx);
         ShowTimetable(ctx);
     }
@@ -139,15 +142,19 @@ void RefreshDayHeaders(AppContext& ctx) {
 }
 
 void RefreshLessons(AppContext& ctx) {
-    if (!TimetableIsOpen(ctx)) return;
+    if (!IsTimetableOpen(ctx)) return;
     auto& state = ctx.state;
-    if (state.Modified) Save(ctx);
+    auto& saving = state.Saving;
+    // While a file of the time-table cannot be read, no save can be made, and a change made
+    // meanwhile stays unsaved until the file reads again.
+    const bool saveable = saving.FailedLoadPath.empty();
+    if (saving.Modified && saveable) Save(ctx);
     ctx.platform.ProcessEvents();
     const int selectedDay = DayNumber(state.SelYear, state.SelMonth, state.SelDay);
     ReadWeekNotes(ctx);
     const int period = PeriodForDate(state.Periods, selectedDay);
-    if (period == state.LoadedPeriod) return;
-    if (state.Modified) {
+    if (period == saving.LoadedPeriod) return;
+    if (saving.Modified && saveable) {
         const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
                                            ctx.view.Title + ctx.texts.SaveQuestionText);
         if (answer == kAnswerYes) Save(ctx);

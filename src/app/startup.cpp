@@ -7,9 +7,10 @@
 #include "app/settings_store.h"
 #include "app/week_grid.h"
 #include "calendar/calendar.h"
-#include "language/names_file.h"
-#include "language/texts.h"
-#include "timetable/storage.h"
+#include "language/apply_language.h"
+#include "language/name_tables.h"
+#include "timetable/open.h"
+#include "timetable/timetable_state.h"
 
 namespace skemora {
 
@@ -23,7 +24,7 @@ int ScreenModeOf(int screenHeight) {
 
 int LanguageFromEnvironment() {
     const char* language = std::getenv("SKEMORA_LANGUAGE");
-    return language && std::strcmp(language, "da") == 0 ? 6 : 5;
+    return language && std::strcmp(language, "da") == 0 ? kDanish : kEnglish;
 }
 
 }  // namespace
@@ -47,14 +48,11 @@ void ConstructMainWindow(AppContext& ctx, const std::string& dataFolder) {
         ctx.view.Days[c].DayName.Caption = state.Names.LongDayNames[c + 1];
     }
 
-    state.Modified = false;
-    ctx.view.Menus.Save.Enabled = false;
-    ctx.view.Menus.SaveAs.Enabled = false;
-    ctx.view.SaveButton.Enabled = false;
+    SetModified(ctx, false);
 
     ctx.view.WindowHeight = height + 6;
     state.Homework = WeekHomework{};
-    state.TimetableOpen = false;
+    state.TimetableLoaded = false;
 }
 
 void FirstShow(AppContext& ctx, const std::vector<std::string>& arguments) {
@@ -68,7 +66,7 @@ void FirstShow(AppContext& ctx, const std::vector<std::string>& arguments) {
 
     const Date today = ctx.platform.Today();
 
-    SettingsStore settings(ctx.platform);
+    SettingsStore& settings = ctx.settings;
     settings.ReadMondayFirst();
     const bool mondayFirst = settings.MondayFirstRead == "0";
     view.Menus.MondayFirst.Checked = mondayFirst;

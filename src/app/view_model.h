@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <string>
 
-#include "app/main_state.h"
+#include "holidays/holiday_tables.h"
+#include "timetable/lessons.h"
 
 namespace skemora {
 
-using Color = std::uint32_t;  // 0xRRGGBB
+using Color = Rgb;  // 0xRRGGBB
 constexpr Color kWhite = 0xFFFFFF;
 constexpr Color kBlack = 0x000000;
 constexpr Color kBlue = 0x0000FF;
@@ -54,7 +55,7 @@ struct MenuView {
 };
 
 struct DayColumnView {
-    Element Header;  // child of the window
+    Element Header;                                    // child of the window
     Element DayName, DayNumber, Month, Year, Holiday;  // children of Header
     Element Body;                                      // child of the window
     std::array<Element, kLessons> Cells;               // children of Body
@@ -72,14 +73,14 @@ struct ViewModel {
 
     std::array<DayColumnView, kDays> Days;
 
-    Element WeekPanel;                     // child of the window
-    Element YearStrip;                     // child of WeekPanel
-    std::array<Element, 53> WeekLabels;    // children of WeekPanel; index k is week k + 1
+    Element WeekPanel;                   // child of the window
+    Element YearStrip;                   // child of WeekPanel
+    std::array<Element, 53> WeekLabels;  // children of WeekPanel; index k is week k + 1
 
-    Element MonthPanel;                    // child of the window
-    Element WeekdayStrip;                  // child of MonthPanel
-    std::array<Element, 31> DayLabels;     // children of MonthPanel; index d is day d + 1
-    Element MonthName;                     // child of MonthPanel
+    Element MonthPanel;                 // child of the window
+    Element WeekdayStrip;               // child of MonthPanel
+    std::array<Element, 31> DayLabels;  // children of MonthPanel; index d is day d + 1
+    Element MonthName;                  // child of MonthPanel
 
     Element NotesPanel;                    // child of the window
     Element TitleStrip;                    // child of NotesPanel

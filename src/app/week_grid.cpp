@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/navigation.h"
+#include "app/mnemonics.h"
 #include "app/week_view_text.h"
 #include "calendar/calendar.h"
 
@@ -303,6 +303,15 @@ void ResizeWeekView(ViewModel& view, int width, int height) {
     PlaceNotesArea(view, panelTop, true);
 }
 
+std::string LessonButtonCaption(const ViewModel& view, int k) {
+    const MenuView& m = view.Menus;
+    std::vector<std::string> bar;
+    for (const MenuItem* menu : {&m.File, &m.Edit, &m.Timetable, &m.Options, &m.Help}) {
+        if (menu->Visible) bar.push_back(menu->Caption);
+    }
+    return ButtonCaptionBeside(view.LessonButtons[k].Caption, bar);
+}
+
 void ShowLessonInfo(AppContext& ctx, int column, int row) {
     if (column < 1 || column > kDays || row < 0 || row >= kLessons) return;
     auto& state = ctx.state;
@@ -344,15 +353,6 @@ void EnableLessonCommands(MenuView& menus, bool filled, bool add) {
     menus.PopupAdd.Enabled = add;
 }
 
-// The month of a header's month caption; the last matching name wins, January when none does.
-int MonthOfCaption(const NameTables& names, const std::string& caption) {
-    int month = 1;
-    for (int m = 0; m < 12; ++m) {
-        if (names.ShortMonthNames[m] == caption) month = m + 1;
-    }
-    return month;
-}
-
 }  // namespace
 
 void ShowCellSelection(AppContext& ctx, CellRef cell) {
@@ -370,24 +370,11 @@ void ShowCellSelection(AppContext& ctx, CellRef cell) {
         EnableLessonCommands(view.Menus, true, true);
         ShowLessonInfo(ctx, column, cell.Row);
     } else {
-        EnableLessonCommands(view.Menus, false, state.TimetableOpen);
+        EnableLessonCommands(view.Menus, false, state.TimetableLoaded);
         for (auto& button : view.LessonButtons) button.Enabled = false;
         state.SelColumn = column;
         state.SelLesson = cell.Row;
     }
-}
-
-void SelectCell(AppContext& ctx, CellRef cell) {
-    if (cell.Column < 0 || cell.Column >= kDays || cell.Row < 0 || cell.Row >= kLessons) return;
-    ShowCellSelection(ctx, cell);
-    auto& state = ctx.state;
-    const auto& header = ctx.view.Days[cell.Column];
-    const auto day = NumberInCaption(header.DayNumber.Caption);
-    const auto year = NumberInCaption(header.Year.Caption);
-    if (!day || !year || *year < 1 || *year > 9999) return;
-    const int month = MonthOfCaption(state.Names, header.Month.Caption);
-    if (*day < 1 || *day > DaysInMonth(*year, month)) return;
-    SelectDate(ctx, *year, month, *day);
 }
 
 }  // namespace skemora

@@ -1,6 +1,8 @@
-// The week view: building its elements for a window size, the resize rules, and selecting a
-// lesson cell.
+// The week view: building its elements for a window size, the resize rules, and showing the
+// selected lesson cell.
 #pragma once
+
+#include <string>
 
 #include "app/app_context.h"
 
@@ -10,10 +12,11 @@ namespace skemora {
 void BuildWeekView(ViewModel& view, int width, int height, int screenMode);
 // Re-lays out after the window was resized to W x H.
 void ResizeWeekView(ViewModel& view, int width, int height);
-// Selects a lesson cell, shows its lesson and makes its column's date the selected date.
-void SelectCell(AppContext& ctx, CellRef cell);
 // SelectCell without the date change: the highlight, the lesson commands and the lesson details.
 void ShowCellSelection(AppContext& ctx, CellRef cell);
+// Lesson button k's caption as drawn: see ButtonCaptionBeside, against the visible menus of
+// the menu bar.
+std::string LessonButtonCaption(const ViewModel& view, int k);
 // Shows the details of the lesson in column 1..5 at grid row `row`, and sets the selection.
 void ShowLessonInfo(AppContext& ctx, int column, int row);
 

@@ -20,8 +20,4 @@ std::optional<int> NumberInCaption(const std::string& caption) {
     return value;
 }
 
-bool TimetableIsOpen(const AppContext& ctx) {
-    return ctx.view.Title != ctx.texts.NoDocumentTitle;
-}
-
 }  // namespace skemora

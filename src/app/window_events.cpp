@@ -3,10 +3,10 @@
 #include "app/navigation.h"
 #include "app/settings_store.h"
 #include "app/week_grid.h"
-#include "app/week_view_text.h"
 #include "calendar/calendar.h"
-#include "timetable/file_ops.h"
-#include "timetable/storage.h"
+#include "files/file_ops.h"
+#include "timetable/save.h"
+#include "timetable/timetable_state.h"
 
 namespace skemora {
 
@@ -14,7 +14,7 @@ namespace {
 
 // Writes back the options that differ from their values at start-up.
 void WriteBackOptions(AppContext& ctx) {
-    SettingsStore settings(ctx.platform);
+    SettingsStore& settings = ctx.settings;
     const bool mondayFirst = ctx.view.Menus.MondayFirst.Checked;
     if (mondayFirst != ctx.state.StartMondayFirst) {
         settings.MondayFirstWrite = mondayFirst ? "0" : "1";
@@ -28,7 +28,7 @@ void WriteBackOptions(AppContext& ctx) {
 }
 
 std::string HelpFileOf(const MainState& state) {
-    return state.DataFolder + (state.LanguageCode == 6 ? "DURAZ1.HLP" : "ZEZUVIDEZ1.HLP");
+    return state.DataFolder + (state.LanguageCode == kDanish ? "DURAZ1.HLP" : "ZEZUVIDEZ1.HLP");
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ bool CloseQuery(AppContext& ctx) {
     auto& state = ctx.state;
     state.LayoutLocked = true;
     bool mayClose = true;
-    if (state.Modified) {
+    if (state.Saving.Modified) {
         const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
                                            ctx.view.Title + ctx.texts.SaveQuestionText);
         if (answer == kAnswerYes) {
@@ -70,12 +70,12 @@ void WindowResized(AppContext& ctx, int width, int height) {
 }
 
 void ClassFieldClick(AppContext& ctx) {
-    if (!TimetableIsOpen(ctx)) return;
+    if (!IsTimetableOpen(ctx)) return;
     std::string name = ctx.state.ClassName;
     if (!ctx.dialogs.EditClassName(name)) return;
     ctx.state.ClassName = name;
     ctx.view.ClassField.Caption = name;
-    ctx.state.Modified = true;
+    SetModified(ctx, true);
     Save(ctx);
 }
 
@@ -84,7 +84,7 @@ void ShowHelp(AppContext& ctx) {
     if (FileExists(ctx.view.HelpFile)) {
         ctx.platform.OpenUrl(ctx.view.HelpFile);
     } else {
-        ctx.dialogs.ShowMessage("Help file not found: " + ctx.view.HelpFile);
+        ctx.dialogs.ShowMessage(ctx.texts.HelpFileMissing + ctx.view.HelpFile);
     }
 }
 

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
-#include "timetable/file_ops.h"
-#include "timetable/text_file.h"
+#include "files/file_ops.h"
+#include "files/text_file.h"
 
 namespace skemora {
 
@@ -13,8 +13,8 @@ const std::array<std::string, 8> kHolidayColourNames = {
 
 namespace {
 
-constexpr std::array<Color, 8> kHolidayColourValues = {0x008000, 0x000000, 0xFF0000, 0x00FF00,
-                                                       0xFFFF00, 0x00FFFF, 0x800000, 0x800080};
+constexpr std::array<Rgb, 8> kHolidayColourValues = {0x008000, 0x000000, 0xFF0000, 0x00FF00,
+                                                     0xFFFF00, 0x00FFFF, 0x800000, 0x800080};
 
 std::optional<int> DayIndex(const std::string& text) {
     int value = 0;
@@ -62,14 +62,15 @@ bool IsHoliday(const feriedage& table, int day) {
     return day >= 1 && day <= 31 && table.Flags[day - 1] != 0;
 }
 
-std::optional<Color> ColourFromName(const std::string& name) {
+std::optional<Rgb> ColourFromName(const std::string& name) {
     for (std::size_t i = 0; i < kHolidayColourNames.size(); ++i) {
         if (kHolidayColourNames[i] == name) return kHolidayColourValues[i];
     }
     return std::nullopt;
 }
 
-Color HolidayColour(const feriedage& table, int day) {
+Rgb HolidayColour(const feriedage& table, int day) {
+    constexpr Rgb kBlack = 0x000000;
     if (day < 1 || day > 31) return kBlack;
     return ColourFromName(table.Colours[day - 1]).value_or(kBlack);
 }

@@ -3,13 +3,21 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
-#include "app/main_state.h"
-#include "app/view_model.h"
-
 namespace skemora {
+
+// One month's holiday marks; entry i is day i + 1.
+struct feriedage {
+    std::array<std::uint8_t, 32> Flags{};
+    std::array<std::string, 31> Colours;
+    std::array<std::string, 31> Names;
+};
+
+// A colour as 0xRRGGBB.
+using Rgb = std::uint32_t;
 
 // The eight colour names in the order the holiday editor lists them.
 extern const std::array<std::string, 8> kHolidayColourNames;
@@ -30,8 +38,8 @@ void LoadHolidayTables(std::array<feriedage, 3>& tables, const std::string& data
 bool IsHoliday(const feriedage& table, int day);
 
 // The colour of a mark's colour name; nullopt for a name outside the eight.
-std::optional<Color> ColourFromName(const std::string& name);
+std::optional<Rgb> ColourFromName(const std::string& name);
 // As ColourFromName, with black for an unknown name.
-Color HolidayColour(const feriedage& table, int day);
+Rgb HolidayColour(const feriedage& table, int day);
 
 }  // namespace skemora

@@ -2,9 +2,9 @@
 
 #include <cstddef>
 
-#include "timetable/file_ops.h"
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
+#include "files/file_ops.h"
+#include "files/skemora_error.h"
+#include "files/text_file.h"
 
 namespace skemora {
 
@@ -13,7 +13,6 @@ namespace {
 constexpr const char* kNamesFile = "sp06.txt";
 constexpr std::size_t kFirstDayLine = 24;
 
-// Used where the locale has no name.
 NameTables EnglishNames() {
     return NameTables{
         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
@@ -34,16 +33,6 @@ void FillEmpty(std::array<std::string, N>& names, const std::array<std::string, 
     }
 }
 
-NameTables LocaleNamesOrEnglish(Platform& platform) {
-    NameTables names = platform.LocaleNames();
-    const NameTables english = EnglishNames();
-    FillEmpty(names.ShortMonthNames, english.ShortMonthNames);
-    FillEmpty(names.LongMonthNames, english.LongMonthNames);
-    FillEmpty(names.ShortDayNames, english.ShortDayNames);
-    FillEmpty(names.LongDayNames, english.LongDayNames);
-    return names;
-}
-
 }  // namespace
 
 NameTables NamesFromLines(const std::vector<std::string>& lines) {
@@ -59,17 +48,23 @@ NameTables NamesFromLines(const std::vector<std::string>& lines) {
     return names;
 }
 
-// A names file that exists but cannot be read is treated as absent: the names are needed to
-// build the window at all, and the locale gives usable ones.
-NameTables LoadNameTables(const std::string& dataFolder, Platform& platform) {
+std::optional<NameTables> ReadNamesFile(const std::string& dataFolder) {
     const std::string path = dataFolder + kNamesFile;
-    if (FileExists(path)) {
-        try {
-            return NamesFromLines(ReadLines(path));
-        } catch (const SkemoraError&) {
-        }
+    if (!FileExists(path)) return std::nullopt;
+    try {
+        return NamesFromLines(ReadLines(path));
+    } catch (const SkemoraError&) {
+        return std::nullopt;
     }
-    return LocaleNamesOrEnglish(platform);
+}
+
+NameTables WithEnglishFallback(NameTables names) {
+    const NameTables english = EnglishNames();
+    FillEmpty(names.ShortMonthNames, english.ShortMonthNames);
+    FillEmpty(names.LongMonthNames, english.LongMonthNames);
+    FillEmpty(names.ShortDayNames, english.ShortDayNames);
+    FillEmpty(names.LongDayNames, english.LongDayNames);
+    return names;
 }
 
 }  // namespace skemora

@@ -1,14 +1,11 @@
 #include "language/texts.h"
 
 #include <array>
-
-#include "app/view_model.h"
+#include <vector>
 
 namespace skemora {
 
 namespace {
-
-constexpr int kDanish = 6;
 
 struct SlotText {
     std::string MessageTexts::*Slot;
@@ -17,7 +14,7 @@ struct SlotText {
 };
 
 // Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
-const std::array<SlotText, 25> kSlotTexts = {{
+const std::array<SlotText, 28> kSlotTexts = {{
     {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
     {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
     {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
@@ -50,183 +47,132 @@ const std::array<SlotText, 25> kSlotTexts = {{
     {&MessageTexts::TeacherHint, "Teacher info ", "Oplysninger om underviser "},
     {&MessageTexts::SchoolMatesHint, "School mates ", "Oplysninger om elever "},
     {&MessageTexts::WeekNotesHint, "Notes week ", "Notater uge "},
+    {&MessageTexts::CannotDeleteThis, "You can't delete this.", "You can't delete this."},
+    {&MessageTexts::HelpFileMissing, "Help file not found: ", "Hjælpefilen blev ikke fundet: "},
+    {&MessageTexts::PeriodsMerged,
+     "A time-table keeps at most %1 periods. To make room for this change, the period that began "
+     "on %2 was merged into the period before it: its weeks now show that period's lessons.",
+     "Et skema kan højst have %1 perioder. For at gøre plads til ændringen er perioden, der "
+     "begyndte %2, lagt sammen med perioden før den: dens uger viser nu den periodes timer."},
 }};
 
-enum class Kind { Caption, Hint, HintWithToolTips };
-
-struct WindowText {
-    Element& (*Target)(ViewModel&);
-    Kind What;
-    const char* English;
-    const char* Danish;
+struct ErrorTextRow {
+    ErrorKind Kind;
+    const char* Danish;  // the English text is the error's own
 };
 
-// The hint of each of the five day bodies.
-constexpr const char* kDayBodyEnglish = "Pick an hour";
-constexpr const char* kDayBodyDanish = "Vælg time";
-
-// Every row is assigned in English too.
-const std::array<WindowText, 16> kWindowTexts = {{
-    {[](ViewModel& v) -> Element& { return v.MonthPanel; }, Kind::HintWithToolTips, "pick a date",
-     "Vælg dato"},
-    {[](ViewModel& v) -> Element& { return v.WeekPanel; }, Kind::HintWithToolTips, "Week numbers",
-     "Vælg uge nummer"},
-    {[](ViewModel& v) -> Element& { return v.NewButton; }, Kind::Hint, "Create new Time-Table",
-     "Opret nyt skema"},
-    {[](ViewModel& v) -> Element& { return v.OpenButton; }, Kind::Hint, "Open Time-Table",
-     "Åben skema"},
-    {[](ViewModel& v) -> Element& { return v.SaveButton; }, Kind::Hint, "Save Time-Table",
-     "Gem skema"},
-    {[](ViewModel& v) -> Element& { return v.PrevMonthButton; }, Kind::Hint, "one month back",
-     "En måned tilbage"},
-    {[](ViewModel& v) -> Element& { return v.NextMonthButton; }, Kind::Hint, "one month forward",
-     "En måned frem"},
-    {[](ViewModel& v) -> Element& { return v.PrevYearButton; }, Kind::Hint, "one year back",
-     "Et år tilbage"},
-    {[](ViewModel& v) -> Element& { return v.NextYearButton; }, Kind::Hint, "one year forward",
-     "Et år frem"},
-    {[](ViewModel& v) -> Element& { return v.ClassField; }, Kind::Hint, "Class name",
-     "Klasse navn"},
-    {[](ViewModel& v) -> Element& { return v.DetailLabels[1]; }, Kind::Caption,
-     "Teacher:", "Lærer:"},
-    {[](ViewModel& v) -> Element& { return v.DetailLabels[3]; }, Kind::Caption, "Room:", "Lokale:"},
-    {[](ViewModel& v) -> Element& { return v.LessonButtons[kHomeworkButton]; }, Kind::Caption,
-     "Hom&ework", "Lektier"},
-    {[](ViewModel& v) -> Element& { return v.LessonButtons[kLinksButton]; }, Kind::Caption,
-     "Lin&ks", "Links"},
-    {[](ViewModel& v) -> Element& { return v.LessonButtons[kTeacherButton]; }, Kind::Caption,
-     "&Teacher", "Lærer"},
-    {[](ViewModel& v) -> Element& { return v.LessonButtons[kStudentsButton]; }, Kind::Caption,
-     "&Students", "Elever "},
-}};
-
-// Only Danish assigns the menus; in English they keep the window design's captions.
-struct MenuText {
-    MenuItem MenuView::*Item;
-    const char* Danish;
-};
-
-const std::array<MenuText, 27> kMenuTexts = {{
-    {&MenuView::File, "Filer"},
-    {&MenuView::NewTimetable, "Nyt Skema"},
-    {&MenuView::Open, "Åbn.."},
-    {&MenuView::Save, "Gem"},
-    {&MenuView::SaveAs, "Gem som"},
-    {&MenuView::Convert, "Oversæt til HTML."},
-    {&MenuView::ConvertTimetable, "Skema"},
-    {&MenuView::ConvertCalendar, "Kalender"},
-    {&MenuView::Edit, "Rediger"},
-    {&MenuView::EditTime, "Mødetid.."},
-    {&MenuView::EditLesson, "Fag.."},
-    {&MenuView::EditDelete, "Slet.."},
-    {&MenuView::EditAdd, "Tilføj.."},
-    {&MenuView::EditInsert, "Indsæt.."},
-    {&MenuView::Timetable, "Skema"},
-    {&MenuView::Holidays, "Ferie"},
-    {&MenuView::HolidaysNew, "Opret"},
-    {&MenuView::HolidaysDelete, "Slet"},
-    {&MenuView::School, "Skole"},
-    {&MenuView::Class, "Klasse"},
-    {&MenuView::Help, "Hjælp"},
-    {&MenuView::HelpItem, "Hjælp"},
-    {&MenuView::PopupTime, "Mødetid.."},
-    {&MenuView::PopupChange, "Fag.."},
-    {&MenuView::PopupDelete, "Slet.."},
-    {&MenuView::PopupAdd, "Tilføj.."},
-    {&MenuView::PopupInsert, "Indsæt.."},
+const std::array<ErrorTextRow, 7> kErrorTexts = {{
+    {ErrorKind::InvalidInteger, "'%1' er ikke et gyldigt heltal"},
+    {ErrorKind::CannotCreateFile, "Kan ikke oprette filen %1"},
+    {ErrorKind::CannotOpenFile, "Kan ikke åbne filen %1"},
+    {ErrorKind::DamagedLessonFile, "%1 er beskadiget: den indeholder %2 linjer i stedet for %3."},
+    {ErrorKind::SaveRefused, "%1 kunne ikke læses, så ændringen gemmes ikke oven i den."},
+    {ErrorKind::UnreadableNotReplaced, "%1 kunne ikke læses (%2), så den overskrives ikke."},
+    {ErrorKind::Message, "%1"},
 }};
 
 struct DialogText {
     std::string DialogTexts::*Field;
     const char* English;
     const char* Danish;
-    bool SetInEnglish;
 };
 
-constexpr bool kSet = true;
-constexpr bool kNotSet = false;
-
 const std::array<DialogText, 38> kDialogTexts = {{
-    {&DialogTexts::AskYes, "Yes", "Ja", kSet},
-    {&DialogTexts::AskNo, "No", "Nej", kSet},
-    {&DialogTexts::AskCancel, "Cancel", "Fortryd", kSet},
-    {&DialogTexts::HomeworkStrip, "Homework description", "Lektiebeskrivelse", kSet},
-    {&DialogTexts::ShortcutStrip, "Shortcut to files", "Genveje til filer", kSet},
-    {&DialogTexts::AddShortcut, "Add Shortcut", "Tilføj genvej", kSet},
-    {&DialogTexts::DeleteShortcut, "Delete", "Slet genvej", kSet},
-    {&DialogTexts::CreateFile, "Create file", "Opret fil", kSet},
-    {&DialogTexts::HomeworkCloseQuestion, "Save changes?", "Skal ændringerne gemmes", kSet},
+    {&DialogTexts::AskYes, "Yes", "Ja"},
+    {&DialogTexts::AskNo, "No", "Nej"},
+    {&DialogTexts::AskCancel, "Cancel", "Fortryd"},
+    {&DialogTexts::HomeworkStrip, "Homework description", "Lektiebeskrivelse"},
+    {&DialogTexts::ShortcutStrip, "Shortcut to files", "Genveje til filer"},
+    {&DialogTexts::AddShortcut, "Add Shortcut", "Tilføj genvej"},
+    {&DialogTexts::DeleteShortcut, "Delete", "Slet genvej"},
+    {&DialogTexts::CreateFile, "Create file", "Opret fil"},
+    {&DialogTexts::HomeworkCloseQuestion, "Save changes?", "Skal ændringerne gemmes"},
     {&DialogTexts::HomeworkMissingType,
      "Filetype missing! ie. wordfile.doc instead of just wordfile",
-     "Filtype mangler! F.eks wordfil.doc istedet for kun wordfil", kSet},
+     "Filtype mangler! F.eks wordfil.doc istedet for kun wordfil"},
     {&DialogTexts::HomeworkFileNamePrompt, "Write filename for the new file",
-     "Skriv det navn filen skal oprettes under", kSet},
+     "Skriv det navn filen skal oprettes under"},
     {&DialogTexts::HomeworkFileExists, "File exist! Use Add shortcut instead.",
-     "Filen eksisterer allerede! brug Tilføj genvej istedet.", kSet},
-    {&DialogTexts::AddLink, "Add Link", "Tilføj Link", kSet},
-    {&DialogTexts::DeleteLink, "Delete Link", "Slet Link", kSet},
-    {&DialogTexts::PhoneLabel, "Phone:", "TLF:", kSet},
-    {&DialogTexts::NameAddressLabel, "Name & addrs.", "Navn og adr.", kSet},
-    {&DialogTexts::EmailLabel, "Email addrs.", "Email adr.", kSet},
-    {&DialogTexts::AddMate, "Add", "Tilføj elev", kSet},
-    {&DialogTexts::DeleteMate, "Delete", "Slet elev", kSet},
-    {&DialogTexts::DateFrame, " Date ", " Dato ", kNotSet},
-    {&DialogTexts::DatePickerCancel, "Cancel", "Fortryd", kNotSet},
-    {&DialogTexts::TimeCancel, "Cancel", "Fortryd", kNotSet},
-    {&DialogTexts::LessonLabel, "Lesson", "Fag", kSet},
-    {&DialogTexts::RoomLabel, "Room", "Værelse", kSet},
-    {&DialogTexts::TeacherLabel, "Teacher", "Lærer", kSet},
-    {&DialogTexts::LessonCancel, "Cancel", "Fortryd", kNotSet},
-    {&DialogTexts::ClassTitle, "Name", "Klassenavn", kSet},
-    {&DialogTexts::ClassPrompt, "Write the name of your class", "Skriv navnet på klassen f.eks 6U",
-     kSet},
-    {&DialogTexts::HolidayNameText, "Name of holiday period", "Navn på helligdag", kSet},
-    {&DialogTexts::HolidayNameHint, "ie. Christmas", "F.eks. Påske", kSet},
-    {&DialogTexts::FromDateHint, "Pick new date", "Vælg ny dato", kSet},
-    {&DialogTexts::ToDateHint, "Pick new date", "Vælg ny dato", kSet},
-    {&DialogTexts::HolidayNameLabel, "Holiday name:", "Navn:", kNotSet},
-    {&DialogTexts::FromLabel, "From:", "Fra:", kNotSet},
-    {&DialogTexts::ToLabel, "To:", "Til:", kNotSet},
-    {&DialogTexts::ColorLabel, "Color:", "Farve:", kSet},
-    {&DialogTexts::ColorListHint, "Pick color of date", "Vælg datofarve", kSet},
-    {&DialogTexts::HolidayCancel, "Cancel", "Fortryd", kNotSet},
+     "Filen eksisterer allerede! brug Tilføj genvej istedet."},
+    {&DialogTexts::AddLink, "Add Link", "Tilføj Link"},
+    {&DialogTexts::DeleteLink, "Delete Link", "Slet Link"},
+    {&DialogTexts::PhoneLabel, "Phone:", "TLF:"},
+    {&DialogTexts::NameAddressLabel, "Name & addrs.", "Navn og adr."},
+    {&DialogTexts::EmailLabel, "Email addrs.", "Email adr."},
+    {&DialogTexts::AddMate, "Add", "Tilføj elev"},
+    {&DialogTexts::DeleteMate, "Delete", "Slet elev"},
+    {&DialogTexts::DateFrame, " Date ", " Dato "},
+    {&DialogTexts::DatePickerCancel, "Cancel", "Fortryd"},
+    {&DialogTexts::TimeCancel, "Cancel", "Fortryd"},
+    {&DialogTexts::LessonLabel, "Lesson", "Fag"},
+    {&DialogTexts::RoomLabel, "Room", "Værelse"},
+    {&DialogTexts::TeacherLabel, "Teacher", "Lærer"},
+    {&DialogTexts::LessonCancel, "Cancel", "Fortryd"},
+    {&DialogTexts::ClassTitle, "Name", "Klassenavn"},
+    {&DialogTexts::ClassPrompt, "Write the name of your class", "Skriv navnet på klassen f.eks 6U"},
+    {&DialogTexts::HolidayNameText, "Name of holiday period", "Navn på helligdag"},
+    {&DialogTexts::HolidayNameHint, "ie. Christmas", "F.eks. Påske"},
+    {&DialogTexts::FromDateHint, "Pick new date", "Vælg ny dato"},
+    {&DialogTexts::ToDateHint, "Pick new date", "Vælg ny dato"},
+    {&DialogTexts::HolidayNameLabel, "Holiday name:", "Navn:"},
+    {&DialogTexts::FromLabel, "From:", "Fra:"},
+    {&DialogTexts::ToLabel, "To:", "Til:"},
+    {&DialogTexts::ColorLabel, "Color:", "Farve:"},
+    {&DialogTexts::ColorListHint, "Pick color of date", "Vælg datofarve"},
+    {&DialogTexts::HolidayCancel, "Cancel", "Fortryd"},
 }};
-
-void Assign(Element& element, Kind what, const char* text) {
-    if (what == Kind::Caption) {
-        element.Caption = text;
-        return;
-    }
-    element.Hint = text;
-    if (what == Kind::HintWithToolTips) element.ShowHint = true;
-}
 
 }  // namespace
 
-void ApplyLanguage(int languageCode, ViewModel& view, MessageTexts& texts, DialogTexts& dialogs) {
+MessageTexts MessageTextsFor(int languageCode) {
     const bool danish = languageCode == kDanish;
-    auto choose = [danish](const auto& row) { return danish ? row.Danish : row.English; };
+    MessageTexts texts;
+    for (const SlotText& row : kSlotTexts) texts.*row.Slot = danish ? row.Danish : row.English;
+    return texts;
+}
 
-    for (const SlotText& row : kSlotTexts) texts.*row.Slot = choose(row);
-
-    for (const WindowText& row : kWindowTexts) Assign(row.Target(view), row.What, choose(row));
-    for (DayColumnView& day : view.Days) {
-        Assign(day.Body, Kind::HintWithToolTips, danish ? kDayBodyDanish : kDayBodyEnglish);
-    }
-
-    for (const DialogText& row : kDialogTexts) {
-        if (danish || row.SetInEnglish) dialogs.*row.Field = choose(row);
-    }
-
-    if (danish) {
-        for (const MenuText& row : kMenuTexts) (view.Menus.*row.Item).Caption = row.Danish;
-    }
+DialogTexts DialogTextsFor(int languageCode) {
+    const bool danish = languageCode == kDanish;
+    DialogTexts dialogs;
+    for (const DialogText& row : kDialogTexts)
+        dialogs.*row.Field = danish ? row.Danish : row.English;
+    return dialogs;
 }
 
 DialogTexts DesignDialogTexts() {
-    DialogTexts dialogs;
-    for (const DialogText& row : kDialogTexts) dialogs.*row.Field = row.English;
-    return dialogs;
+    return DialogTextsFor(kEnglish);
+}
+
+const std::vector<std::string MessageTexts::*>& MessageSlots() {
+    static const auto slots = [] {
+        std::vector<std::string MessageTexts::*> all;
+        for (const SlotText& row : kSlotTexts) all.push_back(row.Slot);
+        return all;
+    }();
+    return slots;
+}
+
+const std::vector<std::string DialogTexts::*>& DialogTextFields() {
+    static const auto fields = [] {
+        std::vector<std::string DialogTexts::*> all;
+        for (const DialogText& row : kDialogTexts) all.push_back(row.Field);
+        return all;
+    }();
+    return fields;
+}
+
+std::string ErrorText(const SkemoraError& error, int languageCode) {
+    std::vector<std::string> arguments = error.Arguments();
+    if (const SkemoraError* cause = error.Cause()) {
+        arguments.push_back(ErrorText(*cause, languageCode));
+    }
+    std::string_view text = EnglishErrorTemplate(error.Kind());
+    if (languageCode == kDanish) {
+        for (const ErrorTextRow& row : kErrorTexts) {
+            if (row.Kind == error.Kind()) text = row.Danish;
+        }
+    }
+    return FillTemplate(text, arguments);
 }
 
 }  // namespace skemora

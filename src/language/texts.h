@@ -1,40 +1,47 @@
 // The English and Danish interface texts: the message-text slots the commands read, the texts of
-// the dialogs, and ApplyLanguage, which assigns them and the main window's captions and hints.
+// the dialogs, and the messages of the program's errors.
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "files/skemora_error.h"
 
 namespace skemora {
 
-struct ViewModel;
+constexpr int kEnglish = 5;
+constexpr int kDanish = 6;
 
 // Message-text slots, read when a text is shown or composed.
 struct MessageTexts {
-    std::string NoDocumentTitle;       // "Time-table"
-    std::string SaveQuestionTitle;     // "Save "
-    std::string SaveQuestionText;      // " changed, save it?"
-    std::string StartTimeLabel;        // "Start time "
-    std::string ReplaceQuestion;       // "File exist! Replace?"
-    std::string MustSaveMessage;       // "Your Time-Table MUST be saved in "
-    std::string HolidaysTitle;         // "Holidays"
-    std::string DateBefore1970;        // "You can not sellect a date older than 1970."
-    std::string ChangeLessonTitle;     // "Change lesson "
-    std::string DeleteLessonTitle;     // "Delete class "
-    std::string AddLessonTitle;        // "Add a new lesson to "
-    std::string InsertLessonTitle;     // "Put a new lesson in before "
+    std::string NoDocumentTitle;         // "Time-table"
+    std::string SaveQuestionTitle;       // "Save "
+    std::string SaveQuestionText;        // " changed, save it?"
+    std::string StartTimeLabel;          // "Start time "
+    std::string ReplaceQuestion;         // "File exist! Replace?"
+    std::string MustSaveMessage;         // "Your Time-Table MUST be saved in "
+    std::string HolidaysTitle;           // "Holidays"
+    std::string DateBefore1970;          // "You can not sellect a date older than 1970."
+    std::string ChangeLessonTitle;       // "Change lesson "
+    std::string DeleteLessonTitle;       // "Delete class "
+    std::string AddLessonTitle;          // "Add a new lesson to "
+    std::string InsertLessonTitle;       // "Put a new lesson in before "
     std::string SchoolInformationTitle;  // "Information school"
-    std::string ClassNameText;         // "Class"
-    std::string WeekWord;              // "week"
-    std::string CopyError;             // "Copy file error!"
-    std::string HolidayTakenTitle;     // "Holiday already used!"
-    std::string DeleteWord;            // "Delete"
-    std::string DeleteHolidayQuestion;  // "Do you want to delete this holiday?"
-    std::string OneLessonADay;         // "There must be at least one hour a day, ..."
-    std::string HomeworkHint;          // "Homework for "
-    std::string LinksHint;             // "Links for "
-    std::string TeacherHint;           // "Teacher info "
-    std::string SchoolMatesHint;       // "School mates "
-    std::string WeekNotesHint;         // "Notes week "
+    std::string ClassNameText;           // "Class"
+    std::string WeekWord;                // "week"
+    std::string CopyError;               // "Copy file error!"
+    std::string HolidayTakenTitle;       // "Holiday already used!"
+    std::string DeleteWord;              // "Delete"
+    std::string DeleteHolidayQuestion;   // "Do you want to delete this holiday?"
+    std::string OneLessonADay;           // "There must be at least one hour a day, ..."
+    std::string HomeworkHint;            // "Homework for "
+    std::string LinksHint;               // "Links for "
+    std::string TeacherHint;             // "Teacher info "
+    std::string SchoolMatesHint;         // "School mates "
+    std::string WeekNotesHint;           // "Notes week "
+    std::string CannotDeleteThis;        // "You can't delete this." (the same in both languages)
+    std::string HelpFileMissing;         // "Help file not found: "
+    std::string PeriodsMerged;           // %1 the most periods kept, %2 the merged period's start
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
@@ -64,11 +71,17 @@ struct DialogTexts {
     std::string HolidayNameLabel, FromLabel, ToLabel, ColorLabel, ColorListHint, HolidayCancel;
 };
 
-// languageCode 6 assigns every Danish text; any other value the English texts that the window
-// design does not already hold. `view` must have been built (its design texts in place).
-void ApplyLanguage(int languageCode, ViewModel& view, MessageTexts& texts, DialogTexts& dialogs);
-
-// The English design texts of the dialogs, before any ApplyLanguage.
+// The texts of a language: 6 is Danish, any other code English.
+MessageTexts MessageTextsFor(int languageCode);
+DialogTexts DialogTextsFor(int languageCode);
+// The English texts of the dialogs as designed, before any language is applied.
 DialogTexts DesignDialogTexts();
+
+// Every slot and dialog text, each once, in table order.
+const std::vector<std::string MessageTexts::*>& MessageSlots();
+const std::vector<std::string DialogTexts::*>& DialogTextFields();
+
+// An error's message in the language.
+std::string ErrorText(const SkemoraError& error, int languageCode);
 
 }  // namespace skemora

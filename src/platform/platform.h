@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/main_state.h"
 #include "calendar/calendar.h"
+#include "language/names_file.h"
 
 namespace skemora {
 

@@ -1,7 +1,7 @@
 #include "timetable/lesson_file.h"
 
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
+#include "files/skemora_error.h"
+#include "files/text_file.h"
 
 namespace skemora {
 
@@ -11,10 +11,10 @@ constexpr int kLinesPerDay = 1 + 3 * kLessons;
 
 }  // namespace
 
-std::vector<std::string> TimetableLines(const MainState& state) {
+std::vector<std::string> TimetableLines(const DayRecords& days, const std::string& className) {
     std::vector<std::string> lines;
     lines.reserve(kLessonFileLines);
-    for (const auto& day : state.Days) {
+    for (const auto& day : days) {
         lines.push_back(std::to_string(day.StartTime));
         for (int j = 0; j < kLessons; ++j) {
             lines.push_back(day.Subject[j]);
@@ -22,33 +22,32 @@ std::vector<std::string> TimetableLines(const MainState& state) {
             lines.push_back(day.Teacher[j]);
         }
     }
-    lines.push_back(state.ClassName);
+    lines.push_back(className);
     return lines;
 }
 
-void ParseTimetable(MainState& state, const std::vector<std::string>& lines,
+void ParseTimetable(DayRecords& days, std::string& className, const std::vector<std::string>& lines,
                     const std::string& source) {
     if (lines.size() < static_cast<std::size_t>(kLessonFileLines)) {
-        const std::string what = source.empty() ? "The time-table file" : source;
-        throw SkemoraError(what + " is damaged: it holds " + std::to_string(lines.size()) +
-                           " lines instead of " + std::to_string(kLessonFileLines) + ".");
+        throw SkemoraError(ErrorKind::DamagedLessonFile, {source, std::to_string(lines.size()),
+                                                          std::to_string(kLessonFileLines)});
     }
-    DayRecords days;
+    DayRecords parsed;
     for (int d = 0; d < kDays; ++d) {
         const int first = d * kLinesPerDay;
-        days[d].StartTime = StrToInt(lines[first]);
+        parsed[d].StartTime = StrToInt(lines[first]);
         for (int j = 0; j < kLessons; ++j) {
-            days[d].Subject[j] = lines[first + 3 * j + 1];
-            days[d].Room[j] = lines[first + 3 * j + 2];
-            days[d].Teacher[j] = lines[first + 3 * j + 3];
+            parsed[d].Subject[j] = lines[first + 3 * j + 1];
+            parsed[d].Room[j] = lines[first + 3 * j + 2];
+            parsed[d].Teacher[j] = lines[first + 3 * j + 3];
         }
     }
-    state.Days = std::move(days);
-    state.ClassName = lines[kLessonFileLines - 1];
+    days = std::move(parsed);
+    className = lines[kLessonFileLines - 1];
 }
 
-void DefaultTimetable(MainState& state) {
-    for (auto& day : state.Days) {
+void DefaultTimetable(DayRecords& days) {
+    for (auto& day : days) {
         day = DayRecord{};
         day.StartTime = 800;
         day.Subject[0] = "Empty";

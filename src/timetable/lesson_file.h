@@ -4,20 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "app/main_state.h"
+#include "timetable/lessons.h"
 
 namespace skemora {
 
 constexpr int kLessonFileLines = 186;
 
 // Line 37d: StartTime of day d; 37d + 3j + 1..3: Subject, Room, Teacher of lesson j; 185: class.
-std::vector<std::string> TimetableLines(const MainState& state);
-// Fills Days and ClassName from the first 186 lines (later lines are ignored). Throws
+std::vector<std::string> TimetableLines(const DayRecords& days, const std::string& className);
+// Fills days and className from the first 186 lines (later lines are ignored). Throws
 // SkemoraError and changes nothing when there are fewer lines or a start time is no number;
 // `source` names the file in the message about a short file.
-void ParseTimetable(MainState& state, const std::vector<std::string>& lines,
+void ParseTimetable(DayRecords& days, std::string& className, const std::vector<std::string>& lines,
                     const std::string& source = "");
 // The fresh time-table: every day starts at 800 with the single lesson "Empty".
-void DefaultTimetable(MainState& state);
+void DefaultTimetable(DayRecords& days);
 
 }  // namespace skemora

@@ -39,10 +39,6 @@ void ShowTimetable(AppContext& ctx) {
         placed[chosen] = true;
         previous = chosenStart;
     }
-    if (ctx.state.Modified) {
-        ctx.view.Menus.Save.Enabled = true;
-        ctx.view.SaveButton.Enabled = true;
-    }
 }
 
 void ResetTimetable(AppContext& ctx) {

@@ -2,15 +2,11 @@
 
 #include <algorithm>
 
-#include "calendar/calendar.h"
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
+#include "files/skemora_error.h"
+#include "files/text_file.h"
+#include "timetable/file_names.h"
 
 namespace skemora {
-
-std::string PeriodFileName(int index) {
-    return "S" + std::to_string(index) + ".dfd";
-}
 
 PeriodList BuildPeriodList(const std::vector<std::string>& lines, const std::string& mainFileName) {
     PeriodList periods;
@@ -23,10 +19,6 @@ PeriodList BuildPeriodList(const std::vector<std::string>& lines, const std::str
     }
     periods.Count = count;
     return periods;
-}
-
-void BuildPeriodList(AppContext& ctx) {
-    ctx.state.Periods = BuildPeriodList(ctx.state.PeriodLines, ctx.view.Title);
 }
 
 std::vector<std::string> PeriodListLines(const PeriodList& periods) {
@@ -45,10 +37,10 @@ int PeriodForDate(const PeriodList& periods, int dayNumber) {
     return index;
 }
 
-int MondayOfSelectedWeek(const MainState& state) {
-    const int weekday = WeekdayOf(state.SelYear, state.SelMonth, state.SelDay);
+int MondayOf(const Date& date) {
+    const int weekday = WeekdayOf(date.Year, date.Month, date.Day);
     const int back = weekday == 1 ? 6 : weekday - 2;
-    const Date monday = AddDays({state.SelYear, state.SelMonth, state.SelDay}, -back);
+    const Date monday = AddDays(date, -back);
     return DayNumber(monday.Year, monday.Month, monday.Day);
 }
 

@@ -1,15 +1,14 @@
-// Save with its period cases, and Save As.
-#include <filesystem>
-#include <system_error>
+#include "timetable/save.h"
 
 #include "calendar/calendar.h"
-#include "timetable/file_ops.h"
+#include "files/file_ops.h"
+#include "files/skemora_error.h"
+#include "files/text_file.h"
+#include "timetable/file_names.h"
 #include "timetable/lesson_file.h"
 #include "timetable/periods.h"
-#include "timetable/skemora_error.h"
-#include "timetable/storage.h"
-#include "timetable/subject_list.h"
-#include "timetable/text_file.h"
+#include "timetable/subject_list_files.h"
+#include "timetable/timetable_state.h"
 #include "timetable/week_notes.h"
 
 namespace skemora {
@@ -18,16 +17,8 @@ namespace {
 
 constexpr int kLargestStart = 0xFFFF;  // a start is stored in 16 bits
 
-std::string PeriodListPath(const MainState& state) {
-    return state.UserFolder + "fratil.dfd";
-}
-
-std::string PeriodPath(const MainState& state, int index) {
-    return state.UserFolder + PeriodFileName(index);
-}
-
 void WriteTimetable(AppContext& ctx, const std::string& path) {
-    auto lines = TimetableLines(ctx.state);
+    auto lines = TimetableLines(ctx.state.Days, ctx.state.ClassName);
     WriteLines(path, lines);
     ctx.state.LessonLines = std::move(lines);
 }
@@ -42,7 +33,7 @@ void CommitPeriods(MainState& state, const PeriodList& periods) {
 void WriteTimetableAndList(AppContext& ctx, const std::string& lessonPath,
                            const PeriodList& periods) {
     auto& state = ctx.state;
-    const auto lessonLines = TimetableLines(state);
+    const auto lessonLines = TimetableLines(state.Days, state.ClassName);
     StagedFile lessonFile(lessonPath, lessonLines);
     StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
     lessonFile.Commit();
@@ -138,15 +129,13 @@ void RetirePeriod(AppContext& ctx, int r) {
     }
     DeleteFile(holding);
     CommitPeriods(state, periods);
-    if (state.LoadedPeriod >= r) --state.LoadedPeriod;
+    if (state.Saving.LoadedPeriod >= r) --state.Saving.LoadedPeriod;
 
     if (!state.PeriodLimitAnnounced) {
         state.PeriodLimitAnnounced = true;
         ctx.dialogs.ShowMessage(
-            "A time-table keeps at most " + std::to_string(kMaxStoredPeriods) +
-            " periods. To make room for this change, the period that began on " +
-            DateText(state, retiredStart) +
-            " was merged into the period before it: its weeks now show that period's lessons.");
+            FillTemplate(ctx.texts.PeriodsMerged,
+                         {std::to_string(kMaxStoredPeriods), DateText(state, retiredStart)}));
     }
 }
 
@@ -163,7 +152,7 @@ void InsertPeriod(AppContext& ctx, int j, int start) {
     periods.Entries[j] = {static_cast<std::uint16_t>(start), PeriodFileName(j)};
     periods.Count = count + 1;
 
-    const auto lessonLines = TimetableLines(state);
+    const auto lessonLines = TimetableLines(state.Days, state.ClassName);
     const std::string target = PeriodPath(state, j);
     StagedFile lessonFile(target, lessonLines);
     StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
@@ -183,7 +172,7 @@ void InsertPeriod(AppContext& ctx, int j, int start) {
     }
     CommitPeriods(state, periods);
     state.LessonLines = lessonLines;
-    state.LoadedPeriod = j;
+    state.Saving.LoadedPeriod = j;
 }
 
 // A period later than every start goes in at the end: an insert with no files to move.
@@ -196,8 +185,9 @@ void SavePeriod(AppContext& ctx, int a) {
     auto& state = ctx.state;
     if (a <= 0 || a > kLargestStart) {
         // Nothing loaded means nothing to write back (a new name's files are written in full).
-        if (state.LoadedPeriod == 0) WriteTimetable(ctx, MainFilePath(ctx));
-        if (state.LoadedPeriod > 0) WriteTimetable(ctx, PeriodPath(state, state.LoadedPeriod));
+        if (state.Saving.LoadedPeriod == 0) WriteTimetable(ctx, MainFilePath(ctx));
+        if (state.Saving.LoadedPeriod > 0)
+            WriteTimetable(ctx, PeriodPath(state, state.Saving.LoadedPeriod));
         return;
     }
     const auto start = static_cast<std::uint16_t>(a);
@@ -207,15 +197,16 @@ void SavePeriod(AppContext& ctx, int a) {
         periods.Entries[0] = {start, ctx.view.Title};
         periods.Count = 1;
         WriteTimetableAndList(ctx, MainFilePath(ctx), periods);
-        state.LoadedPeriod = 0;
+        state.Saving.LoadedPeriod = 0;
         return;
     }
     // In a list whose starts are out of order the week may show another period than the one
     // its Monday names; the edit then stays in the period shown.
     const auto keepInLoadedPeriod = [&](int period) {
-        if (state.LoadedPeriod < 0 || state.LoadedPeriod == period) return false;
-        WriteTimetable(ctx, state.LoadedPeriod == 0 ? MainFilePath(ctx)
-                                                    : PeriodPath(state, state.LoadedPeriod));
+        if (state.Saving.LoadedPeriod < 0 || state.Saving.LoadedPeriod == period) return false;
+        WriteTimetable(ctx, state.Saving.LoadedPeriod == 0
+                                ? MainFilePath(ctx)
+                                : PeriodPath(state, state.Saving.LoadedPeriod));
         return true;
     };
     if (a <= state.Periods.Entries[0].Start) {
@@ -223,7 +214,7 @@ void SavePeriod(AppContext& ctx, int a) {
         PeriodList periods = state.Periods;
         periods.Entries[0].Start = start;
         WriteTimetableAndList(ctx, MainFilePath(ctx), periods);
-        state.LoadedPeriod = 0;
+        state.Saving.LoadedPeriod = 0;
         return;
     }
     // Equal starts resolve to the later entry, the one the week shows.
@@ -231,7 +222,7 @@ void SavePeriod(AppContext& ctx, int a) {
         if (state.Periods.Entries[i].Start == a) {
             if (keepInLoadedPeriod(i)) return;
             WriteTimetableAndList(ctx, PeriodPath(state, i), state.Periods);
-            state.LoadedPeriod = i;
+            state.Saving.LoadedPeriod = i;
             return;
         }
     }
@@ -246,117 +237,43 @@ void SavePeriod(AppContext& ctx, int a) {
     }
 }
 
-std::string FileNamePart(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderPart(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool SameFolder(const std::string& a, const std::string& b) {
-    std::error_code error;
-    const auto first = std::filesystem::weakly_canonical(a, error);
-    if (error) return false;
-    const auto second = std::filesystem::weakly_canonical(b, error);
-    if (error) return false;
-    return first.lexically_normal() / "" == second.lexically_normal() / "";
-}
-
 }  // namespace
 
 void Save(AppContext& ctx) {
     auto& state = ctx.state;
-    const int pending = state.PendingPeriodStart;
-    const bool notesOnly = state.NotesChanged && pending <= 0 && !state.WriteAllOnSave;
-    state.Modified = false;
-    ctx.view.Menus.Save.Enabled = false;
-    ctx.view.Menus.SaveAs.Enabled = false;
-    ctx.view.SaveButton.Enabled = false;
-    bool refused = false;
+    auto& saving = state.Saving;
+    const int pending = saving.PendingPeriodStart;
+    const bool notesOnly = saving.NotesChanged && pending <= 0 && !saving.WriteAllOnSave;
+    SetModified(ctx, false);
+    // Until the save is done, the change it carries must stay where the next save finds it.
+    const auto keepForNextSave = [&] {
+        SetModified(ctx, true);
+        saving.PendingPeriodStart = pending;
+    };
     try {
-        if (state.NotesChanged) {
+        if (saving.NotesChanged) {
             WriteWeekNotes(ctx);
-            state.NotesChanged = false;
+            saving.NotesChanged = false;
         }
-        if (!state.FailedLoadPath.empty()) {
+        if (!saving.FailedLoadPath.empty()) {
             // The lessons in memory are not what the failed file holds: writing them would
             // replace it with less.
-            refused = !notesOnly;
-        } else {
-            if (state.WriteAllOnSave) {
-                WriteTimetable(ctx, MainFilePath(ctx));
-                if (!state.PeriodLines.empty()) {
-                    WriteLines(PeriodListPath(state), state.PeriodLines);
-                }
-                state.WriteAllOnSave = false;
-            }
-            SavePeriod(ctx, pending);
-            MergeSubjects(ctx);
+            if (notesOnly) return;
+            keepForNextSave();
+            throw SkemoraError(ErrorKind::SaveRefused, {saving.FailedLoadPath});
         }
+        if (saving.WriteAllOnSave) {
+            WriteTimetable(ctx, MainFilePath(ctx));
+            if (!state.PeriodLines.empty()) WriteLines(PeriodListPath(state), state.PeriodLines);
+            saving.WriteAllOnSave = false;
+        }
+        SavePeriod(ctx, pending);
+        MergeSubjects(ctx);
     } catch (...) {
-        state.Modified = true;
-        ctx.view.Menus.Save.Enabled = true;
-        ctx.view.SaveButton.Enabled = true;
-        state.PendingPeriodStart = pending;
+        keepForNextSave();
         throw;
     }
-    if (pending > 0) state.PendingPeriodStart = 0;
-    if (refused) {
-        throw SkemoraError(state.FailedLoadPath +
-                           " could not be read, so the change is not saved over it.");
-    }
-}
-
-void SaveAs(AppContext& ctx) {
-    auto& state = ctx.state;
-    std::string path;
-    for (;;) {
-        state.WriteAllOnSave = false;
-        const auto chosen = ctx.dialogs.SaveFileName(state.DataFolder, ctx.texts.NoDocumentTitle,
-                                                     "*.dfd|*.dfd|*.txt|*.txt|*.*|*.*", "*.dfd");
-        if (!chosen) return;
-        path = *chosen;
-        std::string name = FileNamePart(path);
-        if (name.empty()) continue;
-        if (name.find('.') == std::string::npos) {
-            name += ".dfd";
-            path += ".dfd";
-        }
-        if (!SameFolder(FolderPart(path), state.DataFolder)) {
-            ctx.dialogs.ShowMessage(ctx.texts.MustSaveMessage + state.DataFolder);
-            continue;
-        }
-        path = state.DataFolder + name;
-        if (FileExists(path)) {
-            const int answer =
-                ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + name, ctx.texts.ReplaceQuestion);
-            if (answer == kAnswerNo) continue;
-            if (answer != kAnswerYes) return;
-        }
-        break;
-    }
-
-    const std::string name = FileNamePart(path);
-    state.TimetablePath = path;
-    ctx.view.Title = name;
-    state.UserName = UserNameOf(name);
-    state.UserFolder = state.DataFolder + state.UserName + "/";
-    CreateFolder(state.UserFolder);
-    if (!state.TimetableOpen) {
-        // Nothing was ever loaded: the new file gets the fresh time-table, whose days each
-        // hold a lesson, and a first period starting with the shown week.
-        DefaultTimetable(state);
-        const int monday = MondayOfSelectedWeek(state);
-        if (state.PeriodLines.empty() && monday > 0) state.PeriodLines = {std::to_string(monday)};
-    }
-    ReadSubjectList(ctx);
-    state.WriteAllOnSave = true;
-    Save(ctx);
-    OpenTimetable(ctx, path);
+    if (pending > 0) saving.PendingPeriodStart = 0;
 }
 
 }  // namespace skemora

@@ -1,11 +1,11 @@
-// The user's subject list "fagl.txt": subject, room, teacher triples, newest first, merged with
-// the loaded time-table at every save.
+// The subject list: subject, room, teacher triples, newest first, merged with the time-table's
+// lessons at every save.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
+#include "timetable/lessons.h"
 
 namespace skemora {
 
@@ -14,16 +14,10 @@ namespace skemora {
 int FindSubject(const std::vector<std::string>& list, const std::string& subject);
 // The subjects of the entries, in list order.
 std::vector<std::string> SubjectChoices(const std::vector<std::string>& list);
-// Replaces SubjectList with the open user's stored list, or empties it when there is none; run
-// whenever a time-table is opened or created, so merges extend that user's list.
-void ReadSubjectList(AppContext& ctx);
-// The lesson dialog's part: replaces SubjectList with the stored list when the file exists and
-// answers the subjects to offer (none when the file is missing).
-std::vector<std::string> LoadSubjectList(AppContext& ctx);
-// Merges every lesson of the loaded time-table into the list and writes it.
-void MergeSubjects(AppContext& ctx);
-// Removes the last entry of `subject` and writes the list; "Empty" and the empty text are
-// refused with "You can't delete this.", an unknown subject is left alone without a message.
-void RemoveSubject(AppContext& ctx, const std::string& subject);
+// Every lesson of the days merged into the list: a new subject goes first with its room and
+// teacher, a known one takes the lesson's room and teacher.
+void MergeLessons(std::vector<std::string>& list, const DayRecords& days);
+// Removes the last entry of `subject`; false when there is none.
+bool RemoveSubjectEntry(std::vector<std::string>& list, const std::string& subject);
 
 }  // namespace skemora

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "timetable/file_ops.h"
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
+#include "files/text_file.h"
 
 namespace skemora {
 
@@ -60,40 +58,6 @@ std::vector<std::string> WeekHomeworkLines(const WeekHomework& homework) {
         }
     }
     return lines;
-}
-
-std::string WeekHomeworkPath(const MainState& state) {
-    return state.UserFolder + WeekFileName(state.SelYear, state.WeekNo);
-}
-
-void ReadWeekHomework(AppContext& ctx) {
-    auto& state = ctx.state;
-    state.Homework = WeekHomework{};
-    if (state.UserFolder.empty() || ctx.view.Title == ctx.texts.NoDocumentTitle) return;
-    const std::string path = WeekHomeworkPath(state);
-    if (!FileExists(path)) return;
-    ParseWeekHomework(state.Homework, ReadLines(path));
-}
-
-void WriteWeekHomework(AppContext& ctx) {
-    const auto& state = ctx.state;
-    if (state.UserFolder.empty()) return;
-    const std::string path = WeekHomeworkPath(state);
-    if (FileExists(path)) {
-        WeekHomework stored;
-        try {
-            ParseWeekHomework(stored, ReadLines(path));
-        } catch (const SkemoraError& error) {
-            throw SkemoraError(path + " could not be read (" + error.what() +
-                               "), so it is not written over.");
-        }
-    }
-    const auto lines = WeekHomeworkLines(state.Homework);
-    if (!lines.empty()) {
-        WriteLines(path, lines);
-    } else if (FileExists(path)) {
-        DeleteFile(path);
-    }
 }
 
 }  // namespace skemora

@@ -2,9 +2,10 @@
 
 #include <vector>
 
-#include "timetable/file_ops.h"
-#include "timetable/storage.h"
-#include "timetable/text_file.h"
+#include "files/file_ops.h"
+#include "files/text_file.h"
+#include "timetable/file_names.h"
+#include "timetable/timetable_state.h"
 
 namespace skemora {
 
@@ -36,20 +37,13 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-// The notes file the box belongs to: the week it was last read for, else the shown week.
+}  // namespace
+
 std::string NotesPath(const MainState& state) {
     const std::string name = state.NotesFileName.empty()
                                  ? WeekNotesFileName(state.SelYear, state.WeekNo)
                                  : state.NotesFileName;
     return state.UserFolder + name;
-}
-
-}  // namespace
-
-std::string WeekNotesFileName(int year, int week) {
-    std::string name = WeekFileName(year, week);
-    name.back() = 'z';
-    return name;
 }
 
 void ReadWeekNotes(AppContext& ctx) {
@@ -62,30 +56,15 @@ void ReadWeekNotes(AppContext& ctx) {
         ctx.view.NotesText.clear();
         return;
     }
-    state.Loading = true;
+    LoadingScope loading(state);
     try {
         ctx.view.NotesText = JoinLines(ReadLines(path));
     } catch (...) {
         // The box still holds another week's notes: typing must not save them over this file.
         ctx.view.NotesBox.Enabled = false;
         ctx.view.NotesText.clear();
-        state.Loading = false;
         throw;
     }
-    state.Loading = false;
-}
-
-void NotesEdited(AppContext& ctx) {
-    auto& state = ctx.state;
-    if (state.Loading || ctx.view.Title == ctx.texts.NoDocumentTitle) return;
-    // An empty box for a week that has no notes file changes nothing on disk.
-    if (ctx.view.NotesText.empty() && !state.NotesChanged && !FileExists(NotesPath(state))) return;
-    ctx.view.Menus.Save.Enabled = true;
-    ctx.view.Menus.SaveAs.Enabled = true;
-    ctx.view.SaveButton.Enabled = true;
-    state.NotesChanged = true;
-    state.Modified = true;
-    Save(ctx);
 }
 
 void WriteWeekNotes(AppContext& ctx) {

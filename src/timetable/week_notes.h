@@ -1,4 +1,4 @@
-// The week-notes box: reading the shown week's notes, and saving at every change.
+// The week notes: reading the shown week's notes file into the box, and writing the box back.
 #pragma once
 
 #include <string>
@@ -7,15 +7,13 @@
 
 namespace skemora {
 
-// WeekFileName(year, week) with its last character "z".
-std::string WeekNotesFileName(int year, int week);
 // Enables the box, sets its hint and fills it from the shown week's notes file (or empties it).
 // Filling it is no edit.
 void ReadWeekNotes(AppContext& ctx);
-// The box's change handler; view.NotesText already holds the new text.
-void NotesEdited(AppContext& ctx);
 // Save's notes step: writes the box's lines to the notes file of the week they were read for,
 // or deletes that file when the box is empty.
 void WriteWeekNotes(AppContext& ctx);
+// The notes file the box belongs to: the week it was last read for, else the shown week.
+std::string NotesPath(const MainState& state);
 
 }  // namespace skemora

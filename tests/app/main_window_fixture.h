@@ -12,8 +12,8 @@
 #include "app/app_context.h"
 #include "app/startup.h"
 #include "calendar/calendar.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_platform.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_platform.h"
 #include "support/temp_folder.h"
 
 namespace skemora::test {

@@ -14,8 +14,8 @@
 
 #include "app/main_window.h"
 #include "calendar/calendar.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_platform.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_platform.h"
 #include "support/temp_folder.h"
 
 using namespace skemora;
@@ -310,8 +310,8 @@ private slots:
         QCOMPARE(notes->toPlainText(), QString());
         QTest::keyClick(window_.get(), Qt::Key_W, Qt::AltModifier);
         QCOMPARE(notes->toPlainText(), QString("next week\nsecond line"));
-        QVERIFY(!window_->context().state.Modified);
-        QVERIFY(!window_->context().state.NotesChanged);
+        QVERIFY(!window_->context().state.Saving.Modified);
+        QVERIFY(!window_->context().state.Saving.NotesChanged);
         QCOMPARE(test::ReadBytes(*folder_ / "Peter.dfd"), lessons);
         QVERIFY(!std::filesystem::exists(*folder_ / "Peter/a200337.dfz"));
         QCOMPARE(test::ReadBytes(*folder_ / "Peter/a200338.dfz"),
@@ -398,13 +398,13 @@ private slots:
     void closingAsksOnlyWhenModifiedAndCancelKeepsTheWindow() {
         WritePeter();
         Start(480, {"Peter"});
-        window_->context().state.Modified = true;
+        window_->context().state.Saving.Modified = true;
         // The scripted question answers Cancel.
         QVERIFY(!window_->close());
         QVERIFY(window_->isVisible());
         QCOMPARE(dialogs_->Questions.size(), std::size_t(1));
         QCOMPARE(dialogs_->Questions[0].Message, std::string("Peter.dfd changed, save it?"));
-        window_->context().state.Modified = false;
+        window_->context().state.Saving.Modified = false;
         QVERIFY(window_->close());
         QCOMPARE(dialogs_->Questions.size(), std::size_t(1));
     }

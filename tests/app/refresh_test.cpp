@@ -3,8 +3,9 @@
 #include "app/navigation.h"
 #include "app/week_grid.h"
 #include "app/window_events.h"
+#include "files/file_ops.h"
 #include "main_window_fixture.h"
-#include "timetable/file_ops.h"
+#include "timetable/file_names.h"
 
 namespace skemora::test {
 namespace {
@@ -137,20 +138,20 @@ protected:
 };
 
 TEST_F(PeriodRefreshTest, ShowsThePeriodOfTheSelectedDate) {
-    EXPECT_EQ(ctx.state.LoadedPeriod, 0);
+    EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 0);
     EXPECT_EQ(Cell(2, 1).Caption, "A20");
     NextWeek(ctx);
-    EXPECT_EQ(ctx.state.LoadedPeriod, 1);
+    EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 1);
     EXPECT_EQ(Cell(2, 0).Caption, "B20");
     EXPECT_EQ(ctx.view.ClassField.Caption, "7U");
     EXPECT_EQ(ctx.view.NotesBox.Hint, "Notes week 37");
     PreviousWeek(ctx);
-    EXPECT_EQ(ctx.state.LoadedPeriod, 0);
+    EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 0);
     EXPECT_EQ(Cell(0, 3).Caption, "");
 }
 
 TEST_F(PeriodRefreshTest, AChangeMadeWhileEventsRunIsAskedAboutBeforeAnotherPeriodLoads) {
-    platform.DuringEvents = [this] { ctx.state.Modified = true; };
+    platform.DuringEvents = [this] { ctx.state.Saving.Modified = true; };
     DayLabelClick(ctx, 2);  // same period: no question
     EXPECT_TRUE(dialogs.Questions.empty());
     dialogs.AskAnswers = {kAnswerNo};
@@ -158,7 +159,7 @@ TEST_F(PeriodRefreshTest, AChangeMadeWhileEventsRunIsAskedAboutBeforeAnotherPeri
     ASSERT_EQ(dialogs.Questions.size(), 1u);
     EXPECT_EQ(dialogs.Questions[0].Title, "Save Time-table");
     EXPECT_EQ(dialogs.Questions[0].Message, "pupil.dfd changed, save it?");
-    EXPECT_EQ(ctx.state.LoadedPeriod, 1);
+    EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 1);
 }
 
 TEST_F(PeriodRefreshTest, AReloadShowsTheSelectedCellAgainAndKeepsTheChosenDate) {

@@ -1,5 +1,6 @@
 #include "app/week_grid.h"
 
+#include "app/navigation.h"
 #include "main_window_fixture.h"
 
 namespace skemora::test {
@@ -99,7 +100,7 @@ TEST_F(SelectCellTest, EmptyCellEnablesOnlyAddAndOnlyWithATimetable) {
     EXPECT_FALSE(ctx.view.Menus.EditAdd.Enabled);
     EXPECT_FALSE(ctx.view.Menus.EditLesson.Enabled);
     EXPECT_FALSE(ctx.view.LessonButtons[kLinksButton].Enabled);
-    ctx.state.TimetableOpen = true;
+    ctx.state.TimetableLoaded = true;
     SelectCell(ctx, {0, 4});
     EXPECT_TRUE(ctx.view.Menus.EditAdd.Enabled);
     EXPECT_TRUE(ctx.view.Menus.PopupAdd.Enabled);

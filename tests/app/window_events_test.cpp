@@ -1,7 +1,7 @@
 #include "app/window_events.h"
 
+#include "files/skemora_error.h"
 #include "main_window_fixture.h"
-#include "timetable/skemora_error.h"
 
 namespace skemora::test {
 namespace {
@@ -16,7 +16,7 @@ protected:
     }
     void Change() {
         ctx.state.Days[0].Subject[0] = "Changed";
-        ctx.state.Modified = true;
+        ctx.state.Saving.Modified = true;
     }
     bool Saved() const {
         return ReadBytes(folder / "pupil.dfd").find("\r\nChanged\r\n") != std::string::npos;
@@ -53,7 +53,7 @@ TEST_F(CloseQueryTest, CancelKeepsTheWindowButWritesTheOptionsEveryTime) {
     dialogs.AskAnswers = {kAnswerCancel};
     EXPECT_FALSE(CloseQuery(ctx));
     EXPECT_FALSE(ctx.state.LayoutLocked);
-    EXPECT_TRUE(ctx.state.Modified);
+    EXPECT_TRUE(ctx.state.Saving.Modified);
     EXPECT_EQ(ReadBytes(folder / "pupil.dfd"), before);
     EXPECT_EQ(platform.Writes.size(), 1u);
     dialogs.AskAnswers = {kAnswerNo};
@@ -69,7 +69,7 @@ TEST_F(CloseQueryTest, SaveFailureKeepsTheWindowOpen) {
     dialogs.AskAnswers = {kAnswerYes};
     EXPECT_THROW(CloseQuery(ctx), SkemoraError);
     EXPECT_FALSE(ctx.state.LayoutLocked);
-    EXPECT_TRUE(ctx.state.Modified);
+    EXPECT_TRUE(ctx.state.Saving.Modified);
     EXPECT_EQ(platform.Settings["Mandag"], "1");
 }
 

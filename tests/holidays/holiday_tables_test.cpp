@@ -19,7 +19,7 @@ TEST(HolidayTablesTest, ReadsGroupsOfThreeLines) {
     EXPECT_EQ(table.Names[22], "");
     EXPECT_TRUE(IsHoliday(table, 31));
     EXPECT_FALSE(IsHoliday(table, 21));
-    EXPECT_EQ(HolidayColour(table, 20), kRed);
+    EXPECT_EQ(HolidayColour(table, 20), 0xFF0000u);
     EXPECT_EQ(HolidayColour(table, 23), 0x800080u);
 }
 
@@ -58,7 +58,7 @@ TEST(HolidayTablesTest, UnknownColourNameIsBlack) {
     WriteBytes(folder / "a200301.dfg", CrLf({"4", "clNavy", "Odd"}));
     const feriedage table = ReadHolidayMonth(folder / "a200301.dfg");
     EXPECT_TRUE(IsHoliday(table, 5));
-    EXPECT_EQ(HolidayColour(table, 5), kBlack);
+    EXPECT_EQ(HolidayColour(table, 5), 0x000000u);
     EXPECT_FALSE(ColourFromName("clNavy").has_value());
 }
 

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake_platform.h"
+#include "language/name_tables.h"
+#include "support/fake_platform.h"
 #include "support/temp_folder.h"
 
 namespace skemora {

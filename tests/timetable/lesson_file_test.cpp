@@ -2,17 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_state.h"
+
 namespace skemora::test {
 namespace {
 
 TEST(LessonFileTest, LinesFollowTheFileLayoutAndReadBack) {
     MainState state;
-    DefaultTimetable(state);
+    DefaultTimetable(state.Days);
     state.Days[2].StartTime = 1345;
     state.Days[2].Subject[1] = "Math";
     state.Days[2].Teacher[1] = "KB";
     state.ClassName = "6U";
-    const auto lines = TimetableLines(state);
+    const auto lines = TimetableLines(state.Days, state.ClassName);
     ASSERT_EQ(lines.size(), 186u);
     EXPECT_EQ(lines[0], "800");
     EXPECT_EQ(lines[1], "Empty");
@@ -21,8 +23,8 @@ TEST(LessonFileTest, LinesFollowTheFileLayoutAndReadBack) {
     EXPECT_EQ(lines[80], "KB");
     EXPECT_EQ(lines[185], "6U");
     MainState read;
-    ParseTimetable(read, lines);
-    EXPECT_EQ(TimetableLines(read), lines);
+    ParseTimetable(read.Days, read.ClassName, lines);
+    EXPECT_EQ(TimetableLines(read.Days, read.ClassName), lines);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/calendar.h"
-#include "timetable/skemora_error.h"
+#include "files/skemora_error.h"
 
 namespace skemora::test {
 namespace {
@@ -57,12 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Lists, PeriodForDateTest,
 class MondayTest : public ::testing::TestWithParam<std::pair<Date, Date>> {};
 
 TEST_P(MondayTest, IsTheMondayOfTheDatesMondayToSundayWeek) {
-    MainState state;
     const auto [date, monday] = GetParam();
-    state.SelYear = static_cast<std::uint16_t>(date.Year);
-    state.SelMonth = static_cast<std::uint16_t>(date.Month);
-    state.SelDay = static_cast<std::uint16_t>(date.Day);
-    EXPECT_EQ(MondayOfSelectedWeek(state), DayNumber(monday.Year, monday.Month, monday.Day));
+    EXPECT_EQ(MondayOf(date), DayNumber(monday.Year, monday.Month, monday.Day));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, MondayTest,

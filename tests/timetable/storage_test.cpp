@@ -1,13 +1,19 @@
-#include "timetable/storage.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
 #include <set>
 
+#include "app/window_events.h"
+#include "timetable/loading.h"
+#include "timetable/open.h"
+#include "timetable/save.h"
+#include "timetable/save_as.h"
 #include "timetable/subject_list.h"
+#include "timetable/subject_list_files.h"
+#include "timetable/timetable_state.h"
 #include "timetable/week_notes.h"
+#include "timetable/week_notes_command.h"
 #include "timetable_fixture.h"
 
 namespace skemora::test {
@@ -28,8 +34,8 @@ TEST_F(StorageTest, OpeningShowsTheTimetableOfTheSelectedDate) {
     EXPECT_EQ(ctx.view.Title, "Peter.dfd");
     EXPECT_EQ(ctx.state.UserFolder, User());
     EXPECT_EQ(ctx.state.UserName, "Peter");
-    EXPECT_FALSE(ctx.state.Loading);
-    EXPECT_EQ(ctx.state.LoadedPeriod, 0);
+    EXPECT_FALSE(ctx.state.Saving.Loading);
+    EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 0);
     EXPECT_EQ(Shown(), "Base");
     EXPECT_EQ(ctx.view.ClassField.Caption, "6U");
     EXPECT_EQ(ctx.view.LessonButtons[kStudentsButton].Hint, ctx.texts.SchoolMatesHint + "6U");
@@ -46,7 +52,7 @@ TEST_F(StorageTest, AnEditAfterTheOnlyStartAppendsAPeriodAndLeavesEarlierWeeks) 
     EXPECT_EQ(List(), (Lines{"12276", "12304"}));
     EXPECT_EQ(SubjectIn(Period(1)), "Edited");
     EXPECT_EQ(ReadBytes(folder / "Peter.dfd"), base);
-    EXPECT_EQ(ctx.state.PendingPeriodStart, 0);
+    EXPECT_EQ(ctx.state.Saving.PendingPeriodStart, 0);
     Select(2003, 9, 5);
     EXPECT_EQ(Shown(), "Base");
 }
@@ -60,7 +66,7 @@ TEST_F(StorageTest, AnEditBetweenTwoStartsInsertsAPeriodAndMovesLaterFilesUp) {
     EXPECT_EQ(List(), (Lines{"12276", "12332", "12360"}));
     EXPECT_EQ(SubjectIn(Period(1)), "October");
     EXPECT_EQ(SubjectIn(Period(2)), "November");
-    EXPECT_EQ(ctx.state.LoadedPeriod, 1);
+    EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 1);
     Select(2003, 11, 4);
     EXPECT_EQ(Shown(), "November");
 }
@@ -101,7 +107,7 @@ TEST_F(StorageTest, TwoEditsInANewPeriodGrowTheListOnce) {
         OpenTimetable(app, data / "Peter.dfd");
         for (const char* subject : {"First", "Second"}) {
             app.state.Days[0].Subject[0] = subject;
-            app.state.Modified = true;
+            app.state.Saving.Modified = true;
             MarkPendingPeriod(app);
             Save(app);
         }
@@ -117,7 +123,7 @@ TEST_F(StorageTest, APeriodWithoutItsLessonFileShowsTheLessonsLastRead) {
     WritePeter({kAug11, kSep8}, {"Base", "unused"});
     fs::remove(Period(1));
     OpenPeter();  // straight into period 1: nothing read yet, so the base lessons
-    EXPECT_EQ(ctx.state.LoadedPeriod, 1);
+    EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 1);
     EXPECT_EQ(Shown(), "Base");
 }
 
@@ -127,7 +133,7 @@ TEST_F(StorageTest, WithoutAPeriodListTheEditedWeekStartsPeriodZero) {
     OpenPeter();
     EXPECT_EQ(Shown(), "Base");
     ctx.state.ClassName = "7A";
-    ctx.state.Modified = true;
+    ctx.state.Saving.Modified = true;
     Save(ctx);
     EXPECT_FALSE(fs::exists(User() + "fratil.dfd"));
     EditMonday("Edited");
@@ -143,7 +149,7 @@ TEST_F(StorageTest, AChangeWithoutPendingStartWritesTheLoadedPeriodAndMergesSubj
     WriteLines(User() + "fagl.txt", {"Stored", "1", "T"});
     OpenPeter();
     ctx.state.ClassName = "7A";
-    ctx.state.Modified = true;
+    ctx.state.Saving.Modified = true;
     Save(ctx);
     EXPECT_EQ(ReadLines(Period(1)).at(185), "7A");
     EXPECT_EQ(ReadLines(folder / "Peter.dfd").at(185), "6U");
@@ -241,7 +247,7 @@ TEST_F(StorageTest, DescendingStartsKeepTheEditInThePeriodShown) {
     Start({2003, 10, 8});
     WritePeter({kNov3, kSep8, kAug11}, {"Base", "September", "August"});
     OpenPeter();
-    EXPECT_EQ(ctx.state.LoadedPeriod, 2);
+    EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 2);
     EditMonday("Edited");
     EXPECT_EQ(SubjectIn(folder / "Peter.dfd"), "Base");
     EXPECT_EQ(SubjectIn(Period(2)), "Edited");
@@ -273,7 +279,7 @@ TEST_F(StorageTest, OpenCommandAsksAboutUnsavedChangesAndNoDiscardsThem) {
     const std::string paula = ReadBytes(folder / "Paula.dfd");
     OpenPeter();
     ctx.state.Days[0].Subject[0] = "Unsaved";
-    ctx.state.Modified = true;
+    ctx.state.Saving.Modified = true;
 
     dialogs.OpenAnswers = {folder / "Paula.dfd", folder / "Paula.dfd"};
     dialogs.AskAnswers = {kAnswerCancel, kAnswerNo};
@@ -290,7 +296,7 @@ TEST_F(StorageTest, OpenCommandAsksAboutUnsavedChangesAndNoDiscardsThem) {
     EXPECT_EQ(SubjectIn(folder / "Peter.dfd"), "Base");
 
     ctx.state.Days[0].Subject[0] = "Kept";
-    ctx.state.Modified = true;
+    ctx.state.Saving.Modified = true;
     dialogs.OpenAnswers = {folder / "Peter.dfd"};
     dialogs.AskAnswers = {kAnswerYes};
     OpenCommand(ctx);
@@ -311,8 +317,8 @@ TEST_F(StorageTest, SaveAsStaysInTheDataFolderAndCompletesLikeOpening) {
     EXPECT_EQ(List(), Lines{"12304"});
     EXPECT_EQ(ReadBytes(User() + "fagl.txt"), CrLf({"Empty", "", ""}));
     EXPECT_EQ(ctx.state.TimetablePath, folder / "Peter.dfd");
-    EXPECT_TRUE(ctx.state.TimetableOpen);
-    EXPECT_FALSE(ctx.state.WriteAllOnSave);
+    EXPECT_TRUE(ctx.state.TimetableLoaded);
+    EXPECT_FALSE(ctx.state.Saving.WriteAllOnSave);
     EXPECT_EQ(ctx.state.Periods.Count, 1);
     EXPECT_EQ(Shown(), "Empty");
 }
@@ -341,16 +347,16 @@ TEST_F(StorageTest, AFailedSaveKeepsTheTimetableModifiedAndCanBeRepeated) {
     OpenPeter();
     fs::remove_all(User());
     EXPECT_EQ(ErrorOf([&] { EditMonday("Edited"); }), "Cannot create file " + Period(1));
-    EXPECT_TRUE(ctx.state.Modified);
+    EXPECT_TRUE(ctx.state.Saving.Modified);
     EXPECT_TRUE(ctx.view.Menus.Save.Enabled);
     EXPECT_TRUE(ctx.view.SaveButton.Enabled);
-    EXPECT_EQ(ctx.state.PendingPeriodStart, kSep8);
+    EXPECT_EQ(ctx.state.Saving.PendingPeriodStart, kSep8);
     WriteBytes(folder / "Peter", "a file where the folder should be");
     EXPECT_EQ(ErrorOf([&] { Save(ctx); }), "Cannot create file " + Period(1));
     fs::remove(folder / "Peter");
     fs::create_directories(User());
     Save(ctx);
-    EXPECT_FALSE(ctx.state.Modified);
+    EXPECT_FALSE(ctx.state.Saving.Modified);
     EXPECT_EQ(List(), (Lines{"12276", "12304"}));
     EXPECT_EQ(SubjectIn(Period(1)), "Edited");
 }
@@ -365,7 +371,7 @@ TEST_F(StorageTest, AFailedInsertLeavesEveryPeriodWithItsOwnFile) {
     EXPECT_EQ(SubjectIn(Period(1)), "September");
     EXPECT_EQ(SubjectIn(Period(2)), "November");
     EXPECT_FALSE(fs::exists(Period(3)));
-    EXPECT_TRUE(ctx.state.Modified);
+    EXPECT_TRUE(ctx.state.Saving.Modified);
 }
 
 void Replace(const std::string& path, std::size_t line, const std::string& text) {
@@ -394,23 +400,61 @@ TEST_P(DamagedFileTest, ShowsTheErrorAndNoSaveWritesOverTheFile) {
     if (const auto at = error.find("%s"); at != std::string::npos)
         error.replace(at, 2, folder.Path());
     EXPECT_EQ(ErrorOf([&] { OpenPeter(); }), error);
-    EXPECT_FALSE(ctx.state.Loading);
+    EXPECT_FALSE(ctx.state.Saving.Loading);
 
     ctx.view.NotesText = "notes are still saved";
-    ctx.state.NotesChanged = ctx.state.Modified = true;
+    ctx.state.Saving.NotesChanged = ctx.state.Saving.Modified = true;
     Save(ctx);
     EXPECT_TRUE(fs::exists(User() + "a200337.dfz"));
 
     ctx.state.Days[0].Subject[0] = "Added";
-    ctx.state.Modified = true;
+    ctx.state.Saving.Modified = true;
     MarkPendingPeriod(ctx);
+    const int pending = ctx.state.Saving.PendingPeriodStart;
     EXPECT_EQ(ErrorOf([&] { Save(ctx); }),
               damaged + " could not be read, so the change is not saved over it.");
-    EXPECT_FALSE(ctx.state.Modified);
+    // The refused change waits for a save that can write it.
+    EXPECT_TRUE(ctx.state.Saving.Modified);
+    EXPECT_TRUE(ctx.view.SaveButton.Enabled);
+    EXPECT_EQ(ctx.state.Saving.PendingPeriodStart, pending);
     EXPECT_EQ(ReadBytes(damaged), bytes);
     EXPECT_EQ(ReadBytes(User() + "fratil.dfd"), list);
     EXPECT_FALSE(fs::exists(Period(2)));
     EXPECT_EQ(SubjectIn(folder / "Peter.dfd"), "Base");
+}
+
+TEST_F(StorageTest, AClassTypedWhileThePeriodListIsDamagedIsSavedOnceItReadsAgain) {
+    Start({2003, 9, 10});
+    WritePeter({kAug11, kSep8}, {"Base", "September"});
+    OpenPeter();
+    const std::string list = ReadBytes(User() + "fratil.dfd");
+    WriteLines(User() + "fratil.dfd", {"12276", "", "12304"});
+    EXPECT_NE(ErrorOf([&] { Select(2003, 9, 11); }), "");
+
+    dialogs.ClassNameAnswers.push_back("7X");
+    EXPECT_NE(ErrorOf([&] { ClassFieldClick(ctx); }), "");
+    EXPECT_TRUE(ctx.state.Saving.Modified);
+    EXPECT_EQ(ReadLines(Period(1)).at(185), "6U");
+
+    WriteBytes(User() + "fratil.dfd", list);
+    Select(2003, 9, 12);
+    EXPECT_EQ(ReadLines(Period(1)).at(185), "7X");
+    EXPECT_FALSE(ctx.state.Saving.Modified);
+    EXPECT_EQ(ReadBytes(User() + "fratil.dfd"), list);
+}
+
+TEST_F(StorageTest, AWeekWhoseLessonFileIsDamagedStillLetsTheUserMoveOn) {
+    Start({2003, 9, 10});
+    WritePeter({kAug11, kSep8}, {"Base", "September"});
+    WriteLines(Period(1), Lines(100, "800"));
+    EXPECT_NE(ErrorOf([&] { OpenPeter(); }), "");
+    dialogs.ClassNameAnswers.push_back("7X");
+    EXPECT_NE(ErrorOf([&] { ClassFieldClick(ctx); }), "");
+    // The change cannot be saved over the damaged file, but it does not hold the user back:
+    // another period's week shows its own lessons.
+    Select(2003, 9, 1);
+    EXPECT_EQ(Shown(), "Base");
+    EXPECT_EQ(ReadLines(Period(1)).size(), 100u);
 }
 
 Lines WithLine(Lines lines, std::size_t index, const std::string& text) {

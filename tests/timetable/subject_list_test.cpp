@@ -4,11 +4,12 @@
 
 #include <filesystem>
 
-#include "platform/fake_dialogs.h"
-#include "platform/fake_platform.h"
+#include "files/skemora_error.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_platform.h"
 #include "support/temp_folder.h"
 #include "timetable/lesson_file.h"
-#include "timetable/skemora_error.h"
+#include "timetable/subject_list_files.h"
 
 namespace skemora::test {
 namespace {
@@ -20,7 +21,11 @@ protected:
     TempFolder folder;
     FakeDialogs dialogs;
     FakePlatform platform;
-    AppContext ctx{dialogs, platform};
+    AppContext ctx = [this] {
+        AppContext context{dialogs, platform};
+        context.texts = MessageTextsFor(kEnglish);
+        return context;
+    }();
 
     void SetUp() override { ctx.state.UserFolder = folder.Path(); }
     void Lesson(int day, int position, const std::string& subject, const std::string& room) {
@@ -38,7 +43,7 @@ TEST(FindSubjectTest, AnswersTheLastEntryOfTheSubject) {
 }
 
 TEST_F(SubjectListTest, AFreshTimetableGivesTheSingleEntryEmpty) {
-    DefaultTimetable(ctx.state);
+    DefaultTimetable(ctx.state.Days);
     MergeSubjects(ctx);
     EXPECT_EQ(ReadBytes(folder / "fagl.txt"), CrLf({"Empty", "", ""}));
 }

@@ -12,14 +12,18 @@
 #include "app/navigation.h"
 #include "app/startup.h"
 #include "calendar/calendar.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_platform.h"
+#include "files/skemora_error.h"
+#include "files/text_file.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_platform.h"
 #include "support/temp_folder.h"
 #include "timetable/lesson_file.h"
+#include "timetable/loading.h"
+#include "timetable/open.h"
 #include "timetable/periods.h"
-#include "timetable/skemora_error.h"
-#include "timetable/storage.h"
-#include "timetable/text_file.h"
+#include "timetable/save.h"
+#include "timetable/save_as.h"
+#include "timetable/timetable_state.h"
 
 namespace skemora::test {
 
@@ -28,10 +32,10 @@ using Lines = std::vector<std::string>;
 // A lesson file whose Monday starts with `subject`, every other day with "Empty".
 inline Lines LessonFile(const std::string& subject, const std::string& className = "6U") {
     MainState state;
-    DefaultTimetable(state);
+    DefaultTimetable(state.Days);
     state.Days[0].Subject[0] = subject;
     state.ClassName = className;
-    return TimetableLines(state);
+    return TimetableLines(state.Days, state.ClassName);
 }
 
 class TimetableTest : public ::testing::Test {
@@ -69,7 +73,7 @@ protected:
     // What an edit command does: change the lessons, mark the week, save.
     void EditMonday(const std::string& subject) {
         ctx.state.Days[0].Subject[0] = subject;
-        ctx.state.Modified = true;
+        ctx.state.Saving.Modified = true;
         MarkPendingPeriod(ctx);
         Save(ctx);
     }

@@ -4,10 +4,12 @@
 
 #include <filesystem>
 
-#include "platform/fake_dialogs.h"
-#include "platform/fake_platform.h"
+#include "files/skemora_error.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_platform.h"
 #include "support/temp_folder.h"
-#include "timetable/skemora_error.h"
+#include "timetable/timetable_state.h"
+#include "timetable/week_homework_files.h"
 
 namespace skemora::test {
 namespace {

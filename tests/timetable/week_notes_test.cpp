@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "timetable/week_notes_command.h"
 #include "timetable_fixture.h"
 
 namespace skemora::test {
@@ -35,7 +36,7 @@ TEST_F(WeekNotesTest, EveryKeystrokeWritesTheNotesAndEmptyingDeletesThem) {
     EXPECT_EQ(ReadBytes(NotesFile()), "H\r\n");
     Type("Hi\nthere \xc3\xa6");
     EXPECT_EQ(ReadBytes(NotesFile()), "Hi\r\nthere \xe6\r\n");
-    EXPECT_FALSE(ctx.state.Modified);
+    EXPECT_FALSE(ctx.state.Saving.Modified);
     EXPECT_EQ(ReadBytes(folder / "Peter.dfd"), lessons);
     Type("");
     EXPECT_FALSE(fs::exists(NotesFile()));
@@ -49,7 +50,7 @@ TEST_F(WeekNotesTest, EmptyingTheBoxOfAWeekWithoutNotesWritesNothing) {
     EXPECT_FALSE(fs::exists(NotesFile()));
     EXPECT_FALSE(fs::exists(User() + "fagl.txt"));
     EXPECT_EQ(fs::last_write_time(folder / "Peter.dfd"), written);
-    EXPECT_FALSE(ctx.state.Modified);
+    EXPECT_FALSE(ctx.state.Saving.Modified);
 }
 
 TEST_F(WeekNotesTest, FillingTheBoxFromAFileIsNoEdit) {
@@ -58,9 +59,9 @@ TEST_F(WeekNotesTest, FillingTheBoxFromAFileIsNoEdit) {
     WriteBytes(NotesFile(), "line 1\r\n\r\nline 3\r\n");
     OpenPeter();
     EXPECT_EQ(ctx.view.NotesText, "line 1\n\nline 3");
-    EXPECT_FALSE(ctx.state.Loading);
-    EXPECT_FALSE(ctx.state.Modified);
-    ctx.state.Loading = true;
+    EXPECT_FALSE(ctx.state.Saving.Loading);
+    EXPECT_FALSE(ctx.state.Saving.Modified);
+    ctx.state.Saving.Loading = true;
     Type("changed while loading");
     EXPECT_EQ(ReadBytes(NotesFile()), "line 1\r\n\r\nline 3\r\n");
 }
@@ -72,7 +73,7 @@ TEST_F(WeekNotesTest, TheNotesFollowTheWeekTheyWereReadFor) {
     EXPECT_EQ(ctx.view.NotesText, "");
     EXPECT_EQ(ctx.view.NotesBox.Hint, "Notes week 13");
     ctx.view.NotesText = "pending";
-    ctx.state.NotesChanged = ctx.state.Modified = true;
+    ctx.state.Saving.NotesChanged = ctx.state.Saving.Modified = true;
     PreviousWeek(ctx);  // saves week 13 before week 12 is read
     EXPECT_EQ(ctx.view.NotesText, "week 12");
     EXPECT_EQ(ReadLines(User() + "a200413.dfz"), Lines{"pending"});
@@ -106,8 +107,8 @@ TEST_F(WeekNotesTest, AnUnwritableNotesFileKeepsTheNotesPending) {
     OpenInWeek12();
     fs::create_directory(NotesFile());
     EXPECT_THROW(Type("kept"), SkemoraError);
-    EXPECT_TRUE(ctx.state.NotesChanged);
-    EXPECT_TRUE(ctx.state.Modified);
+    EXPECT_TRUE(ctx.state.Saving.NotesChanged);
+    EXPECT_TRUE(ctx.state.Saving.Modified);
     fs::remove(NotesFile());
     Save(ctx);
     EXPECT_EQ(ReadLines(NotesFile()), Lines{"kept"});

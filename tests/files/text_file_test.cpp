@@ -1,4 +1,4 @@
-#include "timetable/text_file.h"
+#include "files/text_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,8 +6,8 @@
 #include <climits>
 #include <filesystem>
 
+#include "files/skemora_error.h"
 #include "support/temp_folder.h"
-#include "timetable/skemora_error.h"
 
 namespace skemora::test {
 namespace {

@@ -1,10 +1,11 @@
-#include "timetable/file_ops.h"
+#include "files/file_ops.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "support/temp_folder.h"
+#include "timetable/file_names.h"
 
 namespace skemora::test {
 namespace {

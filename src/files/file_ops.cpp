@@ -1,4 +1,4 @@
-#include "timetable/file_ops.h"
+#include "files/file_ops.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,14 +8,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "timetable/skemora_error.h"
-#include "timetable/text_file.h"
+#include "files/paths.h"
+#include "files/skemora_error.h"
+#include "files/text_file.h"
 
 namespace skemora {
 
 bool FileExists(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string name = FileNamePart(path);
     if (name.empty() || name[0] == '.') return false;
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
@@ -54,10 +54,6 @@ bool CopyFile(const std::string& from, const std::string& to) {
 
 bool MoveFile(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
-}
-
-std::string WeekFileName(int year, int week) {
-    return "a" + std::to_string(year) + (week < 10 ? "0" : "") + std::to_string(week) + ".dff";
 }
 
 }  // namespace skemora

@@ -1,4 +1,4 @@
-// The file operations every module uses, and the week file names.
+// The file operations every module uses.
 #pragma once
 
 #include <string>
@@ -15,7 +15,5 @@ bool CreateFolder(const std::string& path);
 bool CopyFile(const std::string& from, const std::string& to);
 // Renames `from` over `to` (same file system), replacing it. False on failure.
 bool MoveFile(const std::string& from, const std::string& to);
-// "a" + year + two-digit week + ".dff"
-std::string WeekFileName(int year, int week);
 
 }  // namespace skemora

@@ -1,4 +1,4 @@
-#include "timetable/text_file.h"
+#include "files/text_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,7 +13,8 @@
 #include <optional>
 #include <string_view>
 
-#include "timetable/skemora_error.h"
+#include "files/paths.h"
+#include "files/skemora_error.h"
 
 namespace skemora {
 
@@ -133,18 +134,6 @@ std::optional<std::string> Utf8ToWindows1252(const std::string& text) {
     return out;
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // The permissions a replaced file keeps, or those a new file gets under the umask.
 mode_t ModeFor(const std::string& path) {
     struct stat info {};
@@ -239,7 +228,7 @@ std::optional<std::string> FileBytes(const std::string& path) {
 
 std::vector<std::string> ReadLines(const std::string& path) {
     const auto bytes = FileBytes(path);
-    if (!bytes) throw SkemoraError("Cannot open file " + path);
+    if (!bytes) throw SkemoraError(ErrorKind::CannotOpenFile, {path});
     return DecodeLines(*bytes);
 }
 
@@ -277,8 +266,8 @@ int StrToInt(const std::string& text) {
 }
 
 StagedFile::StagedFile(const std::string& path, const std::string& bytes) : path_(path) {
-    const std::string folder = FolderOf(path);
-    std::string pattern = folder + "/." + NameOf(path) + ".XXXXXX";
+    const std::string folder = FolderPart(path);
+    std::string pattern = folder + "/." + FileNamePart(path) + ".XXXXXX";
     const int descriptor = mkstemp(pattern.data());
     if (descriptor < 0) throw CannotCreateFile(path);
     temporary_ = pattern;
@@ -304,7 +293,7 @@ void StagedFile::Commit() {
         throw CannotCreateFile(path_);
     }
     temporary_.clear();
-    SyncFolder(FolderOf(path_));
+    SyncFolder(FolderPart(path_));
 }
 
 }  // namespace skemora

@@ -1,0 +1,15 @@
+// Puts the interface texts of a language in place: the message and dialog texts, and the main
+// window's captions and hints.
+#pragma once
+
+#include "app/view_model.h"
+#include "language/texts.h"
+
+namespace skemora {
+
+// languageCode 6 assigns every Danish text; any other value the English texts that the window
+// design does not already hold (in English the menus keep their designed captions). `view` must
+// have been built (its design texts in place).
+void ApplyLanguage(int languageCode, ViewModel& view, MessageTexts& texts, DialogTexts& dialogs);
+
+}  // namespace skemora

@@ -1,0 +1,27 @@
+#include "timetable/file_names.h"
+
+namespace skemora {
+
+std::string UserNameOf(const std::string& fileName) {
+    return fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : fileName;
+}
+
+std::string UserFolderOf(const std::string& dataFolder, const std::string& fileName) {
+    return dataFolder + UserNameOf(fileName) + "/";
+}
+
+std::string PeriodFileName(int index) {
+    return "S" + std::to_string(index) + ".dfd";
+}
+
+std::string WeekFileName(int year, int week) {
+    return "a" + std::to_string(year) + (week < 10 ? "0" : "") + std::to_string(week) + ".dff";
+}
+
+std::string WeekNotesFileName(int year, int week) {
+    std::string name = WeekFileName(year, week);
+    name.back() = 'z';
+    return name;
+}
+
+}  // namespace skemora

@@ -1,0 +1,28 @@
+// The names of a time-table's files: the main file and its user, the period files, the period
+// and subject lists, and the week files. Paths are these names in the data or user folder.
+#pragma once
+
+#include <string>
+
+namespace skemora {
+
+// The period list in the user folder.
+inline constexpr const char* kPeriodListFileName = "fratil.dfd";
+// The subject list in the user folder.
+inline constexpr const char* kSubjectListFileName = "fagl.txt";
+// The main time-table file's extension.
+inline constexpr const char* kTimetableExtension = ".dfd";
+
+// The user name of a main file name: the name without its last four characters (".dfd"); a
+// name of four characters or fewer is kept whole, so the user folder is never the data folder.
+std::string UserNameOf(const std::string& fileName);
+// The user folder of a main file name in the data folder (ending with "/"), ending with "/".
+std::string UserFolderOf(const std::string& dataFolder, const std::string& fileName);
+// "S" + index + ".dfd"
+std::string PeriodFileName(int index);
+// "a" + year + two-digit week + ".dff": the week's homework file.
+std::string WeekFileName(int year, int week);
+// The week file name with its last character "z": the week's notes file.
+std::string WeekNotesFileName(int year, int week);
+
+}  // namespace skemora

@@ -1,0 +1,86 @@
+#include "timetable/open.h"
+
+#include "app/refresh.h"
+#include "files/file_ops.h"
+#include "files/paths.h"
+#include "timetable/file_names.h"
+#include "timetable/lesson_fill.h"
+#include "timetable/loading.h"
+#include "timetable/save.h"
+#include "timetable/subject_list_files.h"
+#include "timetable/timetable_state.h"
+
+namespace skemora {
+
+void OpenTimetable(AppContext& ctx, const std::string& path) {
+    auto& state = ctx.state;
+    auto& saving = state.Saving;
+    {
+        LoadingScope loading(state);
+        // What is held in memory belongs to the time-table shown so far and must not be saved
+        // into the files of this one.
+        SetModified(ctx, false);
+        saving.NotesChanged = false;
+        saving.WriteAllOnSave = false;
+        if (saving.PendingPeriodStart > 0) saving.PendingPeriodStart = 0;
+        saving.LoadedPeriod = -1;
+        ResetTimetable(ctx);
+        // The notes box takes no typing until this time-table's notes are read into it.
+        ctx.view.NotesText.clear();
+        ctx.view.NotesBox.Enabled = false;
+        state.NotesFileName.clear();
+
+        state.TimetablePath = path;
+        ctx.view.Title = FileNamePart(path);
+        state.TimetableLoaded = true;
+        state.Periods = PeriodList{};
+        state.PeriodLines.clear();
+        state.LessonLines.clear();
+        // Until a period's lessons load (which clears it), no save may write the empty ones held
+        // now over this time-table's files.
+        saving.FailedLoadPath = path;
+        state.SubjectList.clear();
+
+        // The user's stored subjects, which every save extends, come first: a file that fails
+        // to read below must not leave the next save with another user's list or none.
+        SetUser(state, ctx.view.Title);
+        ReadSubjectList(ctx);
+        ReadTimetableFiles(ctx);
+        // A main file without its folder still gets one, so that saving it can succeed.
+        CreateFolder(state.UserFolder);
+        saving.LoadedPeriod = -1;
+        RefreshLessons(ctx);
+    }
+    RefreshWeekPanel(ctx);
+    ctx.view.LessonButtons[kStudentsButton].Hint = ctx.texts.SchoolMatesHint + state.ClassName;
+}
+
+void OpenCommand(AppContext& ctx) {
+    const auto chosen = ctx.dialogs.OpenFileName(ctx.state.DataFolder, "*.dfd|*.dfd");
+    if (!chosen || !FileExists(*chosen)) return;
+    if (ctx.state.Saving.Modified) {
+        const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
+                                           ctx.texts.NoDocumentTitle + ctx.texts.SaveQuestionText);
+        if (answer == kAnswerYes) {
+            Save(ctx);
+        } else if (answer != kAnswerNo) {
+            return;
+        }
+    }
+    OpenTimetable(ctx, *chosen);
+}
+
+void OpenCommandLineTimetable(AppContext& ctx, const std::vector<std::string>& arguments) {
+    std::string name;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (i > 0) name += ' ';
+        name += arguments[i];
+    }
+    if (name.empty()) return;
+    name += kTimetableExtension;
+    if (name.find('/') != std::string::npos) return;
+    const std::string path = ctx.state.DataFolder + name;
+    if (FileExists(path)) OpenTimetable(ctx, path);
+}
+
+}  // namespace skemora

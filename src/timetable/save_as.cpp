@@ -1,0 +1,61 @@
+#include "timetable/save_as.h"
+
+#include "files/file_ops.h"
+#include "files/paths.h"
+#include "timetable/file_names.h"
+#include "timetable/lesson_file.h"
+#include "timetable/open.h"
+#include "timetable/save.h"
+#include "timetable/subject_list_files.h"
+#include "timetable/timetable_state.h"
+
+namespace skemora {
+
+void SaveAs(AppContext& ctx) {
+    auto& state = ctx.state;
+    std::string path;
+    for (;;) {
+        state.Saving.WriteAllOnSave = false;
+        const auto chosen = ctx.dialogs.SaveFileName(state.DataFolder, ctx.texts.NoDocumentTitle,
+                                                     "*.dfd|*.dfd|*.txt|*.txt|*.*|*.*", "*.dfd");
+        if (!chosen) return;
+        path = *chosen;
+        std::string name = FileNamePart(path);
+        if (name.empty()) continue;
+        if (name.find('.') == std::string::npos) {
+            name += kTimetableExtension;
+            path += kTimetableExtension;
+        }
+        if (!SameFolder(FolderPart(path), state.DataFolder)) {
+            ctx.dialogs.ShowMessage(ctx.texts.MustSaveMessage + state.DataFolder);
+            continue;
+        }
+        path = state.DataFolder + name;
+        if (FileExists(path)) {
+            const int answer =
+                ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + name, ctx.texts.ReplaceQuestion);
+            if (answer == kAnswerNo) continue;
+            if (answer != kAnswerYes) return;
+        }
+        break;
+    }
+
+    const std::string name = FileNamePart(path);
+    state.TimetablePath = path;
+    ctx.view.Title = name;
+    SetUser(state, name);
+    CreateFolder(state.UserFolder);
+    if (!state.TimetableLoaded) {
+        // Nothing was ever loaded: the new file gets the fresh time-table, whose days each
+        // hold a lesson, and a first period starting with the shown week.
+        DefaultTimetable(state.Days);
+        const int monday = MondayOfSelectedWeek(state);
+        if (state.PeriodLines.empty() && monday > 0) state.PeriodLines = {std::to_string(monday)};
+    }
+    ReadSubjectList(ctx);
+    state.Saving.WriteAllOnSave = true;
+    Save(ctx);
+    OpenTimetable(ctx, path);
+}
+
+}  // namespace skemora

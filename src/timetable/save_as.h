@@ -1,0 +1,11 @@
+// Save As: the time-table saved under a new name in the data folder, and then opened.
+#pragma once
+
+#include "app/app_context.h"
+
+namespace skemora {
+
+// Also what every command that needs a time-table runs while none is open.
+void SaveAs(AppContext& ctx);
+
+}  // namespace skemora

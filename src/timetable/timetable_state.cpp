@@ -1,0 +1,52 @@
+#include "timetable/timetable_state.h"
+
+#include "files/paths.h"
+#include "timetable/file_names.h"
+
+namespace skemora {
+
+bool IsTimetableOpen(const AppContext& ctx) {
+    return ctx.view.Title != ctx.texts.NoDocumentTitle;
+}
+
+void SetModified(AppContext& ctx, bool modified) {
+    ctx.state.Saving.Modified = modified;
+    ctx.view.Menus.Save.Enabled = modified;
+    ctx.view.Menus.SaveAs.Enabled = modified;
+    ctx.view.SaveButton.Enabled = modified;
+}
+
+void SetUser(MainState& state, const std::string& mainFileName) {
+    state.UserName = UserNameOf(mainFileName);
+    state.UserFolder = UserFolderOf(state.DataFolder, mainFileName);
+}
+
+std::string MainFilePath(const AppContext& ctx) {
+    const auto& path = ctx.state.TimetablePath;
+    // TimetablePath is the open file's own path once it names the captioned file; before that
+    // (a time-table being created) the main file is the caption's name in the data folder.
+    if (!path.empty() && FileNamePart(path) == ctx.view.Title) return path;
+    return ctx.state.DataFolder + ctx.view.Title;
+}
+
+std::string PeriodListPath(const MainState& state) {
+    return state.UserFolder + kPeriodListFileName;
+}
+
+std::string PeriodPath(const MainState& state, int index) {
+    return state.UserFolder + PeriodFileName(index);
+}
+
+std::string SubjectListPath(const MainState& state) {
+    return state.UserFolder + kSubjectListFileName;
+}
+
+std::string WeekHomeworkPath(const MainState& state) {
+    return state.UserFolder + WeekFileName(state.SelYear, state.WeekNo);
+}
+
+int MondayOfSelectedWeek(const MainState& state) {
+    return MondayOf({state.SelYear, state.SelMonth, state.SelDay});
+}
+
+}  // namespace skemora
