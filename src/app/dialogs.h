@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "notes/contact_card.h"
+
 namespace skemora {
 
 constexpr int kAnswerYes = 6;
@@ -30,6 +32,14 @@ public:
                                                     const std::string& defaultExtension) = 0;
     // The class-name dialog (TForm12): true on OK, with the name changed in place.
     virtual bool EditClassName(std::string& name) = 0;
+    // The contact card (TForm7) under `title`: true on OK, with the fields changed in place.
+    virtual bool EditContactCard(const std::string& title, ContactCardFields& card) = 0;
+
+    // Lesson editing: the start-time, lesson and new-user dialogs.
+
+    // Lesson notes: the homework, links and school-mates dialogs.
+
+    // Holidays: the holiday editor with its date picker.
 };
 
 }  // namespace skemora

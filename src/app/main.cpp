@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         // The settings store (TForm3) has nothing to show; it lives in the main window's context.
         skemora::TForm4 form4(&form1);
         skemora::TForm12 form12(&form1);
-        dialogs.Attach(&form1, &form4, &form12, &form1.context().dialogTexts);
+        dialogs.Attach(&form1, &form4, &form12, &form1.context().dialogTexts, &platform);
         form1.show();
         return QApplication::exec();
     } catch (const std::exception& error) {

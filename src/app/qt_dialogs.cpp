@@ -32,11 +32,12 @@ QString QtNameFilters(const std::string& filter) {
 }
 
 void QtDialogs::Attach(QWidget* mainWindow, TForm4* question, TForm12* className,
-                       const DialogTexts* texts) {
+                       const DialogTexts* texts, Platform* platform) {
     mainWindow_ = mainWindow;
     question_ = question;
     className_ = className;
     texts_ = texts;
+    platform_ = platform;
 }
 
 int QtDialogs::Ask(const std::string& title, const std::string& message) {
@@ -91,6 +92,12 @@ bool QtDialogs::EditClassName(std::string& name) {
     if (dialog->exec() != kAnswerYes) return false;
     name = dialog->className().toStdString();
     return true;
+}
+
+// The contact card's window (TForm7) is the lesson notes' to build; until it exists the card
+// cannot be edited.
+bool QtDialogs::EditContactCard(const std::string&, ContactCardFields&) {
+    return false;
 }
 
 }  // namespace skemora

@@ -7,6 +7,7 @@
 
 #include "app/dialogs.h"
 #include "language/texts.h"
+#include "platform/platform.h"
 
 class QWidget;
 
@@ -18,9 +19,11 @@ class TForm12;
 class QtDialogs : public Dialogs {
 public:
     // The windows are created after the main window; until they are attached, a temporary
-    // dialog is used and boxes have no parent.
-    void Attach(QWidget* mainWindow, TForm4* question, TForm12* className,
-                const DialogTexts* texts);
+    // dialog is used and boxes have no parent. The other dialogs are made on first use, as
+    // children of the main window, and kept for the rest of the run. `platform` opens what a
+    // dialog's buttons open (mail addresses, web addresses, documents).
+    void Attach(QWidget* mainWindow, TForm4* question, TForm12* className, const DialogTexts* texts,
+                Platform* platform);
 
     int Ask(const std::string& title, const std::string& message) override;
     void ShowMessage(const std::string& text) override;
@@ -31,12 +34,26 @@ public:
                                             const std::string& filter,
                                             const std::string& defaultExtension) override;
     bool EditClassName(std::string& name) override;
+    bool EditContactCard(const std::string& title, ContactCardFields& card) override;
+
+    // Lesson editing.
+
+    // Lesson notes.
+
+    // Holidays.
 
 private:
     QPointer<QWidget> mainWindow_;
     QPointer<TForm4> question_;
     QPointer<TForm12> className_;
     const DialogTexts* texts_ = nullptr;
+    Platform* platform_ = nullptr;
+
+    // Lesson editing dialogs.
+
+    // Lesson notes dialogs.
+
+    // Holidays dialogs.
 };
 
 // "description|pattern|description|pattern" as a Qt name filter list

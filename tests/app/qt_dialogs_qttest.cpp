@@ -89,7 +89,7 @@ private slots:
         texts.AskNo = "Nej";
         texts.AskCancel = "Fortryd";
         QtDialogs dialogs;
-        dialogs.Attach(nullptr, &question, &className, &texts);
+        dialogs.Attach(nullptr, &question, &className, &texts, nullptr);
         QString seenTitle, seenMessage, seenCancel;
         WhenShown(question, [&](QDialog& d) {
             seenTitle = d.windowTitle();
@@ -129,7 +129,7 @@ private slots:
         texts.ClassTitle = "Klassenavn";
         texts.ClassPrompt = "Skriv navnet på klassen f.eks 6U";
         QtDialogs dialogs;
-        dialogs.Attach(nullptr, &question, &className, &texts);
+        dialogs.Attach(nullptr, &question, &className, &texts, nullptr);
 
         std::string name = "6U";
         QString shownName;

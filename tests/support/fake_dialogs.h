@@ -20,11 +20,19 @@ public:
     std::deque<std::optional<std::string>> OpenAnswers;
     std::deque<std::optional<std::string>> SaveAnswers;
     std::deque<std::optional<std::string>> ClassNameAnswers;  // nullopt = closed without OK
+    // nullopt = closed without OK
+    std::deque<std::optional<ContactCardFields>> ContactCardAnswers;
+    // Lesson editing answers.
+
+    // Lesson notes answers.
+
+    // Holidays answers.
 
     std::vector<Question> Questions;
     std::vector<std::string> Messages;
     std::vector<std::string> Errors;
     int OpenDialogs = 0, SaveDialogs = 0, ClassDialogs = 0;
+    std::vector<std::pair<std::string, ContactCardFields>> ContactCardsShown;  // title, fields
     std::string LastFolder, LastFilter, LastFileName, LastDefaultExtension;
 
     int Ask(const std::string& title, const std::string& message) override {
@@ -61,8 +69,23 @@ public:
         return true;
     }
 
+    bool EditContactCard(const std::string& title, ContactCardFields& card) override {
+        ContactCardsShown.emplace_back(title, card);
+        auto answer = Next(ContactCardAnswers);
+        if (!answer) return false;
+        card = *answer;
+        return true;
+    }
+
+    // Lesson editing.
+
+    // Lesson notes.
+
+    // Holidays.
+
 private:
-    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
+    template <typename T>
+    static std::optional<T> Next(std::deque<std::optional<T>>& queue) {
         if (queue.empty()) return std::nullopt;
         auto answer = queue.front();
         queue.pop_front();
