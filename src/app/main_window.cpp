@@ -23,6 +23,7 @@
 #include "app/startup.h"
 #include "app/week_grid.h"
 #include "app/window_events.h"
+#include "export/export_commands.h"
 #include "files/skemora_error.h"
 #include "language/texts.h"
 #include "timetable/open.h"
@@ -155,8 +156,8 @@ void TForm1::BuildMenus() {
     on(AddMenuItem(file, m.SaveAs, "actionSaveAs"), &SaveAs);
     file->addSeparator();
     QMenu* convert = AddSubmenu(file, m.Convert, "menuConvert");
-    AddMenuItem(convert, m.ConvertTimetable, "actionConvertTimetable");
-    AddMenuItem(convert, m.ConvertCalendar, "actionConvertCalendar");
+    on(AddMenuItem(convert, m.ConvertTimetable, "actionConvertTimetable"), &ConverttoClick);
+    on(AddMenuItem(convert, m.ConvertCalendar, "actionConvertCalendar"), &Calendar1Click);
 
     QMenu* edit = AddSubmenu(nullptr, m.Edit, "menuEdit");
     AddMenuItem(edit, m.EditTime, "actionEditTime");

@@ -41,6 +41,10 @@ std::string SubjectListPath(const MainState& state) {
     return state.UserFolder + kSubjectListFileName;
 }
 
+std::string SchoolFilePath(const MainState& state) {
+    return state.UserFolder + kSchoolFileName;
+}
+
 std::string WeekHomeworkPath(const MainState& state) {
     return state.UserFolder + WeekFileName(state.SelYear, state.WeekNo);
 }

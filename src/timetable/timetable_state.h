@@ -22,6 +22,7 @@ std::string MainFilePath(const AppContext& ctx);
 std::string PeriodListPath(const MainState& state);
 std::string PeriodPath(const MainState& state, int index);
 std::string SubjectListPath(const MainState& state);
+std::string SchoolFilePath(const MainState& state);
 // The shown week's homework file.
 std::string WeekHomeworkPath(const MainState& state);
 // The Monday the selected date's school week takes edits from (Monday-based whatever the option).

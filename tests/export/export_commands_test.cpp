@@ -1,0 +1,82 @@
+#include "export/export_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "../app/main_window_fixture.h"
+#include "app/navigation.h"
+#include "export/calendar_page.h"
+#include "export/timetable_page.h"
+#include "files/text_file.h"
+#include "holidays/holiday_tables.h"
+#include "timetable/open.h"
+
+namespace skemora::test {
+namespace {
+
+class ExportCommandTest : public MainWindowTest {
+protected:
+    void OpenPeter(const std::string& className = "6U") {
+        platform.TodayDate = {2003, 10, 2};
+        Start();
+        WriteTimetable("Peter", LessonFile({800, 930, 800, 800, 1305}, 3, className));
+        OpenTimetable(ctx, folder / "Peter.dfd");
+    }
+    std::string Page() const { return folder / "Peter/Peter.html"; }
+};
+
+TEST_F(ExportCommandTest, WithoutATimetableBothOfferSaveAsAndWriteNothing) {
+    Start();
+    ConverttoClick(ctx);
+    Calendar1Click(ctx);
+    EXPECT_EQ(dialogs.SaveDialogs, 2);
+    EXPECT_TRUE(platform.Opened.empty());
+}
+
+TEST_F(ExportCommandTest, TheTimetablePageShowsTheGridAsDrawnAndIsOpened) {
+    OpenPeter("6<U>");
+    WriteLines(folder / "Peter/skol.dfd", {"Byskolen", "Vej 1", "", "", "11 22", "33 44", "x@y"});
+    ConverttoClick(ctx);
+    ASSERT_EQ(platform.Opened, std::vector<std::string>{Page()});
+    const auto lines = ReadLines(Page());
+    EXPECT_EQ(lines[2], "<title>Peter</title>");
+    EXPECT_EQ(lines[6], "<p>Peter 6&lt;U&gt; Byskolen 11 22 33 44<BR></p>");
+    // Tuesday starts later, so its first lesson is drawn one row lower, as in the window.
+    EXPECT_NE(lines[9].find("08:00"), std::string::npos);
+    EXPECT_NE(lines[10].find("09:30"), std::string::npos);
+    EXPECT_NE(lines[13].find("13:05"), std::string::npos);
+    EXPECT_EQ(lines[16], "<td align=\"center\" width=\"20%\">S00</td>");
+    EXPECT_EQ(lines[17], "<td align=\"center\" width=\"20%\">&nbsp;</td>");
+    EXPECT_EQ(ReadBytes(Page()).substr(0, 8), "<html>\r\n");
+}
+
+TEST_F(ExportCommandTest, WithoutASchoolFileThePageShowsAQuestionMark) {
+    OpenPeter();
+    ConverttoClick(ctx);
+    EXPECT_EQ(ReadLines(Page())[6], "<p>Peter 6U ?</p>");
+}
+
+TEST_F(ExportCommandTest, TheCalendarPageCarriesTheHolidayOfTheShownWeek) {
+    OpenPeter();
+    WriteLines(folder / HolidayFileName(2003, 10), {"0", "clRed", "Efterår"});
+    SelectDate(ctx, 2003, 10, 2);
+    Calendar1Click(ctx);
+    ASSERT_EQ(platform.Opened.size(), 1u);
+    const auto lines = ReadLines(Page());
+    bool holiday = false;
+    for (const auto& line : lines) holiday |= line.find("Efterår") != std::string::npos;
+    EXPECT_TRUE(holiday);
+    EXPECT_EQ(lines.back(), "</html>");
+}
+
+TEST_F(ExportCommandTest, APageThatCannotBeWrittenIsReportedAndNotOpened) {
+    OpenPeter();
+    // A folder where the page should be: the page cannot replace it, whoever runs the test.
+    std::filesystem::create_directory(Page());
+    WriteLines(Page() + "/kept.txt", {"kept"});
+    EXPECT_THROW(ConverttoClick(ctx), SkemoraError);
+    EXPECT_TRUE(platform.Opened.empty());
+    EXPECT_EQ(ReadLines(Page() + "/kept.txt"), std::vector<std::string>{"kept"});
+}
+
+}  // namespace
+}  // namespace skemora::test
