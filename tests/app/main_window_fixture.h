@@ -14,6 +14,7 @@
 #include "calendar/calendar.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
+#include "support/lesson_files.h"
 #include "support/temp_folder.h"
 
 namespace skemora::test {
@@ -46,20 +47,15 @@ protected:
     static std::string LessonFile(std::vector<int> startTimes = {800, 800, 800, 800, 800},
                                   int lessons = 3, const std::string& className = "6U",
                                   const std::string& prefix = "S") {
-        std::string bytes;
-        auto line = [&bytes](const std::string& text) { bytes += text + "\r\n"; };
-        for (int d = 0; d < kDays; ++d) {
-            line(std::to_string(startTimes[d]));
-            for (int j = 0; j < kLessons; ++j) {
-                const bool filled = j < lessons;
-                const std::string id = std::to_string(d) + std::to_string(j);
-                line(filled ? prefix + id : "");
-                line(filled ? "R" + id : "");
-                line(filled ? "T" + id : "");
-            }
-        }
-        line(className);
-        return bytes;
+        LessonFileSpec spec;
+        for (int d = 0; d < kDays; ++d) spec.StartTimes[d] = startTimes[d];
+        spec.ClassName = className;
+        spec.Lesson = [lessons, prefix](int day, int lesson) {
+            if (lesson >= lessons) return LessonSpec{};
+            const std::string id = std::to_string(day) + std::to_string(lesson);
+            return LessonSpec{prefix + id, "R" + id, "T" + id};
+        };
+        return LessonFileBytes(spec);
     }
 
     // The main time-table file `name`.dfd in the data folder, and its user folder.

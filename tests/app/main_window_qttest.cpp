@@ -16,6 +16,7 @@
 #include "calendar/calendar.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
+#include "support/lesson_files.h"
 #include "support/temp_folder.h"
 
 using namespace skemora;
@@ -23,21 +24,14 @@ using skemora::test::TempFolder;
 
 namespace {
 
-// A lesson file of 186 lines; every day starts at 8:00 with the given first subject.
+// A lesson file of 186 lines; every day starts at 8:00 with the given first subject and Math.
 std::string LessonFile(const std::string& firstSubject, const std::string& lineEnd) {
-    std::string text;
-    for (int d = 0; d < kDays; ++d) {
-        text += "800" + lineEnd;
-        for (int j = 0; j < kLessons; ++j) {
-            text += (j == 0   ? firstSubject
-                     : j == 1 ? std::string("Math")
-                              : std::string()) +
-                    lineEnd;
-            text += (j < 2 ? std::string("R1") : std::string()) + lineEnd;
-            text += (j < 2 ? std::string("Hansen") : std::string()) + lineEnd;
-        }
-    }
-    return text + "6U" + lineEnd;
+    test::LessonFileSpec spec;
+    spec.Lesson = [firstSubject](int, int lesson) {
+        if (lesson > 1) return test::LessonSpec{};
+        return test::LessonSpec{lesson == 0 ? firstSubject : "Math", "R1", "Hansen"};
+    };
+    return test::LessonFileBytes(spec, lineEnd);
 }
 
 QRect RectOf(const Element& element) {

@@ -16,6 +16,7 @@
 #include "files/text_file.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
+#include "support/lesson_files.h"
 #include "support/temp_folder.h"
 #include "timetable/lesson_file.h"
 #include "timetable/loading.h"
@@ -31,11 +32,13 @@ using Lines = std::vector<std::string>;
 
 // A lesson file whose Monday starts with `subject`, every other day with "Empty".
 inline Lines LessonFile(const std::string& subject, const std::string& className = "6U") {
-    MainState state;
-    DefaultTimetable(state.Days);
-    state.Days[0].Subject[0] = subject;
-    state.ClassName = className;
-    return TimetableLines(state.Days, state.ClassName);
+    LessonFileSpec spec;
+    spec.ClassName = className;
+    spec.Lesson = [subject](int day, int lesson) {
+        if (lesson > 0) return LessonSpec{};
+        return LessonSpec{day == 0 ? subject : "Empty", "", ""};
+    };
+    return LessonFileLines(spec);
 }
 
 class TimetableTest : public ::testing::Test {
@@ -76,6 +79,15 @@ protected:
         ctx.state.Saving.Modified = true;
         MarkPendingPeriod(ctx);
         Save(ctx);
+    }
+
+    // An edit whose save must be refused: the change stays unsaved.
+    void EditMondayExpectingRefusal() {
+        ctx.state.Days[0].Subject[0] = "Edited";
+        SetModified(ctx, true);
+        MarkPendingPeriod(ctx);
+        EXPECT_THROW(Save(ctx), SkemoraError);
+        EXPECT_TRUE(ctx.state.Saving.Modified);
     }
 
     std::string Shown() const { return ctx.view.Days[0].Cells[0].Caption; }
