@@ -54,7 +54,8 @@ class MainWindowQtTest : public QObject {
         window_ = std::make_unique<TForm1>(*dialogs_, *platform_, folder_->Path(), arguments);
         window_->show();
         window_->activateWindow();
-        if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("window not exposed");
+        if (!QTest::qWaitForWindowExposed(window_.get()))
+            QTest::qFail("the window was not exposed", __FILE__, __LINE__);
         return *window_;
     }
 
@@ -65,11 +66,13 @@ class MainWindowQtTest : public QObject {
         test::WriteBytes(*folder_ / "Peter/fratil.dfd", "12276\r\n");
     }
 
+    // The window's child `name`. A missing one fails the test; a fresh unnamed stand-in is
+    // returned so that the test goes on to its next check instead of dereferencing null.
     template <class T>
     T* Find(const QString& name) {
-        T* found = window_->findChild<T*>(name);
-        if (!found) qWarning("no widget %s", qPrintable(name));
-        return found;
+        if (T* found = window_->findChild<T*>(name)) return found;
+        QTest::qFail(qPrintable("no child named " + name), __FILE__, __LINE__);
+        return new T(window_.get());
     }
 
     void CheckPlaced(const QString& name, const Element& element) {

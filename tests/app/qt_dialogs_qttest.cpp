@@ -16,20 +16,16 @@ using namespace skemora;
 
 namespace {
 
-// Runs `action` on the dialog once its modal loop is running.
-void WhenShown(QDialog& dialog, std::function<void(QDialog&)> action) {
-    QTimer::singleShot(0, &dialog, [&dialog, action] {
-        if (!dialog.isVisible()) {
-            qWarning("dialog not shown");
-            return;
-        }
-        action(dialog);
-    });
-}
+// What a dialog's exec returns when a test had to end it: none of the answers.
+constexpr int kNotAnAnswer = -1;
+constexpr int kDialogWaitMs = 5000;
 
 void Click(QDialog& dialog, const char* name) {
     auto* button = dialog.findChild<QPushButton*>(name);
-    if (!button) qFatal("no button %s", name);
+    if (!button) {
+        QTest::qFail(qPrintable(QStringLiteral("no button %1").arg(name)), __FILE__, __LINE__);
+        return;
+    }
     button->click();
 }
 
@@ -38,7 +34,39 @@ void Click(QDialog& dialog, const char* name) {
 class QtDialogsQtTest : public QObject {
     Q_OBJECT
 
+    int pendingActions_ = 0;
+
+    // Runs `action` on the dialog once its modal loop shows it. Every wait is bounded, so a
+    // dialog that never shows, or that a failed check inside `action` leaves open, fails the
+    // test instead of hanging it: the dialog is ended with kNotAnAnswer. An action that never
+    // ran fails the test in cleanup().
+    void WhenShown(QDialog& dialog, std::function<void(QDialog&)> action) {
+        ++pendingActions_;
+        QTimer::singleShot(0, &dialog, [this, &dialog, action] {
+            --pendingActions_;
+            if (!QTest::qWaitFor([&dialog] { return dialog.isVisible(); }, kDialogWaitMs)) {
+                QTest::qFail("the dialog was not shown", __FILE__, __LINE__);
+                return;
+            }
+            auto* watchdog = new QTimer(&dialog);
+            watchdog->setSingleShot(true);
+            connect(watchdog, &QTimer::timeout, &dialog, [&dialog] {
+                QTest::qFail("the dialog was still open after its action", __FILE__, __LINE__);
+                dialog.done(kNotAnAnswer);
+            });
+            connect(&dialog, &QDialog::finished, watchdog, &QObject::deleteLater);
+            watchdog->start(kDialogWaitMs);
+            action(dialog);
+        });
+    }
+
 private slots:
+    void cleanup() {
+        const int pending = pendingActions_;
+        pendingActions_ = 0;
+        QVERIFY2(pending == 0, "a dialog the test acts on was never shown");
+    }
+
     void questionHasItsDesignedLayout() {
         TForm4 dialog;
         QCOMPARE(dialog.size(), QSize(305, 75));
@@ -57,6 +85,7 @@ private slots:
             QCOMPARE(widget->text(), QString(button.Text));
         }
         auto* message = dialog.findChild<QLabel*>("message");
+        QVERIFY(message);
         QCOMPARE(message->pos(), QPoint(24, 16));
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -93,8 +122,11 @@ private slots:
         QString seenTitle, seenMessage, seenCancel;
         WhenShown(question, [&](QDialog& d) {
             seenTitle = d.windowTitle();
-            seenMessage = d.findChild<QLabel*>("message")->text();
-            seenCancel = d.findChild<QPushButton*>("cancelButton")->text();
+            auto* message = d.findChild<QLabel*>("message");
+            auto* cancel = d.findChild<QPushButton*>("cancelButton");
+            QVERIFY(message && cancel);
+            seenMessage = message->text();
+            seenCancel = cancel->text();
             Click(d, "noButton");
         });
         QCOMPARE(dialogs.Ask("Gem Skema", "Peter.dfd er blevet ændret, skal den gemmes?"),
@@ -108,6 +140,7 @@ private slots:
         TForm4 dialog;
         dialog.setMessage(QString(120, 'x'));
         auto* message = dialog.findChild<QLabel*>("message");
+        QVERIFY(message);
         QVERIFY(message->geometry().right() < dialog.width());
         QCOMPARE(dialog.height(), 75);
     }
@@ -117,9 +150,11 @@ private slots:
         QCOMPARE(dialog.size(), QSize(246, 123));
         QCOMPARE(dialog.windowTitle(), QString("Name"));
         QCOMPARE((dialog.windowFlags() & Qt::WindowType_Mask), Qt::Tool);
-        QCOMPARE(dialog.findChild<QPushButton*>("okButton")->text(), QString("OK"));
-        QCOMPARE(dialog.findChild<QLabel*>("prompt")->text(),
-                 QString("Write the name of your class"));
+        auto* ok = dialog.findChild<QPushButton*>("okButton");
+        auto* prompt = dialog.findChild<QLabel*>("prompt");
+        QVERIFY(ok && prompt);
+        QCOMPARE(ok->text(), QString("OK"));
+        QCOMPARE(prompt->text(), QString("Write the name of your class"));
     }
 
     void classNameChangesOnlyOnOk() {
@@ -135,6 +170,7 @@ private slots:
         QString shownName;
         WhenShown(className, [&](QDialog& d) {
             auto* field = d.findChild<QLineEdit*>("className");
+            QVERIFY(field);
             shownName = field->text();
             field->setText("7B");
             Click(d, "okButton");
@@ -145,7 +181,9 @@ private slots:
         QCOMPARE(className.windowTitle(), QString("Klassenavn"));
 
         WhenShown(className, [](QDialog& d) {
-            d.findChild<QLineEdit*>("className")->setText("9Z");
+            auto* field = d.findChild<QLineEdit*>("className");
+            QVERIFY(field);
+            field->setText("9Z");
             d.close();
         });
         QVERIFY(!dialogs.EditClassName(name));
@@ -157,6 +195,7 @@ private slots:
         dialog.setClassName("5A");
         WhenShown(dialog, [](QDialog& d) {
             auto* field = d.findChild<QLineEdit*>("className");
+            QVERIFY(field);
             QTest::keyClicks(field, "x");
             QTest::keyClick(field, Qt::Key_Return);
         });

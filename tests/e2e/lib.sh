@@ -5,28 +5,63 @@
 # and from then on runs under a virtual X server with $binary (the program) and $work (a temporary
 # folder, removed afterwards) set.
 
-# Outside the X server: re-runs the script under xvfb-run and exits with its status; skips (exit 0)
-# when xvfb-run or xdotool is missing. Inside: sets $binary and $work and returns.
+# Every program started by `launch` sees this as the time of day it starts at (a Tuesday); its
+# clock runs on from there. Scripts derive the dates and weeks they expect from it.
+# shellcheck disable=SC2034 # the year and week are for the scripts
+pinned_now='2025-03-11 10:00:00'
+pinned_year="$(date -u -d "$pinned_now" +%Y)"
+pinned_week=$((10#$(date -u -d "$pinned_now" +%V)))
+
+# The tools the scripts use; scripts/setup installs them all.
+required_tools=(xvfb-run xdotool xprop xwininfo import convert python3)
+
+# libfaketime, preloaded into the program to pin its clock. The multi-threaded variant, since the
+# program runs threads of its own.
+faketime_library() {
+    local candidate
+    for candidate in /usr/lib/*/faketime/libfaketimeMT.so.1 /usr/lib/faketime/libfaketimeMT.so.1 \
+        /usr/local/lib/faketime/libfaketimeMT.so.1; do
+        if [ -f "$candidate" ]; then
+            echo "$candidate"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# A script that cannot run reports itself skipped with exit status 77, which CTest counts as
+# skipped (and CI as a failure), never as passed.
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
+
+# Outside the X server: re-runs the script under xvfb-run and exits with its status; skips when a
+# required tool or libfaketime is missing. Inside: sets $binary and $work, makes the program's
+# data and configuration folders $data and $config in $work, and returns.
 enter_xvfb() {
     local script="$1"
     shift
     if [ "${1:-}" = "--inside" ]; then
         binary="$2"
         work="$3"
+        data="$work/data"
+        config="$work/config"
+        mkdir -p "$data" "$config"
+        faketime_preload="$(faketime_library)" || skip "libfaketime is not installed"
         return 0
     fi
     local tool
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIPPED: $tool is not installed"
-            exit 0
-        fi
+    for tool in "${required_tools[@]}"; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed"
     done
+    faketime_library >/dev/null || skip "libfaketime (package faketime) is not installed"
     binary="$(realpath "$1")"
     work="$(mktemp -d)"
     trap 'rm -rf "$work"' EXIT
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$script" --inside "$binary" "$work"
-    exit $?
+    local status=0
+    xvfb-run -a -s "-screen 0 1024x768x24" bash "$script" --inside "$binary" "$work" || status=$?
+    exit "$status"
 }
 
 fail() {
@@ -47,7 +82,8 @@ wait_for() {
 }
 
 # Starts the program in the background with the environment assignments given (NAME=value ...)
-# and the arguments after "--"; sets $pid. Output goes to $work/stdout and $work/stderr.
+# and the arguments after "--", its clock pinned to $pinned_now; sets $pid. Output goes to
+# $work/stdout and $work/stderr.
 launch() {
     local assignments=()
     while [ $# -gt 0 ] && [ "$1" != "--" ]; do
@@ -55,9 +91,18 @@ launch() {
         shift
     done
     [ "${1:-}" = "--" ] && shift
-    env "${assignments[@]}" "$binary" "$@" >"$work/stdout" 2>"$work/stderr" &
+    # The preload is set on the program alone, so the tools driving it keep the real clock.
+    # Monotonic clocks stay real: Qt's timers run on them.
+    env "${assignments[@]}" LD_PRELOAD="$faketime_preload" FAKETIME="@$pinned_now" \
+        DONT_FAKE_MONOTONIC=1 "$binary" "$@" >"$work/stdout" 2>"$work/stderr" &
     pid=$!
     trap 'kill "$pid" 2>/dev/null || true' EXIT
+}
+
+# Starts the program as launch does, over $data and $config with a screen 768 pixels high.
+launch_over_folders() {
+    launch SKEMORA_DATA_DIR="$data" XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$work/share" \
+        SKEMORA_SCREEN_HEIGHT=768 "$@"
 }
 
 # Waits for a visible window whose title matches the regular expression; sets $window and the
@@ -69,12 +114,96 @@ find_window() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
 }
 
-# The number of visible windows of the program: 1 for the main window, more while a menu is open.
-visible_windows() {
-    xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l
+# Writes the main time-table file <folder>/<name>.dfd, 186 lines ended by CR LF (every day starts
+# at 8:00 with Danish in R1 by Hansen and Math in R2 by Jensen; the class is 6U), and the user
+# folder with a period list whose one period starts on Monday 5 January 1970.
+write_timetable() {
+    local file="$1/$2.dfd" day
+    mkdir -p "$1/$2"
+    {
+        for day in 1 2 3 4 5; do
+            printf '800\r\n'
+            printf 'Danish\r\nR1\r\nHansen\r\nMath\r\nR2\r\nJensen\r\n'
+            printf '\r\n\r\n\r\n%.0s' $(seq 3 12)
+        done
+        printf '6U\r\n'
+    } >"$file"
+    [ "$(wc -l <"$file")" -eq 186 ] || fail "$file is not 186 lines"
+    printf '5\r\n' >"$1/$2/fratil.dfd"
 }
-menu_is_open() { [ "$(visible_windows)" -ge 2 ]; }
-menu_is_closed() { [ "$(visible_windows)" -le 1 ]; }
+
+# Checks that the main window has the 800 x 606 size of a 768 pixels high screen.
+expect_large_window() {
+    if [ "$WIDTH" -ne 800 ] || [ "$HEIGHT" -ne 606 ]; then
+        fail "window is ${WIDTH}x${HEIGHT}, not 800x606"
+    fi
+}
+
+# The colour of the screen pixel at x, y, as #RRGGBB.
+pixel() {
+    import -window root -crop "1x1+$1+$2" +repage -depth 8 txt:- | awk 'NR == 2 { print $3 }'
+}
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+
+# The number of pixels in the screen rectangle width x height + x + y that are not colour $5.
+pixels_other_than() {
+    import -window root -crop "$1x$2+$3+$4" +repage -depth 8 txt:- |
+        awk -v colour="$5" 'NR > 1 && $3 != colour { n++ } END { print n + 0 }'
+}
+
+# The main window's layout coordinates start under its menu bar; sets $menu, the menu bar's
+# height, from the screen: the first white row of the week panel (left 731, top 1 in the 800 x
+# 606 window) is that panel's row 2.
+measure_menu_bar() {
+    local row
+    row="$(import -window root -crop "1x60+$((X + 751))+$Y" +repage -depth 8 txt:- |
+        awk -F'[,: ]+' '/#FFFFFF/ { print $2; exit }')"
+    [ -n "$row" ] || fail "no week panel on the screen"
+    menu=$((row - 2))
+}
+# The screen x and y of layout coordinates x, y; needs $menu.
+screen_x() { echo $((X + $1)); }
+screen_y() { echo $((Y + menu + $1)); }
+# Clicks at layout coordinates x, y with button $3 (default 1, the left). The X server handles
+# the move before the click; waiting for the move (--sync) would stall when the pointer is
+# already there.
+click() {
+    xdotool mousemove "$(screen_x "$1")" "$(screen_y "$2")" click "${3:-1}"
+}
+
+# Whether window $1 is a menu. Qt shows a menu as an override-redirect window typed
+# _NET_WM_WINDOW_TYPE_DROPDOWN_MENU (menu bar) or _POPUP_MENU (context menu). Qt 6.4 types a menu
+# shown for the second time plain _NET_WM_WINDOW_TYPE_NORMAL, so that counts too; a tooltip,
+# the other override-redirect window the program shows, is typed _TOOLTIP.
+is_menu() {
+    local type
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: yes' || return 1
+    type="$(xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null)"
+    [[ "$type" =~ _NET_WM_WINDOW_TYPE_(DROPDOWN|POPUP)_MENU ]] ||
+        [[ "$type" = *"= _NET_WM_WINDOW_TYPE_NORMAL" ]]
+}
+# The visible menus of the program.
+open_menus() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        if is_menu "$id"; then echo "$id"; fi
+    done
+}
+menu_is_open() { [ -n "$(open_menus)" ]; }
+menu_is_closed() { [ -z "$(open_menus)" ]; }
+
+# Waits for a visible window of the program titled exactly $1, other than the main window (which
+# a search by name can match as well); sets $dialog.
+find_dialog() {
+    wait_for 20 dialog_titled "$1" || fail "no window titled $1 appeared"
+}
+dialog_titled() {
+    dialog="$(xdotool search --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null |
+        grep -vx "$window" | head -n 1)"
+    [ -n "$dialog" ]
+}
+# Whether $dialog is no longer shown.
+dialog_closed() { ! xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$dialog"; }
 
 # Opens a menu with its Alt key and picks an item by its accelerator letter.
 pick_from_menu() {
@@ -86,10 +215,9 @@ pick_from_menu() {
 }
 
 # Saves a picture of the whole screen as $work/<name>.png, and into $SKEMORA_E2E_SCREENSHOTS
-# when that names a folder. Returns 1 when ImageMagick's import is missing.
+# when that names a folder.
 screenshot() {
-    command -v import >/dev/null || return 1
-    import -window root "$work/$1.png" || return 1
+    import -window root "$work/$1.png" || fail "no picture of the screen could be taken"
     if [ -n "${SKEMORA_E2E_SCREENSHOTS:-}" ]; then
         mkdir -p "$SKEMORA_E2E_SCREENSHOTS"
         cp "$work/$1.png" "$SKEMORA_E2E_SCREENSHOTS/"
@@ -135,16 +263,11 @@ EOF
 
 process_ended() { ! kill -0 "$pid" 2>/dev/null; }
 
-# Closes $window and waits for the program to end; without python3 the window is killed instead
-# and the exit status is not checked.
+# Closes $window and waits for the program to end with status 0.
 close_and_wait() {
     local status
-    if command -v python3 >/dev/null; then
-        close_window "$window"
-    else
-        xdotool windowkill "$window"
-    fi
+    close_window "$window"
     wait_for 30 process_ended || fail "the program did not end after its window was closed"
     wait "$pid" && status=0 || status=$?
-    [ "$status" -eq 0 ] || ! command -v python3 >/dev/null || fail "the program ended with $status"
+    [ "$status" -eq 0 ] || fail "the program ended with $status"
 }

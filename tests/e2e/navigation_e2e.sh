@@ -8,85 +8,79 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
-data="$work/data"
-config="$work/config"
-mkdir -p "$data/Peter" "$config"
+write_timetable "$data" Peter
 
-# The main time-table file: 186 lines ended by CR LF; every day starts at 8:00 with two lessons.
-{
-    for day in 1 2 3 4 5; do
-        printf '800\r\n'
-        printf 'Danish\r\nR1\r\nHansen\r\nMath\r\nR2\r\nJensen\r\n'
-        for lesson in $(seq 3 12); do printf '\r\n\r\n\r\n'; done
-    done
-    printf '6U\r\n'
-} >"$data/Peter.dfd"
-[ "$(wc -l <"$data/Peter.dfd")" -eq 186 ] || fail "the fixture is not 186 lines"
-printf '5\r\n' >"$data/Peter/fratil.dfd" # Monday 5 January 1970
-
-launch SKEMORA_DATA_DIR="$data" XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$work/share" \
-    SKEMORA_SCREEN_HEIGHT=768 -- Peter
+launch_over_folders -- Peter
 find_window '^Peter\.dfd$' # sets window, X, Y, WIDTH, HEIGHT
-[ "$WIDTH" -eq 800 ] && [ "$HEIGHT" -eq 606 ] || fail "window is ${WIDTH}x${HEIGHT}, not 800x606"
-
-# The elements are laid out under the menu bar. Find its height from the screen: the first white
-# row inside the week panel (left 731, top 1 of the client area) is client row 2.
-menu=22
-if command -v import >/dev/null && command -v convert >/dev/null; then
-    import -window root "$work/screen.png"
-    column="$(convert "$work/screen.png" -crop "1x60+$((X + 751))+$Y" +repage -depth 8 txt:- |
-        awk -F'[,: ]+' '/#FFFFFF/ { print $2; exit }')"
-    [ -n "$column" ] && menu=$((column - 2))
-fi
+expect_large_window
+measure_menu_bar
 echo "menu bar height $menu"
 
-# Clicks at x, y of the client area under the menu bar.
-click() {
-    xdotool mousemove --sync $((X + $1)) $((Y + menu + $2)) click "${3:-1}"
+# The 800 x 600 layout: week label k (0-based) sits in the week panel (left 731, top 1) at left 2,
+# or 22 in the right-hand column, and top (k / 2) * 14 + 16; the selected week's is blue.
+week_label_left() {
+    if [ $((($1 - 1) % 2)) -eq 1 ] || [ "$1" -eq 53 ]; then echo $((731 + 22)); else echo $((731 + 2)); fi
 }
-# Puts the pointer into the notes box (left 1, top 455 + 15 in the 800 x 600 layout) and types.
+week_label_top() {
+    local row=$((($1 - 1) / 2))
+    echo $((1 + row * 14 + 16))
+}
+week_label_is() {
+    pixel_is "$(screen_x $(($(week_label_left "$1") + 1)))" \
+        "$(screen_y $(($(week_label_top "$1") + 1)))" "$2"
+}
+click_week_label() { click $(($(week_label_left "$1") + 8)) $(($(week_label_top "$1") + 7)); }
+# Puts the pointer into the notes box (left 1, top 455 + 15) and types. The X server delivers the
+# click before the keys, so the keys reach the box the click focused.
 type_notes() {
     click 60 500
-    sleep 0.3
     xdotool type --delay 30 "$1"
 }
-notes_file_with() {
-    grep -l -x -F "$1" "$data"/Peter/a*.dfz 2>/dev/null | head -n 1
-}
+notes_name() { printf 'a%d%02d.dfz' "$pinned_year" "$1"; }
+notes_hold() { [ "$(cat "$data/Peter/$1" 2>/dev/null)" = "$2"$'\r' ]; }
 
+# The program starts on the pinned date's week.
+wait_for 20 week_label_is "$pinned_week" '#0000FF' ||
+    fail "week $pinned_week, the pinned date's, is not selected at start"
+first="$(notes_name "$pinned_week")"
 type_notes "first week"
-wait_for 20 notes_file_with $'first week\r' >/dev/null || fail "no notes file for the start week"
-first="$(basename "$(notes_file_with $'first week\r')")"
+wait_for 20 notes_hold "$first" "first week" || fail "no $first holding the typed notes"
 
 # Two weeks on with the keyboard; the key goes to the window, not into the notes box.
+third_week=$((pinned_week + 2))
 xdotool key --delay 100 alt+w alt+w
-sleep 0.5
+wait_for 20 week_label_is "$third_week" '#0000FF' || fail "two times Alt+W did not select week $third_week"
+third="$(notes_name "$third_week")"
 type_notes "third week"
-wait_for 20 notes_file_with $'third week\r' >/dev/null || fail "no notes file after Alt+W"
-third="$(basename "$(notes_file_with $'third week\r')")"
-[ "$first" != "$third" ] || fail "Alt+W did not change the week"
-if [ "${first:1:4}" = "${third:1:4}" ]; then
-    [ $((10#${third:5:2})) -eq $((10#${first:5:2} + 2)) ] ||
-        fail "two times Alt+W went from $first to $third"
-fi
-[ "$(cat "$data/Peter/$third")" = "third week"$'\r' ] || fail "$third holds the wrong text"
-[ "$(cat "$data/Peter/$first")" = "first week"$'\r' ] || fail "$first was changed"
+wait_for 20 notes_hold "$third" "third week" || fail "no $third after Alt+W"
+notes_hold "$first" "first week" || fail "$first was changed"
 
-# A lesson cell (Wednesday, first lesson: left 292, top 63 + 1, 145 x 32), then a week label far
-# from the weeks used so far: week 30, or week 10 in summer (k = 29 or 9, right-hand column).
+# A lesson cell (Wednesday, first lesson: left 292 + 1, top 63 + 1, 145 x 32) turns button-face
+# grey, its day header (left 292, top 22, 146 x 41) blue, and the first detail label (left 359,
+# top 471, 176 x 14) shows its subject.
+cell_x="$(screen_x $((293 + 135)))" cell_y="$(screen_y $((64 + 28)))"
+header_x="$(screen_x $((292 + 140)))" header_y="$(screen_y $((22 + 30)))"
+detail=(176 14 "$(screen_x 359)" "$(screen_y 471)")
+detail_background="$(pixel "${detail[2]}" "${detail[3]}")"
+pixel_is "$cell_x" "$cell_y" '#FFFFFF' || fail "the cell is $(pixel "$cell_x" "$cell_y") before the click"
+[ "$(pixels_other_than "${detail[@]}" "$detail_background")" -eq 0 ] ||
+    fail "the lesson details show something before a cell was clicked"
 click $((292 + 70)) $((64 + 16))
-sleep 0.3
-current=$((10#$(date +%V)))
-if [ "$current" -ge 20 ] && [ "$current" -le 40 ]; then target=10; else target=30; fi
-k=$((target - 1))
-click $((731 + 22 + 8)) $((1 + (k / 2) * 14 + 16 + 7))
-sleep 0.5
+wait_for 20 pixel_is "$cell_x" "$cell_y" '#F0F0F0' ||
+    fail "the clicked cell is $(pixel "$cell_x" "$cell_y"), not #F0F0F0"
+wait_for 20 pixel_is "$header_x" "$header_y" '#0000FF' || fail "the Wednesday header is not blue"
+details_shown() { [ "$(pixels_other_than "${detail[@]}" "$detail_background")" -gt 0 ]; }
+wait_for 20 details_shown || fail "the clicked lesson's details do not appear"
+
+# A week label far from the weeks used so far, then notes for that week.
+target=30
+click_week_label "$target"
+wait_for 20 week_label_is "$target" '#0000FF' || fail "clicking week $target did not select it"
+landed="$(notes_name "$target")"
 type_notes "week $target"
-wait_for 20 notes_file_with "week $target"$'\r' >/dev/null || fail "no notes file after the clicks"
-landed="$(basename "$(notes_file_with "week $target"$'\r')")"
-[[ "$landed" =~ ^a[0-9]{4}${target}\.dfz$ ]] || fail "the week label led to $landed"
-[ "$(cat "$data/Peter/$landed")" = "week $target"$'\r' ] || fail "$landed holds the wrong text"
-[ "$(ls "$data"/Peter/*.dfz | wc -l)" -eq 3 ] || fail "unexpected notes files: $(ls "$data/Peter")"
+wait_for 20 notes_hold "$landed" "week $target" || fail "no $landed after clicking week $target"
+[ "$(find "$data/Peter" -name '*.dfz' | wc -l)" -eq 3 ] ||
+    fail "unexpected notes files: $(ls "$data/Peter")"
 
 close_and_wait
 # Nothing changed the options, so nothing was written to the settings.

@@ -24,6 +24,39 @@ QString Path(const TempFolder& folder, const std::string& name) {
 class QtPlatformQtTest : public QObject {
     Q_OBJECT
 
+    // File permissions do not bind root, so as root a test of a refusal runs its test function
+    // again as the unprivileged user 65534 (nobody) through setpriv, from util-linux, and takes
+    // that run's result. The run uses a copy of this executable in a folder that user may enter
+    // but not write.
+    void RunAsNobody() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString copy = folder.filePath("qt_platform_qttest");
+        const QString report = folder.filePath("report.txt");  // written by root's shell
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        const auto readAndRun = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                QFileDevice::ExeOther;
+        QVERIFY(QFile::setPermissions(folder.path(), readAndRun));
+        QVERIFY(QFile::setPermissions(copy, readAndRun));
+        const auto quoted = [](QString text) {
+            return "'" + text.replace("'", "'\\''").toStdString() + "'";
+        };
+        const std::string function = QTest::currentTestFunction();
+        const std::string command = "setpriv --reuid=65534 --regid=65534 --clear-groups " +
+                                    quoted(copy) + " " + function + " >" + quoted(report) + " 2>&1";
+        const int status = std::system(command.c_str());
+        QFile file(report);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray output = file.readAll();
+        qInfo("as nobody:\n%s", output.constData());
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the run as nobody failed");
+        QVERIFY2(output.contains(
+                     QByteArray::fromStdString("PASS   : QtPlatformQtTest::" + function + "()")),
+                 "the test did not pass as nobody");
+    }
+
 private slots:
     void settingsAreMissingUntilWrittenThenReadBack() {
         TempFolder config;
@@ -51,7 +84,10 @@ private slots:
     }
 
     void anUnwritableSettingsFolderFailsQuietly() {
-        if (geteuid() == 0) QSKIP("file permissions do not bind the superuser");
+        if (geteuid() == 0) {
+            RunAsNobody();
+            return;
+        }
         TempFolder config;
         std::filesystem::permissions(
             config.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
@@ -104,15 +140,26 @@ private slots:
     }
 
     void theDataFolderFallsBackToTheUserDataFolder() {
-        if (geteuid() == 0) QSKIP("every folder is writable for the superuser");
-        // The test binary's own folder is writable in a build tree; only check the fallback
-        // when it is not.
-        if (QFileInfo(QCoreApplication::applicationDirPath()).isWritable())
-            QSKIP("the executable's folder is writable");
+        // Every folder is writable for root, but not RunAsNobody's folder for the user nobody.
+        if (geteuid() == 0) {
+            RunAsNobody();
+            return;
+        }
+        // The executable's folder is writable in a build tree: its write permission is taken
+        // away for the lookup and given back right after.
+        const QString own = QCoreApplication::applicationDirPath();
+        const QFileDevice::Permissions permissions = QFile::permissions(own);
+        QFile::setPermissions(own,
+                              permissions & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                                              QFileDevice::WriteGroup | QFileDevice::WriteOther));
+        const bool ownIsWritable = QFileInfo(own).isWritable();
         TempFolder home;
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.Path()));
-        QCOMPARE(DataFolderPath(), home / "Skemora/");
+        const std::string found = DataFolderPath();
         qunsetenv("XDG_DATA_HOME");
+        QFile::setPermissions(own, permissions);
+        if (ownIsWritable) QSKIP("this user can write the executable's folder whatever its mode");
+        QCOMPARE(found, home / "Skemora/");
     }
 
     void screenHeightCanBeForcedForTests() {
