@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int day = -1; day <= 33; ++day) {
         const bool marked = IsHoliday(tables[1], day);
         Check(!marked || (day >= 1 && day <= 31), "only days 1..31 are marked");
-        const Color colour = HolidayColour(tables[1], day);
+        const Rgb colour = HolidayColour(tables[1], day);
         if (marked) {
-            Check(colour == ColourFromName(tables[1].Colours[day - 1]).value_or(kBlack),
+            Check(colour == ColourFromName(tables[1].Colours[day - 1]).value_or(0x000000u),
                   "a mark's colour is its name's");
         }
     }

@@ -198,8 +198,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (flags & kPaulaFirst) {
         std::filesystem::create_directory(folder / "Paula");
         MainState paula;
-        DefaultTimetable(paula);
-        before["Paula.dfd"] = EncodeLines(TimetableLines(paula));
+        DefaultTimetable(paula.Days);
+        before["Paula.dfd"] = EncodeLines(TimetableLines(paula.Days, paula.ClassName));
         before["Paula/" + WeekNotesFileName(kToday.Year, week)] = EncodeLines({"Paula's notes"});
         for (const auto& [name, bytes] : before) WriteBytes(folder / name, bytes);
     }
