@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "holidays/holiday_editor_rules.h"
 #include "notes/contact_card.h"
 
 namespace skemora {
@@ -40,6 +41,10 @@ public:
     // Lesson notes: the homework, links and school-mates dialogs.
 
     // Holidays: the holiday editor with its date picker.
+    // The holiday editor (TFerieForm) under `title`: true on OK, with From, To, Name and
+    // ColourIndex of the record read back. The name and colour the editor shows are its own,
+    // kept from its last use.
+    virtual bool EditHoliday(const std::string& title, HolidayEditorRecord& record) = 0;
 };
 
 }  // namespace skemora

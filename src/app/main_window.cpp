@@ -25,6 +25,7 @@
 #include "app/window_events.h"
 #include "export/export_commands.h"
 #include "files/skemora_error.h"
+#include "holidays/holiday_commands.h"
 #include "language/texts.h"
 #include "timetable/open.h"
 #include "timetable/save.h"
@@ -168,8 +169,8 @@ void TForm1::BuildMenus() {
 
     QMenu* timetable = AddSubmenu(nullptr, m.Timetable, "menuTimetable");
     QMenu* holidays = AddSubmenu(timetable, m.Holidays, "menuHolidays");
-    AddMenuItem(holidays, m.HolidaysNew, "actionHolidaysNew");
-    AddMenuItem(holidays, m.HolidaysDelete, "actionHolidaysDelete");
+    on(AddMenuItem(holidays, m.HolidaysNew, "actionHolidaysNew"), &nyhelligdagClick);
+    on(AddMenuItem(holidays, m.HolidaysDelete, "actionHolidaysDelete"), &slethelligdagClick);
     AddMenuItem(timetable, m.School, "actionSchool");
     AddMenuItem(timetable, m.Class, "actionClass");
 

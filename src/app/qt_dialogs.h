@@ -15,6 +15,7 @@ namespace skemora {
 
 class TForm4;
 class TForm12;
+class TFerieForm;
 
 class QtDialogs : public Dialogs {
 public:
@@ -41,6 +42,7 @@ public:
     // Lesson notes.
 
     // Holidays.
+    bool EditHoliday(const std::string& title, HolidayEditorRecord& record) override;
 
 private:
     QPointer<QWidget> mainWindow_;
@@ -54,6 +56,7 @@ private:
     // Lesson notes dialogs.
 
     // Holidays dialogs.
+    QPointer<TFerieForm> holidayEditor_;
 };
 
 // "description|pattern|description|pattern" as a Qt name filter list

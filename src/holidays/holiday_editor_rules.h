@@ -45,4 +45,20 @@ HolidayEditorDates StartHolidayEditor(const Date& from);
 void PickFromDate(HolidayEditorDates& dates, const Date& picked);
 void PickToDate(HolidayEditorDates& dates, const Date& picked);
 
+// What the holiday editor is filled with and what it gives back on OK.
+struct HolidayEditorRecord {
+    // Filled by the caller: the from-date the editor starts at, and what its date texts and the
+    // date picker show.
+    Date From;
+    int LanguageCode = 5;
+    bool SundayFirst = false;
+    std::string WeekdayStrip;  // the main window's weekday header text
+    std::array<std::string, 12> ShortMonthNames;
+    std::array<std::string, 12> LongMonthNames;
+    // Read back on OK.
+    Date To;
+    std::string Name;
+    int ColourIndex = kFirstHolidayColourIndex;  // into kHolidayColourNames
+};
+
 }  // namespace skemora

@@ -77,7 +77,7 @@ struct DialogText {
     const char* Danish;
 };
 
-const std::array<DialogText, 38> kDialogTexts = {{
+const std::array<DialogText, 40> kDialogTexts = {{
     {&DialogTexts::AskYes, "Yes", "Ja"},
     {&DialogTexts::AskNo, "No", "Nej"},
     {&DialogTexts::AskCancel, "Cancel", "Fortryd"},
@@ -102,6 +102,7 @@ const std::array<DialogText, 38> kDialogTexts = {{
     {&DialogTexts::AddMate, "Add", "Tilføj elev"},
     {&DialogTexts::DeleteMate, "Delete", "Slet elev"},
     {&DialogTexts::DateFrame, " Date ", " Dato "},
+    {&DialogTexts::DatePickerOk, "OK", "OK"},
     {&DialogTexts::DatePickerCancel, "Cancel", "Fortryd"},
     {&DialogTexts::TimeCancel, "Cancel", "Fortryd"},
     {&DialogTexts::LessonLabel, "Lesson", "Fag"},
@@ -119,6 +120,7 @@ const std::array<DialogText, 38> kDialogTexts = {{
     {&DialogTexts::ToLabel, "To:", "Til:"},
     {&DialogTexts::ColorLabel, "Color:", "Farve:"},
     {&DialogTexts::ColorListHint, "Pick color of date", "Vælg datofarve"},
+    {&DialogTexts::HolidayOk, "OK", "OK"},
     {&DialogTexts::HolidayCancel, "Cancel", "Fortryd"},
 }};
 

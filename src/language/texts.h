@@ -59,7 +59,7 @@ struct DialogTexts {
     // School mates
     std::string AddMate, DeleteMate;
     // Date picker
-    std::string DateFrame, DatePickerCancel;
+    std::string DateFrame, DatePickerOk, DatePickerCancel;
     // Time entry
     std::string TimeCancel;
     // Lesson editor
@@ -68,7 +68,8 @@ struct DialogTexts {
     std::string ClassTitle, ClassPrompt;
     // Holiday editor
     std::string HolidayNameText, HolidayNameHint, FromDateHint, ToDateHint;
-    std::string HolidayNameLabel, FromLabel, ToLabel, ColorLabel, ColorListHint, HolidayCancel;
+    std::string HolidayNameLabel, FromLabel, ToLabel, ColorLabel, ColorListHint, HolidayOk,
+        HolidayCancel;
 };
 
 // The texts of a language: 6 is Danish, any other code English.

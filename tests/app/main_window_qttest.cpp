@@ -422,6 +422,25 @@ private slots:
         QCOMPARE(dialogs_->Questions.size(), std::size_t(1));
     }
 
+    void holidayMenuItemsRunTheirCommands() {
+        WritePeter();
+        Start(480, {"Peter"});  // today, Wednesday 10 September 2003, is selected
+        QVERIFY(Find<QAction>("menuHolidaysAction")->isEnabled());
+        dialogs_->HolidayAnswers.push_back(
+            FakeDialogs::HolidayAnswer{{2003, 9, 10}, {2003, 9, 10}, "Trip", 2});
+        Find<QAction>("actionHolidaysNew")->trigger();
+        QVERIFY(std::filesystem::exists(*folder_ / "a200309.dfg"));
+        QCOMPARE(Find<QLabel>("holiday_2")->text(), QString("Trip"));
+        QVERIFY(Find<QLabel>("holiday_2")->isVisible());
+        QVERIFY(Find<QAction>("actionHolidaysDelete")->isEnabled());
+
+        dialogs_->AskAnswers.push_back(kAnswerYes);
+        Find<QAction>("actionHolidaysDelete")->trigger();
+        QVERIFY(!std::filesystem::exists(*folder_ / "a200309.dfg"));
+        QVERIFY(!Find<QLabel>("holiday_2")->isVisible());
+        QVERIFY(!Find<QAction>("actionHolidaysDelete")->isEnabled());
+    }
+
     void classFieldOpensTheClassDialogOnlyWithATimetable() {
         Start(480);
         QTest::mouseClick(Find<QWidget>("classField"), Qt::LeftButton);

@@ -27,6 +27,13 @@ public:
     // Lesson notes answers.
 
     // Holidays answers.
+    struct HolidayAnswer {
+        Date From, To;
+        std::string Name;
+        int ColourIndex = kFirstHolidayColourIndex;
+    };
+    std::deque<std::optional<HolidayAnswer>> HolidayAnswers;  // nullopt = closed without OK
+    std::vector<std::pair<std::string, HolidayEditorRecord>> HolidayEditorsShown;  // title, record
 
     std::vector<Question> Questions;
     std::vector<std::string> Messages;
@@ -82,6 +89,16 @@ public:
     // Lesson notes.
 
     // Holidays.
+    bool EditHoliday(const std::string& title, HolidayEditorRecord& record) override {
+        HolidayEditorsShown.emplace_back(title, record);
+        auto answer = Next(HolidayAnswers);
+        if (!answer) return false;
+        record.From = answer->From;
+        record.To = answer->To;
+        record.Name = answer->Name;
+        record.ColourIndex = answer->ColourIndex;
+        return true;
+    }
 
 private:
     template <typename T>

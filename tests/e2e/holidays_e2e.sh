@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Drives the real program under a virtual X server on a pinned day, Friday 20 December 2002:
+# Time-table / Holidays / New, a name, the to-date picked in the date picker one month on, the
+# colour clLime, OK; then checks the two month files written and the lime marks in the window.
+# Usage: holidays_e2e.sh <path to skemora>
+set -euo pipefail
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"
+enter_xvfb "$0" "$@"
+
+fake=""
+for candidate in /usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 \
+    /usr/lib/*/faketime/libfaketime.so.1 /usr/lib/faketime/libfaketime.so.1; do
+    [ -f "$candidate" ] && fake="$candidate" && break
+done
+if [ -z "$fake" ]; then
+    echo "SKIPPED: libfaketime is not installed"
+    exit 77
+fi
+
+data="$work/data"
+config="$work/config"
+mkdir -p "$data/Peter" "$config"
+{
+    for day in 1 2 3 4 5; do
+        printf '800\r\n'
+        printf 'Danish\r\nR1\r\nHansen\r\n'
+        for lesson in $(seq 2 12); do printf '\r\n\r\n\r\n'; done
+    done
+    printf '6U\r\n'
+} >"$data/Peter.dfd"
+printf '5\r\n' >"$data/Peter/fratil.dfd"
+
+launch SKEMORA_DATA_DIR="$data" XDG_CONFIG_HOME="$config" XDG_DATA_HOME="$work/share" \
+    SKEMORA_SCREEN_HEIGHT=768 LD_PRELOAD="$fake" FAKETIME="@2002-12-20 10:00:00" -- Peter
+find_window '^Peter\.dfd$'
+main="$window"
+main_x="$X"
+main_y="$Y"
+
+# Time-table (Alt+T) opens on Holidays; Right opens its submenu on New.
+xdotool windowfocus --sync "$main"
+xdotool key alt+t
+wait_for 20 menu_is_open || fail "Alt+T opened no menu"
+xdotool key Right
+sleep 0.3
+xdotool key Return
+find_window '^Holidays$'
+editor="$window"
+[ "$WIDTH" -eq 258 ] && [ "$HEIGHT" -eq 258 ] || fail "the editor is ${WIDTH}x${HEIGHT}"
+editor_x="$X"
+editor_y="$Y"
+
+# The name field has the focus with its text selected.
+xdotool type --delay 30 "Christmas"
+# The to-date button at the right end of the to-field (104, 120, 121 x 20).
+xdotool mousemove --sync $((editor_x + 216)) $((editor_y + 130)) click 1
+find_window '^Pick new date$'
+picker_x="$X"
+picker_y="$Y"
+screenshot picker || true
+# Month forward (mdop, 160, 24 in the frame at 8, 8) to January 2003, then day 3: 1 January 2003
+# is a Wednesday, so with Monday first day 3 stands in column 5 of the first row (94, 41 in the
+# sheet at 16, 64).
+xdotool mousemove --sync $((picker_x + 176)) $((picker_y + 42)) click 1
+sleep 0.3
+xdotool mousemove --sync $((picker_x + 16 + 94 + 8)) $((picker_y + 64 + 41 + 6)) click 1
+sleep 0.3
+screenshot picker-picked || true
+xdotool mousemove --sync $((picker_x + 53)) $((picker_y + 260)) click 1
+wait_for 20 bash -c "! xdotool search --onlyvisible --name '^Pick new date$' >/dev/null" ||
+    fail "the picker stayed open"
+
+# The colour list (104, 168): two steps down from clBlack is clLime.
+xdotool mousemove --sync $((editor_x + 130)) $((editor_y + 250)) # away from tool tips
+xdotool windowfocus --sync "$editor"
+xdotool key Tab Tab Tab Down Down
+sleep 0.3
+screenshot editor || true
+xdotool mousemove --sync $((editor_x + 61)) $((editor_y + 228)) click 1
+
+december="$data/a200212.dfg"
+january="$data/a200301.dfg"
+wait_for 20 test -f "$january" || fail "no holiday file for January 2003"
+# Each marked day is three lines ended by CR LF: its index, the colour name, the holiday name.
+marks() {
+    local day
+    for day in "$@"; do printf '%s\r\nclLime\r\nChristmas\r\n' "$((day - 1))"; done
+}
+marks 20 23 24 25 26 27 30 31 >"$work/december"
+marks 1 2 3 >"$work/january"
+cmp -s "$december" "$work/december" || fail "a200212.dfg holds: $(cat -A "$december")"
+cmp -s "$january" "$work/january" || fail "a200301.dfg holds: $(cat -A "$january")"
+
+# The marks show in lime: the day headers of the shown week (the selected Friday in white on
+# blue, the others in their colour) and the month panel.
+lime_pixels() {
+    screenshot main || return 1
+    convert "$work/main.png" -crop "800x606+$main_x+$main_y" +repage -depth 8 txt:- |
+        grep -c '#00FF00'
+}
+has_lime() { [ "$(lime_pixels || echo 0)" -gt 0 ]; }
+if command -v import >/dev/null && command -v convert >/dev/null; then
+    wait_for 20 has_lime || fail "no mark in lime shows in the window"
+fi
+window="$main"
+close_and_wait
+echo "PASSED"
