@@ -47,6 +47,7 @@ void TForm6::setAddresses(const std::vector<std::string>& addresses) {
     list_->clear();
     for (const auto& address : addresses) list_->addItem(QString::fromStdString(address));
     delete_->setEnabled(false);
+    address_->setFocus();
 }
 
 std::vector<std::string> TForm6::addresses() const {
