@@ -4,9 +4,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "holidays/holiday_editor_rules.h"
 #include "notes/contact_card.h"
+#include "timetable/week_homework.h"
 
 namespace skemora {
 
@@ -39,6 +41,15 @@ public:
     // Lesson editing: the start-time, lesson and new-user dialogs.
 
     // Lesson notes: the homework, links and school-mates dialogs.
+    // The homework dialog (TForm5) for one lesson: true on OK (or Yes to the close question),
+    // with the description and shortcuts changed in place.
+    virtual bool EditHomework(const std::string& title, LessonHomework& homework) = 0;
+    // The links dialog (TForm6): true on OK, with the address list changed in place.
+    virtual bool EditLinks(const std::string& title, std::vector<std::string>& addresses) = 0;
+    // The school-mates dialog (TForm8) over the mates' work list; each mate is edited on the
+    // contact card titled `cardTitle`. True on OK, with the work list changed in place.
+    virtual bool EditMates(const std::string& title, const std::string& cardTitle,
+                           std::vector<std::string>& mates) = 0;
 
     // Holidays: the holiday editor with its date picker.
     // The holiday editor (TFerieForm) under `title`: true on OK, with From, To, Name and

@@ -27,6 +27,8 @@
 #include "files/skemora_error.h"
 #include "holidays/holiday_commands.h"
 #include "language/texts.h"
+#include "notes/homework_command.h"
+#include "notes/note_commands.h"
 #include "timetable/open.h"
 #include "timetable/save.h"
 #include "timetable/save_as.h"
@@ -311,8 +313,15 @@ void TForm1::BuildElements() {
     QWidget* column = AddElement(notesPanel, v.ButtonColumn, Kind::Panel, "buttonColumn");
     const char* buttonNames[] = {"homeworkButton", "linksButton", "teacherButton",
                                  "studentsButton"};
-    for (int k = 0; k < 4; ++k)
-        AddElement(column, v.LessonButtons[k], Kind::LessonButton, buttonNames[k]);
+    void (*const buttonCommands[])(AppContext&) = {&HomeworkCommand, &LinksCommand, &TeacherCommand,
+                                                   &StudentsCommand};
+    for (int k = 0; k < 4; ++k) {
+        auto* widget = static_cast<QPushButton*>(
+            AddElement(column, v.LessonButtons[k], Kind::LessonButton, buttonNames[k]));
+        const auto command = buttonCommands[k];
+        connect(widget, &QPushButton::clicked, this,
+                [this, command] { Run([&] { command(ctx_); }); });
+    }
     for (int k = 0; k < 5; ++k)
         AddElement(notesPanel, v.DetailLabels[k], Kind::Label, "detailLabel_" + QString::number(k));
 }

@@ -94,10 +94,4 @@ bool QtDialogs::EditClassName(std::string& name) {
     return true;
 }
 
-// The contact card's window (TForm7) is the lesson notes' to build; until it exists the card
-// cannot be edited.
-bool QtDialogs::EditContactCard(const std::string&, ContactCardFields&) {
-    return false;
-}
-
 }  // namespace skemora

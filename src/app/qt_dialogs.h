@@ -14,6 +14,10 @@ class QWidget;
 namespace skemora {
 
 class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
 class TForm12;
 class TFerieForm;
 
@@ -40,6 +44,10 @@ public:
     // Lesson editing.
 
     // Lesson notes.
+    bool EditHomework(const std::string& title, LessonHomework& homework) override;
+    bool EditLinks(const std::string& title, std::vector<std::string>& addresses) override;
+    bool EditMates(const std::string& title, const std::string& cardTitle,
+                   std::vector<std::string>& mates) override;
 
     // Holidays.
     bool EditHoliday(const std::string& title, HolidayEditorRecord& record) override;
@@ -54,6 +62,12 @@ private:
     // Lesson editing dialogs.
 
     // Lesson notes dialogs.
+    QPointer<TForm5> homework_;
+    QPointer<TForm6> links_;
+    QPointer<TForm7> contactCard_;
+    QPointer<TForm8> mates_;
+    // Opens a document path, web address or mailto: address through the platform.
+    void OpenThroughPlatform(const std::string& target);
 
     // Holidays dialogs.
     QPointer<TFerieForm> holidayEditor_;

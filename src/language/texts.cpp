@@ -14,7 +14,7 @@ struct SlotText {
 };
 
 // Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
-const std::array<SlotText, 28> kSlotTexts = {{
+const std::array<SlotText, 32> kSlotTexts = {{
     {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
     {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
     {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
@@ -46,6 +46,10 @@ const std::array<SlotText, 28> kSlotTexts = {{
     {&MessageTexts::LinksHint, "Links for ", "Links til "},
     {&MessageTexts::TeacherHint, "Teacher info ", "Oplysninger om underviser "},
     {&MessageTexts::SchoolMatesHint, "School mates ", "Oplysninger om elever "},
+    {&MessageTexts::HomeworkWord, "Homework", "Homework"},
+    {&MessageTexts::LinksWord, "Links", "Links"},
+    {&MessageTexts::TeacherWord, "Teacher", "Teacher"},
+    {&MessageTexts::StudentsWord, "Students", "Students"},
     {&MessageTexts::WeekNotesHint, "Notes week ", "Notater uge "},
     {&MessageTexts::CannotDeleteThis, "You can't delete this.", "You can't delete this."},
     {&MessageTexts::HelpFileMissing, "Help file not found: ", "Hjælpefilen blev ikke fundet: "},
@@ -77,7 +81,7 @@ struct DialogText {
     const char* Danish;
 };
 
-const std::array<DialogText, 40> kDialogTexts = {{
+const std::array<DialogText, 41> kDialogTexts = {{
     {&DialogTexts::AskYes, "Yes", "Ja"},
     {&DialogTexts::AskNo, "No", "Nej"},
     {&DialogTexts::AskCancel, "Cancel", "Fortryd"},
@@ -94,6 +98,7 @@ const std::array<DialogText, 40> kDialogTexts = {{
      "Skriv det navn filen skal oprettes under"},
     {&DialogTexts::HomeworkFileExists, "File exist! Use Add shortcut instead.",
      "Filen eksisterer allerede! brug Tilføj genvej istedet."},
+    {&DialogTexts::HomeworkCannotCreate, "Cannot create file %1", "Kan ikke oprette filen %1"},
     {&DialogTexts::AddLink, "Add Link", "Tilføj Link"},
     {&DialogTexts::DeleteLink, "Delete Link", "Slet Link"},
     {&DialogTexts::PhoneLabel, "Phone:", "TLF:"},

@@ -38,10 +38,15 @@ struct MessageTexts {
     std::string LinksHint;               // "Links for "
     std::string TeacherHint;             // "Teacher info "
     std::string SchoolMatesHint;         // "School mates "
-    std::string WeekNotesHint;           // "Notes week "
-    std::string CannotDeleteThis;        // "You can't delete this." (the same in both languages)
-    std::string HelpFileMissing;         // "Help file not found: "
-    std::string PeriodsMerged;           // %1 the most periods kept, %2 the merged period's start
+    // The lesson notes' window-title words, the same in both languages.
+    std::string HomeworkWord;      // "Homework"
+    std::string LinksWord;         // "Links"
+    std::string TeacherWord;       // "Teacher"
+    std::string StudentsWord;      // "Students"
+    std::string WeekNotesHint;     // "Notes week "
+    std::string CannotDeleteThis;  // "You can't delete this." (the same in both languages)
+    std::string HelpFileMissing;   // "Help file not found: "
+    std::string PeriodsMerged;     // %1 the most periods kept, %2 the merged period's start
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
@@ -51,7 +56,7 @@ struct DialogTexts {
     // Homework
     std::string HomeworkStrip, ShortcutStrip, AddShortcut, DeleteShortcut, CreateFile;
     std::string HomeworkCloseQuestion, HomeworkMissingType, HomeworkFileNamePrompt,
-        HomeworkFileExists;
+        HomeworkFileExists, HomeworkCannotCreate;
     // Links
     std::string AddLink, DeleteLink;
     // Contact card

@@ -19,4 +19,13 @@ std::optional<std::string> MailUrl(const std::string& email) {
     return "mailto:" + email;
 }
 
+std::optional<int> CardFocusAfter(int position, CardKey key) {
+    if (position < 0 || position >= kCardOkPosition) return std::nullopt;
+    if (key == CardKey::Up) {
+        if (position == 0) return std::nullopt;
+        return position - 1;
+    }
+    return position + 1;
+}
+
 }  // namespace skemora

@@ -24,4 +24,11 @@ std::vector<std::string> ContactCardLines(const ContactCardFields& card);
 // The "mailto:" address of the e-mail field, when it holds an "@"; nullopt otherwise.
 std::optional<std::string> MailUrl(const std::string& email);
 
+// The card's keys: focus positions 0..6 are the fields, 7 is the OK button.
+constexpr int kCardOkPosition = kContactFields;
+enum class CardKey { Enter, Down, Up };
+// Where the focus goes when `key` is released at `position`; nullopt when the key moves nothing
+// there (Enter on OK presses it instead).
+std::optional<int> CardFocusAfter(int position, CardKey key);
+
 }  // namespace skemora

@@ -24,7 +24,20 @@ public:
     std::deque<std::optional<ContactCardFields>> ContactCardAnswers;
     // Lesson editing answers.
 
-    // Lesson notes answers.
+    // Lesson notes answers: nullopt = closed without OK.
+    std::deque<std::optional<LessonHomework>> HomeworkAnswers;
+    std::deque<std::optional<std::vector<std::string>>> LinksAnswers;
+    std::deque<std::optional<std::vector<std::string>>> MatesAnswers;
+    struct HomeworkShown {
+        std::string Title;
+        LessonHomework Homework;
+    };
+    struct ListShown {
+        std::string Title, CardTitle;
+        std::vector<std::string> Lines;
+    };
+    std::vector<HomeworkShown> HomeworkDialogs;
+    std::vector<ListShown> LinksDialogs, MatesDialogs;
 
     // Holidays answers.
     struct HolidayAnswer {
@@ -87,6 +100,19 @@ public:
     // Lesson editing.
 
     // Lesson notes.
+    bool EditHomework(const std::string& title, LessonHomework& homework) override {
+        HomeworkDialogs.push_back({title, homework});
+        return Answer(HomeworkAnswers, homework);
+    }
+    bool EditLinks(const std::string& title, std::vector<std::string>& addresses) override {
+        LinksDialogs.push_back({title, {}, addresses});
+        return Answer(LinksAnswers, addresses);
+    }
+    bool EditMates(const std::string& title, const std::string& cardTitle,
+                   std::vector<std::string>& mates) override {
+        MatesDialogs.push_back({title, cardTitle, mates});
+        return Answer(MatesAnswers, mates);
+    }
 
     // Holidays.
     bool EditHoliday(const std::string& title, HolidayEditorRecord& record) override {
@@ -101,6 +127,15 @@ public:
     }
 
 private:
+    // The next scripted answer into `value`; false when it is "closed without OK".
+    template <typename T>
+    static bool Answer(std::deque<std::optional<T>>& queue, T& value) {
+        auto answer = Next(queue);
+        if (!answer) return false;
+        value = *answer;
+        return true;
+    }
+
     template <typename T>
     static std::optional<T> Next(std::deque<std::optional<T>>& queue) {
         if (queue.empty()) return std::nullopt;

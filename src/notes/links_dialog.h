@@ -1,0 +1,44 @@
+// TForm6: a subject's links. An address list, the address field, Add, Delete and OK; a
+// double-click opens an address. exec() answers 6 on OK; closing the window answers 2. The
+// address field keeps its text between uses.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace skemora {
+
+class TForm6 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm6(QWidget* parent = nullptr);
+
+    void setAddresses(const std::vector<std::string>& addresses);
+    std::vector<std::string> addresses() const;
+    // Empty texts keep the current ones.
+    void setTexts(const QString& add, const QString& remove);
+    // Called with an address to open it.
+    void setOpener(std::function<void(const std::string&)> opener);
+
+    void reject() override;
+
+private:
+    void AddAddress();
+    void DeleteAddress();
+    void OpenAddress();
+
+    QListWidget* list_;
+    QLineEdit* address_;
+    QPushButton* add_;
+    QPushButton* delete_;
+    QPushButton* ok_;
+    std::function<void(const std::string&)> opener_;
+};
+
+}  // namespace skemora

@@ -1,0 +1,73 @@
+#include "notes/note_commands.h"
+
+#include "files/file_ops.h"
+#include "files/text_file.h"
+#include "notes/note_files.h"
+#include "notes/selected_lesson.h"
+#include "timetable/save_as.h"
+#include "timetable/timetable_state.h"
+
+namespace skemora {
+
+namespace {
+
+std::vector<std::string> LinesIfExists(const std::string& path) {
+    if (!FileExists(path)) return {};
+    return ReadLines(path);
+}
+
+// The selected lesson when a time-table is open; runs Save As instead when none is.
+std::optional<SelectedLessonRef> LessonOrSaveAs(AppContext& ctx) {
+    if (!IsTimetableOpen(ctx)) {
+        SaveAs(ctx);
+        return std::nullopt;
+    }
+    return SelectedLesson(ctx);
+}
+
+}  // namespace
+
+void LinksCommand(AppContext& ctx) {
+    const auto lesson = LessonOrSaveAs(ctx);
+    if (!lesson) return;
+    const auto& state = ctx.state;
+    const std::string path = LinkFilePath(state.UserFolder, lesson->Subject);
+    std::vector<std::string> addresses = LinesIfExists(path);
+    const std::string title =
+        " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
+    if (!ctx.dialogs.EditLinks(title, addresses)) return;
+    if (!addresses.empty()) {
+        WriteLines(path, addresses);
+    } else if (FileExists(path)) {
+        DeleteFile(path);
+    }
+}
+
+void TeacherCommand(AppContext& ctx) {
+    const auto lesson = LessonOrSaveAs(ctx);
+    if (!lesson) return;
+    const auto& state = ctx.state;
+    const std::string path = TeacherFilePath(state.UserFolder, lesson->Subject);
+    ContactCardFields card = ContactCardFromLines(LinesIfExists(path));
+    const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
+                              lesson->Subject + " - " + lesson->Teacher;
+    if (!ctx.dialogs.EditContactCard(title, card)) return;
+    WriteLines(path, ContactCardLines(card));
+}
+
+void StudentsCommand(AppContext& ctx) {
+    if (!IsTimetableOpen(ctx)) {
+        SaveAs(ctx);
+        return;
+    }
+    const auto& state = ctx.state;
+    const std::string path = MatesFilePath(state.UserFolder, state.UserName);
+    std::vector<std::string> mates = LinesIfExists(path);
+    const std::string title = " " + ctx.texts.StudentsWord + " - " + state.UserName + "-";
+    const std::string cardTitle =
+        " " + ctx.view.LessonButtons[kStudentsButton].Caption + " - " + state.UserName + "-";
+    if (!ctx.dialogs.EditMates(title, cardTitle, mates)) return;
+    WriteLines(path, mates);
+}
+
+}  // namespace skemora

@@ -1,0 +1,89 @@
+// The lesson notes' dialogs of QtDialogs: homework (TForm5), links (TForm6), the contact card
+// (TForm7) and the school mates (TForm8), each made on first use and kept for the run.
+#include "app/qt_dialogs.h"
+#include "notes/contact_card_dialog.h"
+#include "notes/homework_dialog.h"
+#include "notes/links_dialog.h"
+#include "notes/mates_dialog.h"
+
+namespace skemora {
+
+namespace {
+
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+template <typename Dialog>
+Dialog* Made(QPointer<Dialog>& dialog, QWidget* parent) {
+    if (!dialog) dialog = new Dialog(parent);
+    return dialog.data();
+}
+
+}  // namespace
+
+void QtDialogs::OpenThroughPlatform(const std::string& target) {
+    if (platform_) platform_->OpenUrl(target);
+}
+
+bool QtDialogs::EditContactCard(const std::string& title, ContactCardFields& card) {
+    TForm7* dialog = Made(contactCard_, mainWindow_);
+    if (texts_)
+        dialog->setTexts(Utf8(texts_->NameAddressLabel), Utf8(texts_->PhoneLabel),
+                         Utf8(texts_->EmailLabel));
+    dialog->setMailOpener([this](const std::string& url) { OpenThroughPlatform(url); });
+    dialog->setWindowTitle(Utf8(title));
+    dialog->setCard(card);
+    if (dialog->exec() != kAnswerYes) return false;
+    card = dialog->card();
+    return true;
+}
+
+bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework) {
+    TForm5* dialog = Made(homework_, mainWindow_);
+    if (texts_) {
+        const DialogTexts& t = *texts_;
+        dialog->setTexts({Utf8(t.HomeworkStrip), Utf8(t.ShortcutStrip), Utf8(t.AddShortcut),
+                          Utf8(t.CreateFile), Utf8(t.DeleteShortcut), Utf8(t.HomeworkCloseQuestion),
+                          Utf8(t.HomeworkMissingType), Utf8(t.HomeworkFileNamePrompt),
+                          Utf8(t.HomeworkFileExists), Utf8(t.HomeworkCannotCreate)});
+    }
+    HomeworkDialogServices services;
+    services.Ask = [this](const std::string& askTitle, const std::string& message) {
+        return Ask(askTitle, message);
+    };
+    services.Open = [this](const std::string& path) { OpenThroughPlatform(path); };
+    dialog->setServices(std::move(services));
+    dialog->setWindowTitle(Utf8(title));
+    dialog->setHomework(homework);
+    if (dialog->exec() != kAnswerYes) return false;
+    homework = dialog->homework();
+    return true;
+}
+
+bool QtDialogs::EditLinks(const std::string& title, std::vector<std::string>& addresses) {
+    TForm6* dialog = Made(links_, mainWindow_);
+    if (texts_) dialog->setTexts(Utf8(texts_->AddLink), Utf8(texts_->DeleteLink));
+    dialog->setOpener([this](const std::string& address) { OpenThroughPlatform(address); });
+    dialog->setWindowTitle(Utf8(title));
+    dialog->setAddresses(addresses);
+    const bool accepted = dialog->exec() == kAnswerYes;
+    if (accepted) addresses = dialog->addresses();
+    dialog->setAddresses({});
+    return accepted;
+}
+
+bool QtDialogs::EditMates(const std::string& title, const std::string& cardTitle,
+                          std::vector<std::string>& mates) {
+    TForm8* dialog = Made(mates_, mainWindow_);
+    if (texts_) dialog->setTexts(Utf8(texts_->AddMate), Utf8(texts_->DeleteMate));
+    dialog->setCardEditor(
+        [this, cardTitle](ContactCardFields& card) { return EditContactCard(cardTitle, card); });
+    dialog->setWindowTitle(Utf8(title));
+    dialog->setMates(mates);
+    if (dialog->exec() != kAnswerYes) return false;
+    mates = dialog->mates();
+    return true;
+}
+
+}  // namespace skemora

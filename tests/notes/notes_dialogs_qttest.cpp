@@ -1,0 +1,301 @@
+// The lesson notes' windows: homework (TForm5), links (TForm6), the contact card (TForm7) and
+// the school mates (TForm8): places, texts, tab order, keys, and QtDialogs wiring them up.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <deque>
+#include <functional>
+
+#include "app/qt_dialogs.h"
+#include "language/texts.h"
+#include "notes/contact_card_dialog.h"
+#include "notes/homework_dialog.h"
+#include "notes/links_dialog.h"
+#include "notes/mates_dialog.h"
+#include "support/fake_platform.h"
+#include "support/temp_folder.h"
+
+using namespace skemora;
+
+namespace {
+
+template <typename T>
+T* Child(QWidget& dialog, const char* name) {
+    auto* child = dialog.findChild<T*>(name);
+    if (!child) qFatal("no child %s", name);
+    return child;
+}
+
+// Runs `action` on the modal dialog once its loop runs, looking for it for up to two seconds.
+void WhenModal(std::function<void(QWidget&)> action, int triesLeft = 100) {
+    QTimer::singleShot(20, [action, triesLeft] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            action(*modal);
+        } else if (triesLeft > 0) {
+            WhenModal(action, triesLeft - 1);
+        } else {
+            qWarning("no modal dialog");
+        }
+    });
+}
+
+void ShowActive(QWidget& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::setActiveWindow(&dialog);
+}
+
+}  // namespace
+
+class NotesDialogsQtTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void contactCardHasItsDesignedLayoutAndTabOrder() {
+        TForm7 card;
+        QCOMPARE(card.size(), QSize(387, 197));
+        const QRect places[] = {{8, 24, 121, 21},  {8, 48, 121, 21},   {8, 72, 121, 21},
+                                {8, 96, 121, 21},  {192, 24, 153, 21}, {192, 48, 153, 21},
+                                {192, 96, 153, 21}};
+        for (int k = 0; k < 7; ++k) {
+            const QByteArray name = "field_" + QByteArray::number(k + 1);
+            QCOMPARE(Child<QLineEdit>(card, name.constData())->geometry(), places[k]);
+        }
+        QCOMPARE(Child<QToolButton>(card, "mailButton")->geometry(), QRect(346, 98, 17, 17));
+        QCOMPARE(Child<QPushButton>(card, "okButton")->geometry(), QRect(216, 136, 75, 25));
+        QCOMPARE(Child<QLabel>(card, "nameAddressLabel")->pos(), QPoint(16, 8));
+        QCOMPARE(Child<QLabel>(card, "phoneLabel")->pos(), QPoint(192, 8));
+        QCOMPARE(Child<QLabel>(card, "emailLabel")->pos(), QPoint(192, 80));
+        QVERIFY(Child<QLabel>(card, "phoneLabel")->font().bold());
+
+        const DialogTexts danish = DialogTextsFor(kDanish);
+        card.setTexts(QString::fromStdString(danish.NameAddressLabel),
+                      QString::fromStdString(danish.PhoneLabel),
+                      QString::fromStdString(danish.EmailLabel));
+        QCOMPARE(Child<QLabel>(card, "phoneLabel")->text(), QString("TLF:"));
+        QCOMPARE(Child<QLabel>(card, "emailLabel")->text(), QString("Email adr."));
+
+        QWidget* expected[] = {
+            Child<QLineEdit>(card, "field_1"),     Child<QLineEdit>(card, "field_2"),
+            Child<QLineEdit>(card, "field_3"),     Child<QLineEdit>(card, "field_4"),
+            Child<QLineEdit>(card, "field_5"),     Child<QLineEdit>(card, "field_6"),
+            Child<QPushButton>(card, "okButton"),  Child<QLineEdit>(card, "field_7"),
+            Child<QToolButton>(card, "mailButton")};
+        for (int i = 0; i + 1 < 9; ++i) {
+            QWidget* next = expected[i]->nextInFocusChain();
+            while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+            QCOMPARE(next, expected[i + 1]);
+        }
+    }
+
+    void contactCardKeysMoveTheFocusAndEnterOnOkCloses() {
+        TForm7 card;
+        ContactCardFields fields;
+        fields.Fields = {"Anna", "", "", "", "", "", "anna@x"};
+        card.setCard(fields);
+        int result = -1;
+        connect(&card, &QDialog::finished, &card, [&result](int r) { result = r; });
+        ShowActive(card);
+        auto* first = Child<QLineEdit>(card, "field_1");
+        first->setFocus();
+        QTRY_VERIFY(first->hasFocus());
+        QTest::keyClick(first, Qt::Key_Return);
+        QTRY_VERIFY(Child<QLineEdit>(card, "field_2")->hasFocus());
+        QTest::keyClick(Child<QLineEdit>(card, "field_2"), Qt::Key_Up);
+        QTRY_VERIFY(first->hasFocus());
+
+        auto* email = Child<QLineEdit>(card, "field_7");
+        email->setFocus();
+        QTRY_VERIFY(email->hasFocus());
+        QTest::keyClick(email, Qt::Key_Return);
+        QTRY_VERIFY(Child<QPushButton>(card, "okButton")->hasFocus());
+        QVERIFY(card.isVisible());
+        QCOMPARE(result, -1);
+        QTest::keyClick(Child<QPushButton>(card, "okButton"), Qt::Key_Return);
+        QTRY_COMPARE(result, 6);
+        QCOMPARE(card.card(), fields);
+    }
+
+    void mailButtonOpensOnlyAnAddressWithAnAt() {
+        TForm7 card;
+        std::vector<std::string> opened;
+        card.setMailOpener([&opened](const std::string& url) { opened.push_back(url); });
+        ContactCardFields fields;
+        fields.Fields[6] = "nobody";
+        card.setCard(fields);
+        Child<QToolButton>(card, "mailButton")->click();
+        fields.Fields[6] = "anna@";
+        card.setCard(fields);
+        Child<QToolButton>(card, "mailButton")->click();
+        QCOMPARE(opened, std::vector<std::string>{"mailto:anna@"});
+    }
+
+    void homeworkDialogHasItsDesignedLayout() {
+        TForm5 dialog;
+        QCOMPARE(dialog.size(), QSize(421, 300));
+        QCOMPARE(Child<QLabel>(dialog, "homeworkStrip")->geometry(), QRect(0, 0, 421, 17));
+        QCOMPARE(Child<QPlainTextEdit>(dialog, "description")->geometry(), QRect(0, 17, 421, 120));
+        QCOMPARE(Child<QLabel>(dialog, "shortcutStrip")->geometry(), QRect(0, 137, 421, 16));
+        QCOMPARE(Child<QListWidget>(dialog, "shortcutList")->geometry(), QRect(0, 153, 421, 65));
+        QCOMPARE(Child<QPushButton>(dialog, "addButton")->geometry(), QRect(16, 224, 75, 25));
+        QCOMPARE(Child<QPushButton>(dialog, "createButton")->geometry(), QRect(104, 224, 75, 25));
+        QCOMPARE(Child<QPushButton>(dialog, "deleteButton")->geometry(), QRect(192, 224, 75, 25));
+        QCOMPARE(Child<QPushButton>(dialog, "okButton")->geometry(), QRect(336, 232, 75, 25));
+        QVERIFY(!Child<QPushButton>(dialog, "deleteButton")->isEnabled());
+        QCOMPARE(Child<QPushButton>(dialog, "addButton")->text(), QString("Add Shortcut"));
+    }
+
+    void homeworkCloseQuestionGuardsChanges() {
+        TForm5 dialog;
+        std::vector<std::string> asked;
+        int answer = kAnswerCancel;
+        HomeworkDialogServices services;
+        services.Ask = [&](const std::string& title, const std::string& message) {
+            asked.push_back(title + "|" + message);
+            return answer;
+        };
+        dialog.setServices(services);
+        dialog.setHomework({{"page 1"}, {"/h/a.doc"}});
+        QVERIFY(!dialog.changed());
+        ShowActive(dialog);
+        dialog.reject();  // nothing typed: closes without asking
+        QCOMPARE(dialog.result(), kAnswerCancel);
+        QVERIFY(asked.empty());
+
+        dialog.setHomework({{"page 1"}, {}});
+        ShowActive(dialog);
+        Child<QPlainTextEdit>(dialog, "description")->appendPlainText("page 2");
+        QVERIFY(dialog.changed());
+        dialog.reject();  // Cancel keeps it open
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(asked, std::vector<std::string>{"Save changes?|Save changes?"});
+        answer = kAnswerYes;
+        dialog.reject();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), kAnswerYes);
+        QCOMPARE(dialog.homework().HomeworkText, (std::vector<std::string>{"page 1", "page 2"}));
+    }
+
+    void homeworkCreateFileAddsAndOpensOnlyANewDocument() {
+        test::TempFolder folder;
+        test::WriteBytes(folder / "old.txt", "x");
+        TForm5 dialog;
+        std::deque<std::optional<std::string>> names = {
+            folder / "old.txt", folder / "new", folder / "new.txt", folder / "old.txt/no.txt"};
+        std::vector<std::string> titles, opened;
+        std::vector<QString> messages;
+        HomeworkDialogServices services;
+        services.SaveFileName = [&](const std::string& title) -> std::optional<std::string> {
+            titles.push_back(title);
+            auto name = names.front();
+            names.pop_front();
+            return name;
+        };
+        services.Open = [&](const std::string& path) { opened.push_back(path); };
+        services.Message = [&](const QString& text) { messages.push_back(text); };
+        dialog.setServices(services);
+        dialog.setHomework({});
+        auto* create = Child<QPushButton>(dialog, "createButton");
+        create->click();  // exists
+        QCOMPARE(messages, std::vector<QString>{"File exist! Use Add shortcut instead."});
+        create->click();  // no type, then new.txt
+        QCOMPARE(titles.size(), 3u);
+        QCOMPARE(titles[2],
+                 std::string("Filetype missing! ie. wordfile.doc instead of just wordfile"));
+        QCOMPARE(opened, std::vector<std::string>{folder / "new.txt"});
+        QCOMPARE(dialog.homework().Shortcuts, std::vector<std::string>{folder / "new.txt"});
+        QVERIFY(dialog.changed());
+        create->click();  // cannot be created: reported, not added
+        QCOMPARE(messages.size(), 2u);
+        QVERIFY(messages[1].startsWith("Cannot create file "));
+        QCOMPARE(dialog.homework().Shortcuts.size(), 1u);
+
+        // Double-click opens the clicked shortcut; on an empty list it does nothing.
+        auto* list = Child<QListWidget>(dialog, "shortcutList");
+        list->setCurrentRow(0);
+        emit list->itemDoubleClicked(list->item(0));
+        QCOMPARE(opened.size(), 2u);
+    }
+
+    void linksDialogEnablesAddOnlyBeyondTheBareStart() {
+        TForm6 dialog;
+        QCOMPARE(dialog.size(), QSize(409, 285));
+        QCOMPARE(Child<QListWidget>(dialog, "addressList")->geometry(), QRect(0, 0, 409, 169));
+        QCOMPARE(Child<QLineEdit>(dialog, "addressField")->geometry(), QRect(0, 185, 409, 21));
+        QCOMPARE(Child<QPushButton>(dialog, "addButton")->geometry(), QRect(16, 217, 75, 25));
+        QCOMPARE(Child<QPushButton>(dialog, "deleteButton")->geometry(), QRect(120, 217, 75, 25));
+        QCOMPARE(Child<QPushButton>(dialog, "okButton")->geometry(), QRect(304, 217, 75, 25));
+        auto* field = Child<QLineEdit>(dialog, "addressField");
+        auto* add = Child<QPushButton>(dialog, "addButton");
+        QCOMPARE(field->text(), QString("http://"));
+        QVERIFY(!add->isEnabled());
+        field->setText("http://");
+        QVERIFY(!add->isEnabled());
+        field->setText("http://dr.dk");
+        QVERIFY(add->isEnabled());
+        add->click();
+        QCOMPARE(dialog.addresses(), std::vector<std::string>{"http://dr.dk"});
+        QCOMPARE(field->text(), QString("http://"));
+        QVERIFY(!add->isEnabled());
+    }
+
+    void qtDialogsWireTheNotesDialogsToThePlatform() {
+        FakePlatform platform;
+        const DialogTexts texts = DialogTextsFor(kDanish);
+        QtDialogs dialogs;
+        dialogs.Attach(nullptr, nullptr, nullptr, &texts, &platform);
+
+        std::vector<std::string> addresses = {"http://a.dk"};
+        WhenModal([](QWidget& shown) {
+            QCOMPARE(shown.objectName(), QString("TForm6"));
+            QCOMPARE(Child<QPushButton>(shown, "addButton")->text(), QString("Tilføj Link"));
+            auto* list = Child<QListWidget>(shown, "addressList");
+            list->setCurrentRow(0);
+            emit list->itemDoubleClicked(list->item(0));
+            Child<QLineEdit>(shown, "addressField")->setText("http://b.dk");
+            Child<QPushButton>(shown, "addButton")->click();
+            Child<QPushButton>(shown, "okButton")->click();
+        });
+        QVERIFY(dialogs.EditLinks(" Links - Peter-Art", addresses));
+        QCOMPARE(addresses, (std::vector<std::string>{"http://a.dk", "http://b.dk"}));
+        QCOMPARE(platform.Opened, std::vector<std::string>{"http://a.dk"});
+
+        // A mate added through the card: the card is shown over the mates dialog.
+        std::vector<std::string> mates = {"Anna", "", "", "", "", "", ""};
+        WhenModal([](QWidget& shown) {
+            QCOMPARE(shown.objectName(), QString("TForm8"));
+            QCOMPARE(Child<QListWidget>(shown, "nameList")->count(), 1);
+            WhenModal([](QWidget& card) {
+                QCOMPARE(card.objectName(), QString("TForm7"));
+                QCOMPARE(card.windowTitle(), QString(" Elever  - Peter-"));
+                Child<QLineEdit>(card, "field_1")->setText("Bo");
+                Child<QPushButton>(card, "okButton")->click();
+            });
+            Child<QPushButton>(shown, "addButton")->click();
+            QCOMPARE(Child<QListWidget>(shown, "nameList")->count(), 2);
+            Child<QPushButton>(shown, "okButton")->click();
+        });
+        QVERIFY(dialogs.EditMates(" Students - Peter-", " Elever  - Peter-", mates));
+        QCOMPARE(mates.size(), 14u);
+        QCOMPARE(mates[7], std::string("Bo"));
+
+        // The homework dialog closed by its close box without changes stores nothing.
+        LessonHomework homework{{"read"}, {}};
+        WhenModal([](QWidget& shown) {
+            QCOMPARE(shown.size(), QSize(421, 300));
+            QCOMPARE(Child<QLabel>(shown, "homeworkStrip")->text(), QString("Lektiebeskrivelse"));
+            shown.close();
+        });
+        QVERIFY(!dialogs.EditHomework("  Homework Monday  Art", homework));
+    }
+};
+
+QTEST_MAIN(NotesDialogsQtTest)
+#include "notes_dialogs_qttest.moc"
