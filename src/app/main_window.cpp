@@ -25,9 +25,12 @@
 #include "app/window_events.h"
 #include "files/skemora_error.h"
 #include "language/texts.h"
+#include "timetable/lesson_editing.h"
+#include "timetable/new_timetable.h"
 #include "timetable/open.h"
 #include "timetable/save.h"
 #include "timetable/save_as.h"
+#include "timetable/school_class.h"
 #include "timetable/week_notes_command.h"
 
 namespace skemora {
@@ -147,7 +150,7 @@ void TForm1::BuildMenus() {
     };
 
     QMenu* file = AddSubmenu(nullptr, m.File, "menuFile");
-    AddMenuItem(file, m.NewTimetable, "actionNewTimetable");
+    on(AddMenuItem(file, m.NewTimetable, "actionNewTimetable"), &NewTimetable);
     file->addSeparator();
     on(AddMenuItem(file, m.Open, "actionOpen"), &OpenCommand);
     file->addSeparator();
@@ -159,18 +162,18 @@ void TForm1::BuildMenus() {
     AddMenuItem(convert, m.ConvertCalendar, "actionConvertCalendar");
 
     QMenu* edit = AddSubmenu(nullptr, m.Edit, "menuEdit");
-    AddMenuItem(edit, m.EditTime, "actionEditTime");
-    AddMenuItem(edit, m.EditLesson, "actionEditLesson");
-    AddMenuItem(edit, m.EditDelete, "actionEditDelete");
-    AddMenuItem(edit, m.EditAdd, "actionEditAdd");
-    AddMenuItem(edit, m.EditInsert, "actionEditInsert");
+    on(AddMenuItem(edit, m.EditTime, "actionEditTime"), &EditStartTime);
+    on(AddMenuItem(edit, m.EditLesson, "actionEditLesson"), &ChangeLesson);
+    on(AddMenuItem(edit, m.EditDelete, "actionEditDelete"), &DeleteLesson);
+    on(AddMenuItem(edit, m.EditAdd, "actionEditAdd"), &AddLesson);
+    on(AddMenuItem(edit, m.EditInsert, "actionEditInsert"), &InsertLesson);
 
     QMenu* timetable = AddSubmenu(nullptr, m.Timetable, "menuTimetable");
     QMenu* holidays = AddSubmenu(timetable, m.Holidays, "menuHolidays");
     AddMenuItem(holidays, m.HolidaysNew, "actionHolidaysNew");
     AddMenuItem(holidays, m.HolidaysDelete, "actionHolidaysDelete");
-    AddMenuItem(timetable, m.School, "actionSchool");
-    AddMenuItem(timetable, m.Class, "actionClass");
+    on(AddMenuItem(timetable, m.School, "actionSchool"), &EditSchool);
+    on(AddMenuItem(timetable, m.Class, "actionClass"), &EditClass);
 
     QMenu* options = AddSubmenu(nullptr, m.Options, "menuOptions");
     QAction* mondayFirst = AddMenuItem(options, m.MondayFirst, "actionMondayFirst");
@@ -179,7 +182,7 @@ void TForm1::BuildMenus() {
     QAction* startTray = AddMenuItem(options, m.StartTray, "actionStartTray");
     startTray->setCheckable(true);
     on(startTray, &StartTrayClick);
-    AddMenuItem(options, m.RemoveLesson, "actionRemoveLesson");
+    on(AddMenuItem(options, m.RemoveLesson, "actionRemoveLesson"), &RemoveLessonFromList);
 
     QMenu* help = AddSubmenu(nullptr, m.Help, "menuHelp");
     QAction* helpItem = AddMenuItem(help, m.HelpItem, "actionHelp");
@@ -189,11 +192,11 @@ void TForm1::BuildMenus() {
 
     lessonMenu_ = new QMenu(this);
     lessonMenu_->setObjectName("lessonMenu");
-    AddMenuItem(lessonMenu_, m.PopupTime, "actionPopupTime");
-    AddMenuItem(lessonMenu_, m.PopupChange, "actionPopupChange");
-    AddMenuItem(lessonMenu_, m.PopupDelete, "actionPopupDelete");
-    AddMenuItem(lessonMenu_, m.PopupAdd, "actionPopupAdd");
-    AddMenuItem(lessonMenu_, m.PopupInsert, "actionPopupInsert");
+    on(AddMenuItem(lessonMenu_, m.PopupTime, "actionPopupTime"), &EditStartTime);
+    on(AddMenuItem(lessonMenu_, m.PopupChange, "actionPopupChange"), &ChangeLesson);
+    on(AddMenuItem(lessonMenu_, m.PopupDelete, "actionPopupDelete"), &DeleteLesson);
+    on(AddMenuItem(lessonMenu_, m.PopupAdd, "actionPopupAdd"), &AddLesson);
+    on(AddMenuItem(lessonMenu_, m.PopupInsert, "actionPopupInsert"), &InsertLesson);
 }
 
 QWidget* TForm1::AddElement(QWidget* parent, const Element& model, Kind kind, const QString& name) {
@@ -245,7 +248,8 @@ void TForm1::BuildElements() {
     };
 
     // The designed frame: tool buttons and the class field.
-    button(v.NewButton, "newButton", nullptr)->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    button(v.NewButton, "newButton", &NewTimetable)
+        ->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     button(v.OpenButton, "openButton", &OpenCommand)
         ->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     button(v.SaveButton, "saveButton", &Save)
