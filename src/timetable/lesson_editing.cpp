@@ -1,5 +1,8 @@
 #include "timetable/lesson_editing.h"
 
+#include <algorithm>
+
+#include "app/week_grid.h"
 #include "timetable/lesson_fill.h"
 #include "timetable/lesson_rules.h"
 #include "timetable/loading.h"
@@ -41,12 +44,25 @@ LessonFields Cleaned(LessonFields lesson) {
     return lesson;
 }
 
+// Selects the cell the selected lesson position shows in now that the day may have moved
+// (a new start time) or its lessons changed, so that the details and the start time shown
+// are the edited ones.
+void ReselectLesson(AppContext& ctx) {
+    if (!ctx.state.SelCell) return;
+    const int column = ctx.state.SelColumn - 1;
+    const auto& cells = ctx.view.Days[column].Cells;
+    int row = 0;
+    while (row < kLessons - 1 && cells[row].Caption.empty()) ++row;
+    ShowCellSelection(ctx, {column, std::min(row + ctx.state.SelLesson, kLessons - 1)});
+}
+
 // The end of every lesson edit: the change takes effect from the shown week's Monday and is
 // saved at once. A failed save leaves the change in memory and Modified set.
 void SaveEdit(AppContext& ctx) {
     SetModified(ctx, true);
     MarkPendingPeriod(ctx);
     ShowTimetable(ctx);
+    ReselectLesson(ctx);
     Save(ctx);
 }
 

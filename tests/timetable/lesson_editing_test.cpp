@@ -154,7 +154,9 @@ TEST_F(LessonEditingTest, StartTimesAreStoredAsDigitsAndRealignTheDays) {
     // A later start moves Wednesday one row down.
     EXPECT_TRUE(ctx.view.Days[2].Cells[0].Caption.empty());
     EXPECT_EQ(ctx.view.Days[2].Cells[1].Caption, "W0");
-    SelectCell(ctx, {2, 1});
+    // The selection follows the lesson, and shows the new time.
+    EXPECT_EQ(ctx.state.SelCell, (CellRef{2, 1}));
+    EXPECT_EQ(ctx.view.TitleStrip.Caption, "Start time Wednesday 09:30");
     EditStartTime(ctx);
     EXPECT_EQ(ReadLines(Period(1)).at(2 * 37), "705");
     EditStartTime(ctx);
@@ -162,6 +164,7 @@ TEST_F(LessonEditingTest, StartTimesAreStoredAsDigitsAndRealignTheDays) {
     EditStartTime(ctx);
     EXPECT_EQ(ReadLines(Period(1)).at(2 * 37), "800");
     EXPECT_EQ(ctx.view.Days[2].Cells[0].Caption, "W0");
+    EXPECT_EQ(ctx.state.SelCell, (CellRef{2, 0}));
     EXPECT_EQ(List(), (Lines{"12276", "12304"}));
 }
 
