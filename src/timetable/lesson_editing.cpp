@@ -18,10 +18,7 @@ namespace {
 // The selected day, or nothing while no day is selected; runs Save As while no time-table is
 // open.
 DayRecord* SelectedDay(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return nullptr;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return nullptr;
     const int column = ctx.state.SelColumn;
     if (column < 1 || column > kDays) return nullptr;
     return &ctx.state.Days[column - 1];
@@ -148,10 +145,7 @@ void InsertLesson(AppContext& ctx) {
 }
 
 void RemoveLessonFromList(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return;
     const auto choices = LoadSubjectList(ctx);
     LessonFields lesson;
     const std::string title = ctx.texts.DeleteWord + ctx.texts.FromListSuffix;

@@ -10,10 +10,7 @@
 namespace skemora {
 
 void EditSchool(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return;
     const std::string path = SchoolFilePath(ctx.state);
     ContactCardFields card;
     if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
@@ -22,10 +19,7 @@ void EditSchool(AppContext& ctx) {
 }
 
 void EditClass(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return;
     std::string name = ctx.state.ClassName;
     if (!ctx.dialogs.EditClassName(name)) return;
     ctx.state.ClassName = name;
