@@ -8,6 +8,7 @@
 
 #include "holidays/holiday_editor_rules.h"
 #include "notes/contact_card.h"
+#include "timetable/lesson_rules.h"
 #include "timetable/week_homework.h"
 
 namespace skemora {
@@ -39,6 +40,19 @@ public:
     virtual bool EditContactCard(const std::string& title, ContactCardFields& card) = 0;
 
     // Lesson editing: the start-time, lesson and new-user dialogs.
+    // The time dialog (TForm10) under `title`, opening with `time` (HH:MM): the HH:MM text on
+    // OK, nothing otherwise.
+    virtual std::optional<std::string> EditTime(const std::string& title,
+                                                const std::string& time) = 0;
+    // The lesson dialog (TForm11) under `title`, offering `choices` as subjects; a subject of
+    // `subjectList` chosen or typed fills room and teacher. True on OK, with `lesson` changed.
+    virtual bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
+                            const std::vector<std::string>& subjectList, LessonFields& lesson) = 0;
+    // The new-user dialog (Tnewtime), opening empty: the typed name and class on OK.
+    struct NewUserAnswer {
+        std::string Name, ClassName;
+    };
+    virtual std::optional<NewUserAnswer> AskNewUser() = 0;
 
     // Lesson notes: the homework, links and school-mates dialogs.
     // The homework dialog (TForm5) for one lesson: true on OK (or Yes to the close question),

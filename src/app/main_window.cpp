@@ -29,9 +29,12 @@
 #include "language/texts.h"
 #include "notes/homework_command.h"
 #include "notes/note_commands.h"
+#include "timetable/lesson_editing.h"
+#include "timetable/new_timetable.h"
 #include "timetable/open.h"
 #include "timetable/save.h"
 #include "timetable/save_as.h"
+#include "timetable/school_class.h"
 #include "timetable/week_notes_command.h"
 
 namespace skemora {
@@ -151,7 +154,7 @@ void TForm1::BuildMenus() {
     };
 
     QMenu* file = AddSubmenu(nullptr, m.File, "menuFile");
-    AddMenuItem(file, m.NewTimetable, "actionNewTimetable");
+    on(AddMenuItem(file, m.NewTimetable, "actionNewTimetable"), &NewTimetable);
     file->addSeparator();
     on(AddMenuItem(file, m.Open, "actionOpen"), &OpenCommand);
     file->addSeparator();
@@ -163,18 +166,18 @@ void TForm1::BuildMenus() {
     on(AddMenuItem(convert, m.ConvertCalendar, "actionConvertCalendar"), &Calendar1Click);
 
     QMenu* edit = AddSubmenu(nullptr, m.Edit, "menuEdit");
-    AddMenuItem(edit, m.EditTime, "actionEditTime");
-    AddMenuItem(edit, m.EditLesson, "actionEditLesson");
-    AddMenuItem(edit, m.EditDelete, "actionEditDelete");
-    AddMenuItem(edit, m.EditAdd, "actionEditAdd");
-    AddMenuItem(edit, m.EditInsert, "actionEditInsert");
+    on(AddMenuItem(edit, m.EditTime, "actionEditTime"), &EditStartTime);
+    on(AddMenuItem(edit, m.EditLesson, "actionEditLesson"), &ChangeLesson);
+    on(AddMenuItem(edit, m.EditDelete, "actionEditDelete"), &DeleteLesson);
+    on(AddMenuItem(edit, m.EditAdd, "actionEditAdd"), &AddLesson);
+    on(AddMenuItem(edit, m.EditInsert, "actionEditInsert"), &InsertLesson);
 
     QMenu* timetable = AddSubmenu(nullptr, m.Timetable, "menuTimetable");
     QMenu* holidays = AddSubmenu(timetable, m.Holidays, "menuHolidays");
     on(AddMenuItem(holidays, m.HolidaysNew, "actionHolidaysNew"), &nyhelligdagClick);
     on(AddMenuItem(holidays, m.HolidaysDelete, "actionHolidaysDelete"), &slethelligdagClick);
-    AddMenuItem(timetable, m.School, "actionSchool");
-    AddMenuItem(timetable, m.Class, "actionClass");
+    on(AddMenuItem(timetable, m.School, "actionSchool"), &EditSchool);
+    on(AddMenuItem(timetable, m.Class, "actionClass"), &EditClass);
 
     QMenu* options = AddSubmenu(nullptr, m.Options, "menuOptions");
     QAction* mondayFirst = AddMenuItem(options, m.MondayFirst, "actionMondayFirst");
@@ -183,7 +186,7 @@ void TForm1::BuildMenus() {
     QAction* startTray = AddMenuItem(options, m.StartTray, "actionStartTray");
     startTray->setCheckable(true);
     on(startTray, &StartTrayClick);
-    AddMenuItem(options, m.RemoveLesson, "actionRemoveLesson");
+    on(AddMenuItem(options, m.RemoveLesson, "actionRemoveLesson"), &RemoveLessonFromList);
 
     QMenu* help = AddSubmenu(nullptr, m.Help, "menuHelp");
     QAction* helpItem = AddMenuItem(help, m.HelpItem, "actionHelp");
@@ -193,11 +196,11 @@ void TForm1::BuildMenus() {
 
     lessonMenu_ = new QMenu(this);
     lessonMenu_->setObjectName("lessonMenu");
-    AddMenuItem(lessonMenu_, m.PopupTime, "actionPopupTime");
-    AddMenuItem(lessonMenu_, m.PopupChange, "actionPopupChange");
-    AddMenuItem(lessonMenu_, m.PopupDelete, "actionPopupDelete");
-    AddMenuItem(lessonMenu_, m.PopupAdd, "actionPopupAdd");
-    AddMenuItem(lessonMenu_, m.PopupInsert, "actionPopupInsert");
+    on(AddMenuItem(lessonMenu_, m.PopupTime, "actionPopupTime"), &EditStartTime);
+    on(AddMenuItem(lessonMenu_, m.PopupChange, "actionPopupChange"), &ChangeLesson);
+    on(AddMenuItem(lessonMenu_, m.PopupDelete, "actionPopupDelete"), &DeleteLesson);
+    on(AddMenuItem(lessonMenu_, m.PopupAdd, "actionPopupAdd"), &AddLesson);
+    on(AddMenuItem(lessonMenu_, m.PopupInsert, "actionPopupInsert"), &InsertLesson);
 }
 
 QWidget* TForm1::AddElement(QWidget* parent, const Element& model, Kind kind, const QString& name) {
@@ -249,7 +252,8 @@ void TForm1::BuildElements() {
     };
 
     // The designed frame: tool buttons and the class field.
-    button(v.NewButton, "newButton", nullptr)->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    button(v.NewButton, "newButton", &NewTimetable)
+        ->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     button(v.OpenButton, "openButton", &OpenCommand)
         ->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     button(v.SaveButton, "saveButton", &Save)

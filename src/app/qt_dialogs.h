@@ -18,8 +18,11 @@ class TForm5;
 class TForm6;
 class TForm7;
 class TForm8;
+class TForm10;
+class TForm11;
 class TForm12;
 class TFerieForm;
+class Tnewtime;
 
 class QtDialogs : public Dialogs {
 public:
@@ -42,6 +45,10 @@ public:
     bool EditContactCard(const std::string& title, ContactCardFields& card) override;
 
     // Lesson editing.
+    std::optional<std::string> EditTime(const std::string& title, const std::string& time) override;
+    bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
+                    const std::vector<std::string>& subjectList, LessonFields& lesson) override;
+    std::optional<NewUserAnswer> AskNewUser() override;
 
     // Lesson notes.
     bool EditHomework(const std::string& title, LessonHomework& homework) override;
@@ -60,6 +67,11 @@ private:
     Platform* platform_ = nullptr;
 
     // Lesson editing dialogs.
+    QPointer<TForm10> time_;
+    QPointer<TForm11> lesson_;
+    QPointer<Tnewtime> newUser_;
+    // "Illigal character: " + the character, over the dialog it was typed in.
+    void ShowRefusedCharacter(QWidget* dialog, const QString& character);
 
     // Lesson notes dialogs.
     QPointer<TForm5> homework_;

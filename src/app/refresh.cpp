@@ -150,7 +150,8 @@ void RefreshLessons(AppContext& ctx) {
     const bool saveable = saving.FailedLoadPath.empty();
     if (saving.Modified && saveable) Save(ctx);
     ctx.platform.ProcessEvents();
-    const int selectedDay = DayNumber(state.SelYear, state.SelMonth, state.SelDay);
+    // With Sunday first a selected Sunday shows the school week after it, and its lessons.
+    const int selectedDay = PeriodDayOfSelectedDate(state);
     ReadWeekNotes(ctx);
     const int period = PeriodForDate(state.Periods, selectedDay);
     if (period == saving.LoadedPeriod) return;

@@ -5,6 +5,7 @@
 #include "app/mnemonics.h"
 #include "app/week_view_text.h"
 #include "calendar/calendar.h"
+#include "timetable/lesson_rules.h"
 
 namespace skemora {
 
@@ -63,13 +64,6 @@ MenuItem Item(const char* caption, bool enabled = true) {
     item.Caption = caption;
     item.Enabled = enabled;
     return item;
-}
-
-std::string FormatStartTime(int time) {
-    const int hours = time / 100;
-    const int minutes = time % 100;
-    auto part = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
-    return part(hours) + ":" + part(minutes);
 }
 
 void BuildMenus(MenuView& menus) {
@@ -320,8 +314,7 @@ void ShowLessonInfo(AppContext& ctx, int column, int row) {
     const std::string& dayName = state.Names.LongDayNames[column];
     const DayRecord& day = state.Days[column - 1];
 
-    view.TitleStrip.Caption =
-        ctx.texts.StartTimeLabel + dayName + " " + FormatStartTime(day.StartTime);
+    view.TitleStrip.Caption = ctx.texts.StartTimeLabel + dayName + " " + FormatTime(day.StartTime);
 
     int leadingEmpty = 0;
     while (leadingEmpty < row && cells[leadingEmpty].Caption.empty()) ++leadingEmpty;

@@ -6,6 +6,7 @@
 #include "calendar/calendar.h"
 #include "files/file_ops.h"
 #include "timetable/save.h"
+#include "timetable/school_class.h"
 #include "timetable/timetable_state.h"
 
 namespace skemora {
@@ -70,13 +71,7 @@ void WindowResized(AppContext& ctx, int width, int height) {
 }
 
 void ClassFieldClick(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) return;
-    std::string name = ctx.state.ClassName;
-    if (!ctx.dialogs.EditClassName(name)) return;
-    ctx.state.ClassName = name;
-    ctx.view.ClassField.Caption = name;
-    SetModified(ctx, true);
-    Save(ctx);
+    if (IsTimetableOpen(ctx)) EditClass(ctx);
 }
 
 void ShowHelp(AppContext& ctx) {

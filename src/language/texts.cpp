@@ -14,7 +14,7 @@ struct SlotText {
 };
 
 // Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
-const std::array<SlotText, 32> kSlotTexts = {{
+const std::array<SlotText, 33> kSlotTexts = {{
     {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
     {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
     {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
@@ -30,6 +30,7 @@ const std::array<SlotText, 32> kSlotTexts = {{
     {&MessageTexts::DeleteLessonTitle, "Delete class ", "Slet timen "},
     {&MessageTexts::AddLessonTitle, "Add a new lesson to ", "Tilføj en time til "},
     {&MessageTexts::InsertLessonTitle, "Put a new lesson in before ", "Sæt en time ind før "},
+    {&MessageTexts::FromListSuffix, " from list", " from list"},
     {&MessageTexts::SchoolInformationTitle, "Information school", "Information om Skolen"},
     {&MessageTexts::ClassNameText, "Class", "klasse"},
     {&MessageTexts::WeekWord, "week", "uge"},
@@ -81,7 +82,7 @@ struct DialogText {
     const char* Danish;
 };
 
-const std::array<DialogText, 41> kDialogTexts = {{
+const std::array<DialogText, 48> kDialogTexts = {{
     {&DialogTexts::AskYes, "Yes", "Ja"},
     {&DialogTexts::AskNo, "No", "Nej"},
     {&DialogTexts::AskCancel, "Cancel", "Fortryd"},
@@ -114,6 +115,13 @@ const std::array<DialogText, 41> kDialogTexts = {{
     {&DialogTexts::RoomLabel, "Room", "Værelse"},
     {&DialogTexts::TeacherLabel, "Teacher", "Lærer"},
     {&DialogTexts::LessonCancel, "Cancel", "Fortryd"},
+    {&DialogTexts::IllegalCharacter, "Illigal character: ", "Illigal character: "},
+    {&DialogTexts::NewUserTitle, "Create new user", "Create new user"},
+    {&DialogTexts::NewUserNameLabel, "Your name:", "Your name:"},
+    {&DialogTexts::NewUserNameHint, "The name of the new user", "The name of the new user"},
+    {&DialogTexts::NewUserClassLabel, "Class name", "Class name"},
+    {&DialogTexts::NewUserClassHint, "The name of users class", "The name of users class"},
+    {&DialogTexts::NewUserCancel, "Cancel", "Cancel"},
     {&DialogTexts::ClassTitle, "Name", "Klassenavn"},
     {&DialogTexts::ClassPrompt, "Write the name of your class", "Skriv navnet på klassen f.eks 6U"},
     {&DialogTexts::HolidayNameText, "Name of holiday period", "Navn på helligdag"},

@@ -26,6 +26,7 @@ struct MessageTexts {
     std::string DeleteLessonTitle;       // "Delete class "
     std::string AddLessonTitle;          // "Add a new lesson to "
     std::string InsertLessonTitle;       // "Put a new lesson in before "
+    std::string FromListSuffix;          // " from list" (the same in both languages)
     std::string SchoolInformationTitle;  // "Information school"
     std::string ClassNameText;           // "Class"
     std::string WeekWord;                // "week"
@@ -69,6 +70,10 @@ struct DialogTexts {
     std::string TimeCancel;
     // Lesson editor
     std::string LessonLabel, RoomLabel, TeacherLabel, LessonCancel;
+    std::string IllegalCharacter;  // "Illigal character: " (English only)
+    // New user (English only)
+    std::string NewUserTitle, NewUserNameLabel, NewUserNameHint, NewUserClassLabel,
+        NewUserClassHint, NewUserCancel;
     // Class name
     std::string ClassTitle, ClassPrompt;
     // Holiday editor

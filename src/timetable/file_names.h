@@ -10,7 +10,7 @@ namespace skemora {
 inline constexpr const char* kPeriodListFileName = "fratil.dfd";
 // The subject list in the user folder.
 inline constexpr const char* kSubjectListFileName = "fagl.txt";
-// The school's card in the user folder.
+// The school's address card in the user folder.
 inline constexpr const char* kSchoolFileName = "skol.dfd";
 // The main time-table file's extension.
 inline constexpr const char* kTimetableExtension = ".dfd";

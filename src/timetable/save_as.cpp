@@ -58,4 +58,10 @@ void SaveAs(AppContext& ctx) {
     OpenTimetable(ctx, path);
 }
 
+bool TimetableOpenOrSaveAs(AppContext& ctx) {
+    if (IsTimetableOpen(ctx)) return true;
+    SaveAs(ctx);
+    return false;
+}
+
 }  // namespace skemora

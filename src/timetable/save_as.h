@@ -7,5 +7,8 @@ namespace skemora {
 
 // Also what every command that needs a time-table runs while none is open.
 void SaveAs(AppContext& ctx);
+// The first step of every command that needs a time-table: true when one is open; otherwise runs
+// Save As instead and answers false.
+bool TimetableOpenOrSaveAs(AppContext& ctx);
 
 }  // namespace skemora

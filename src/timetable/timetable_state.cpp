@@ -1,5 +1,6 @@
 #include "timetable/timetable_state.h"
 
+#include "calendar/calendar.h"
 #include "files/paths.h"
 #include "timetable/file_names.h"
 
@@ -49,8 +50,22 @@ std::string WeekHomeworkPath(const MainState& state) {
     return state.UserFolder + WeekFileName(state.SelYear, state.WeekNo);
 }
 
+namespace {
+
+bool SundayOpensWeek(const MainState& state) {
+    return state.SundayFirst && WeekdayOf(state.SelYear, state.SelMonth, state.SelDay) == 1;
+}
+
+}  // namespace
+
 int MondayOfSelectedWeek(const MainState& state) {
+    if (SundayOpensWeek(state)) return PeriodDayOfSelectedDate(state);
     return MondayOf({state.SelYear, state.SelMonth, state.SelDay});
+}
+
+int PeriodDayOfSelectedDate(const MainState& state) {
+    const int day = DayNumber(state.SelYear, state.SelMonth, state.SelDay);
+    return SundayOpensWeek(state) ? day + 1 : day;
 }
 
 }  // namespace skemora

@@ -25,8 +25,12 @@ std::string SubjectListPath(const MainState& state);
 std::string SchoolFilePath(const MainState& state);
 // The shown week's homework file.
 std::string WeekHomeworkPath(const MainState& state);
-// The Monday the selected date's school week takes edits from (Monday-based whatever the option).
+// The Monday of the school week the selected date stands for, which edits take effect from:
+// the Monday on or before it, except that with Sunday first a Sunday opens the week after it.
 int MondayOfSelectedWeek(const MainState& state);
+// The day number whose period the shown week's lessons come from: the selected date, or with
+// Sunday first on a Sunday the Monday after it (the school week shown).
+int PeriodDayOfSelectedDate(const MainState& state);
 
 // Loading is set while it lives, and back to what it was when it ends, however it ends.
 class LoadingScope {

@@ -370,6 +370,35 @@ private slots:
         menu->close();
     }
 
+    void theEditingMenusAndTheNewButtonRunTheirCommands() {
+        WritePeter();
+        Start(480, {"Peter"});
+        QTest::mouseClick(Find<QWidget>("cell_2_0"), Qt::LeftButton);
+        // Each dialog is closed without OK: which dialog opened tells which command ran.
+        Find<QAction>("actionEditTime")->trigger();
+        Find<QAction>("actionPopupTime")->trigger();
+        QCOMPARE(dialogs_->TimesShown.size(), std::size_t(2));
+        for (const char* name : {"actionEditLesson", "actionEditDelete", "actionEditAdd",
+                                 "actionEditInsert", "actionPopupChange", "actionPopupDelete",
+                                 "actionPopupAdd", "actionPopupInsert", "actionRemoveLesson"}) {
+            Find<QAction>(name)->trigger();
+        }
+        const auto& shown = dialogs_->LessonsShown;
+        QCOMPARE(shown.size(), std::size_t(9));
+        QCOMPARE(shown[0].Title, std::string("Change lesson Danish, Wednesday"));
+        QCOMPARE(shown[1].Title, std::string("Delete class Danish, Wednesday"));
+        QCOMPARE(shown[2].Title, std::string("Add a new lesson to Wednesday"));
+        QCOMPARE(shown[3].Title, std::string("Put a new lesson in before Danish, Wednesday"));
+        QCOMPARE(shown[8].Title, std::string("Delete from list"));
+        Find<QAction>("actionSchool")->trigger();
+        QCOMPARE(dialogs_->ContactCardsShown.size(), std::size_t(1));
+        Find<QAction>("actionClass")->trigger();
+        QCOMPARE(dialogs_->ClassDialogs, 1);
+        Find<QAction>("actionNewTimetable")->trigger();
+        QTest::mouseClick(Find<QToolButton>("newButton"), Qt::LeftButton);
+        QCOMPARE(dialogs_->NewUserDialogs, 2);
+    }
+
     void weekAndDayLabelsSelectTheirWeekAndDay() {
         Start(480);
         QTest::mouseClick(Find<QWidget>("weekLabel_9"), Qt::LeftButton);

@@ -22,7 +22,18 @@ public:
     std::deque<std::optional<std::string>> ClassNameAnswers;  // nullopt = closed without OK
     // nullopt = closed without OK
     std::deque<std::optional<ContactCardFields>> ContactCardAnswers;
-    // Lesson editing answers.
+    // Lesson editing answers: nullopt = closed without OK.
+    std::deque<std::optional<std::string>> TimeAnswers;
+    std::deque<std::optional<LessonFields>> LessonAnswers;
+    std::deque<std::optional<NewUserAnswer>> NewUserAnswers;
+    struct LessonDialog {
+        std::string Title;
+        std::vector<std::string> Choices;
+        LessonFields Fields;
+    };
+    std::vector<std::pair<std::string, std::string>> TimesShown;  // title, time
+    std::vector<LessonDialog> LessonsShown;
+    int NewUserDialogs = 0;
 
     // Lesson notes answers: nullopt = closed without OK.
     std::deque<std::optional<LessonHomework>> HomeworkAnswers;
@@ -98,6 +109,23 @@ public:
     }
 
     // Lesson editing.
+    std::optional<std::string> EditTime(const std::string& title,
+                                        const std::string& time) override {
+        TimesShown.emplace_back(title, time);
+        return Next(TimeAnswers);
+    }
+    bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
+                    const std::vector<std::string>&, LessonFields& lesson) override {
+        LessonsShown.push_back({title, choices, lesson});
+        auto answer = Next(LessonAnswers);
+        if (!answer) return false;
+        lesson = *answer;
+        return true;
+    }
+    std::optional<NewUserAnswer> AskNewUser() override {
+        ++NewUserDialogs;
+        return Next(NewUserAnswers);
+    }
 
     // Lesson notes.
     bool EditHomework(const std::string& title, LessonHomework& homework) override {

@@ -1,0 +1,130 @@
+#include "timetable/lesson_rules.h"
+
+#include <cctype>
+#include <string_view>
+
+namespace skemora {
+
+namespace {
+
+bool IsValidPosition(int position) {
+    return position >= 0 && position < kLessons;
+}
+
+// The digit at `index` of the time text; a blank or a missing character counts as 0, anything
+// else makes the text no time.
+std::optional<int> DigitAt(const std::string& text, std::size_t index) {
+    if (index >= text.size() || text[index] == ' ') return 0;
+    const auto c = static_cast<unsigned char>(text[index]);
+    if (!std::isdigit(c)) return std::nullopt;
+    return c - '0';
+}
+
+std::optional<int> TwoDigits(const std::string& text, std::size_t first) {
+    const auto tens = DigitAt(text, first);
+    const auto units = DigitAt(text, first + 1);
+    if (!tens || !units) return std::nullopt;
+    return *tens * 10 + *units;
+}
+
+}  // namespace
+
+std::string FormatTime(int time) {
+    auto part = [](int value) {
+        return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
+    };
+    return part(time / 100) + ":" + part(time % 100);
+}
+
+bool TimeTextAllowed(const std::string& text) {
+    if (text.size() > 5 || (text.size() > 2 && text[2] != ':')) return false;
+    const auto hours = TwoDigits(text, 0);
+    const auto minutes = TwoDigits(text, 3);
+    return hours && minutes && *hours <= 23 && *minutes <= 59;
+}
+
+std::optional<int> StartTimeOfText(const std::string& text) {
+    if (!TimeTextAllowed(text)) return std::nullopt;
+    return *TwoDigits(text, 0) * 100 + *TwoDigits(text, 3);
+}
+
+std::string TimeFieldText(const std::string& typed, const std::string& opening) {
+    return TimeTextAllowed(typed) ? typed : opening;
+}
+
+bool IsRefusedCharacter(char c) {
+    constexpr std::string_view kRefused = "/?*\\|:\"<>";
+    return kRefused.find(c) != std::string_view::npos;
+}
+
+CleanedText WithoutRefusedCharacters(const std::string& text) {
+    CleanedText cleaned;
+    for (char c : text) (IsRefusedCharacter(c) ? cleaned.Refused : cleaned.Text) += c;
+    return cleaned;
+}
+
+std::optional<LessonFields> LessonFromList(const std::vector<std::string>& subjectList,
+                                           const std::string& subject) {
+    std::optional<LessonFields> found;
+    if (subject.empty()) return found;
+    for (std::size_t i = 0; i + 2 < subjectList.size(); i += 3) {
+        if (subjectList[i] == subject)
+            found = LessonFields{subject, subjectList[i + 1], subjectList[i + 2]};
+    }
+    return found;
+}
+
+int LessonCount(const DayRecord& day) {
+    int count = 0;
+    for (const auto& subject : day.Subject) count += subject.empty() ? 0 : 1;
+    return count;
+}
+
+LessonFields LessonAt(const DayRecord& day, int position) {
+    if (!IsValidPosition(position)) return {};
+    return {day.Subject[position], day.Room[position], day.Teacher[position]};
+}
+
+void SetLesson(DayRecord& day, int position, const LessonFields& lesson) {
+    if (!IsValidPosition(position)) return;
+    day.Subject[position] = lesson.Subject;
+    day.Room[position] = lesson.Room;
+    day.Teacher[position] = lesson.Teacher;
+}
+
+bool DeleteLessonAt(DayRecord& day, int position) {
+    if (!IsValidPosition(position) || LessonCount(day) <= 1) return false;
+    for (int k = position; k + 1 < kLessons; ++k) SetLesson(day, k, LessonAt(day, k + 1));
+    SetLesson(day, kLessons - 1, {});
+    return true;
+}
+
+bool AddLessonTo(DayRecord& day, const LessonFields& lesson) {
+    if (!day.Subject[kLessons - 1].empty()) return false;
+    int position = 0;
+    for (int p = kLessons - 2; p >= 0; --p) {
+        if (!day.Subject[p].empty()) {
+            position = p + 1;
+            break;
+        }
+    }
+    SetLesson(day, position, lesson);
+    return true;
+}
+
+bool InsertLessonAt(DayRecord& day, int position, const LessonFields& lesson) {
+    if (!IsValidPosition(position) || !day.Subject[kLessons - 1].empty()) return false;
+    for (int k = kLessons - 1; k > position; --k) {
+        if (!day.Subject[k - 1].empty()) SetLesson(day, k, LessonAt(day, k - 1));
+    }
+    SetLesson(day, position, lesson);
+    return true;
+}
+
+std::optional<std::string> NewUserName(const std::string& typed) {
+    std::string name = WithoutRefusedCharacters(typed).Text;
+    if (name.find_first_not_of(". ") == std::string::npos) return std::nullopt;
+    return name;
+}
+
+}  // namespace skemora

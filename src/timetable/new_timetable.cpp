@@ -1,0 +1,82 @@
+#include "timetable/new_timetable.h"
+
+#include "app/refresh.h"
+#include "files/file_ops.h"
+#include "timetable/file_names.h"
+#include "timetable/lesson_file.h"
+#include "timetable/lesson_rules.h"
+#include "timetable/loading.h"
+#include "timetable/open.h"
+#include "timetable/save.h"
+#include "timetable/school_class.h"
+#include "timetable/subject_list_files.h"
+#include "timetable/timetable_state.h"
+
+namespace skemora {
+
+namespace {
+
+// The fresh time-table of a new user, starting its only period with the shown week, made the
+// open one. Nothing is written yet.
+void MakeUser(AppContext& ctx, const std::string& name) {
+    auto& state = ctx.state;
+    auto& saving = state.Saving;
+    // What is held belongs to the time-table shown so far.
+    SetModified(ctx, false);
+    saving.NotesChanged = false;
+    saving.FailedLoadPath.clear();
+    ctx.view.NotesText.clear();
+    state.NotesFileName.clear();
+
+    state.Periods = PeriodList{};
+    MarkPendingPeriod(ctx);
+    state.PeriodLines = {std::to_string(saving.PendingPeriodStart)};
+    saving.PendingPeriodStart = 0;
+    DefaultTimetable(state.Days);
+    state.LessonLines = TimetableLines(state.Days, state.ClassName);
+
+    LoadingScope loading(state);
+    const std::string fileName = name + kTimetableExtension;
+    ctx.view.Title = fileName;
+    state.TimetableLoaded = true;
+    state.TimetablePath = state.DataFolder + fileName;
+    SetUser(state, fileName);
+    CreateFolder(state.UserFolder);
+    ReadSubjectList(ctx);
+    saving.WriteAllOnSave = true;
+    saving.LoadedPeriod = -1;
+    ReadTimetableFiles(ctx);
+    RefreshLessons(ctx);
+}
+
+}  // namespace
+
+void NewTimetable(AppContext& ctx) {
+    auto& state = ctx.state;
+    if (state.Saving.Modified) Save(ctx);
+    const auto answer = ctx.dialogs.AskNewUser();
+    if (!answer) return;
+    const auto name = NewUserName(answer->Name);
+    if (!name) return;
+    const std::string existing = state.DataFolder + *name + kTimetableExtension;
+    if (FileExists(existing)) {
+        OpenTimetable(ctx, existing);
+        return;
+    }
+
+    MakeUser(ctx, *name);
+    SetModified(ctx, true);
+    ctx.view.NotesBox.Enabled = true;
+    ctx.view.LessonButtons[kStudentsButton].Hint = ctx.texts.SchoolMatesHint + state.ClassName;
+
+    if (ClassNeedsConfirming(answer->ClassName, state.ClassName)) {
+        EditClass(ctx);
+    } else {
+        state.ClassName = answer->ClassName;
+        ctx.view.ClassField.Caption = state.ClassName;
+    }
+    SetModified(ctx, true);
+    Save(ctx);
+}
+
+}  // namespace skemora

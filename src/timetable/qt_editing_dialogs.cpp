@@ -1,0 +1,68 @@
+// The lesson editing part of QtDialogs: the time, lesson and new-user dialogs, each made on
+// first use as a child of the main window and kept for the run.
+#include <QMessageBox>
+
+#include "app/qt_dialogs.h"
+#include "timetable/lesson_dialog.h"
+#include "timetable/new_user_dialog.h"
+#include "timetable/time_dialog.h"
+
+namespace skemora {
+
+namespace {
+
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void QtDialogs::ShowRefusedCharacter(QWidget* dialog, const QString& character) {
+    const QString text = Utf8(texts_ ? texts_->IllegalCharacter : "Illigal character: ");
+    QMessageBox::information(dialog, QStringLiteral("Skemora"), text + character);
+}
+
+std::optional<std::string> QtDialogs::EditTime(const std::string& title, const std::string& time) {
+    if (!time_) time_ = new TForm10(mainWindow_);
+    if (texts_) time_->setCancelText(Utf8(texts_->TimeCancel));
+    time_->prepare(Utf8(title), Utf8(time));
+    if (time_->exec() != kAnswerYes) return std::nullopt;
+    return time_->time().toStdString();
+}
+
+bool QtDialogs::EditLesson(const std::string& title, const std::vector<std::string>& choices,
+                           const std::vector<std::string>& subjectList, LessonFields& lesson) {
+    if (!lesson_) {
+        lesson_ = new TForm11(mainWindow_);
+        TForm11* dialog = lesson_;
+        QObject::connect(dialog, &TForm11::refusedCharacter, dialog,
+                         [this, dialog](const QString& c) { ShowRefusedCharacter(dialog, c); });
+    }
+    if (texts_) {
+        lesson_->setTexts(Utf8(texts_->LessonLabel), Utf8(texts_->RoomLabel),
+                          Utf8(texts_->TeacherLabel), Utf8(texts_->LessonCancel));
+    }
+    lesson_->prepare(Utf8(title), choices, subjectList, lesson);
+    if (lesson_->exec() != kAnswerYes) return false;
+    lesson = lesson_->lesson();
+    return true;
+}
+
+std::optional<Dialogs::NewUserAnswer> QtDialogs::AskNewUser() {
+    if (!newUser_) {
+        newUser_ = new Tnewtime(mainWindow_);
+        Tnewtime* dialog = newUser_;
+        QObject::connect(dialog, &Tnewtime::refusedCharacter, dialog,
+                         [this, dialog](const QString& c) { ShowRefusedCharacter(dialog, c); });
+    }
+    if (texts_) {
+        newUser_->setTexts({Utf8(texts_->NewUserTitle), Utf8(texts_->NewUserNameLabel),
+                            Utf8(texts_->NewUserNameHint), Utf8(texts_->NewUserClassLabel),
+                            Utf8(texts_->NewUserClassHint), Utf8(texts_->NewUserCancel)});
+    }
+    newUser_->prepare();
+    if (newUser_->exec() != kAnswerYes) return std::nullopt;
+    return NewUserAnswer{newUser_->userName().toStdString(), newUser_->className().toStdString()};
+}
+
+}  // namespace skemora

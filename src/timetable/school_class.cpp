@@ -1,0 +1,31 @@
+#include "timetable/school_class.h"
+
+#include "files/file_ops.h"
+#include "files/text_file.h"
+#include "notes/contact_card.h"
+#include "timetable/save.h"
+#include "timetable/save_as.h"
+#include "timetable/timetable_state.h"
+
+namespace skemora {
+
+void EditSchool(AppContext& ctx) {
+    if (!TimetableOpenOrSaveAs(ctx)) return;
+    const std::string path = SchoolFilePath(ctx.state);
+    ContactCardFields card;
+    if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
+    if (!ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card)) return;
+    WriteLines(path, ContactCardLines(card));
+}
+
+void EditClass(AppContext& ctx) {
+    if (!TimetableOpenOrSaveAs(ctx)) return;
+    std::string name = ctx.state.ClassName;
+    if (!ctx.dialogs.EditClassName(name)) return;
+    ctx.state.ClassName = name;
+    ctx.view.ClassField.Caption = name;
+    SetModified(ctx, true);
+    Save(ctx);
+}
+
+}  // namespace skemora
