@@ -93,8 +93,9 @@ launch() {
     [ "${1:-}" = "--" ] && shift
     # The preload is set on the program alone, so the tools driving it keep the real clock.
     # Monotonic clocks stay real: Qt's timers run on them.
-    env "${assignments[@]}" LD_PRELOAD="$faketime_preload" FAKETIME="@$pinned_now" \
-        DONT_FAKE_MONOTONIC=1 "$binary" "$@" >"$work/stdout" 2>"$work/stderr" &
+    # A script's own assignments come last, so a script may pin another moment.
+    env LD_PRELOAD="$faketime_preload" FAKETIME="@$pinned_now" DONT_FAKE_MONOTONIC=1 \
+        "${assignments[@]}" "$binary" "$@" >"$work/stdout" 2>"$work/stderr" &
     pid=$!
     trap 'kill "$pid" 2>/dev/null || true' EXIT
 }
@@ -188,6 +189,10 @@ open_menus() {
     for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
         if is_menu "$id"; then echo "$id"; fi
     done
+}
+# The number of visible windows of the program (the main window, dialogs and open menus).
+visible_windows() {
+    xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l
 }
 menu_is_open() { [ -n "$(open_menus)" ]; }
 menu_is_closed() { [ -z "$(open_menus)" ]; }
