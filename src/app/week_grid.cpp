@@ -5,6 +5,7 @@
 #include "app/mnemonics.h"
 #include "app/week_view_text.h"
 #include "calendar/calendar.h"
+#include "language/apply_language.h"
 #include "timetable/lesson_rules.h"
 
 namespace skemora {
@@ -47,63 +48,54 @@ Element Panel(int left, int top, int width, int height, Frame border) {
     return panel;
 }
 
-Element ToolButton(int left, const char* hint) {
-    Element button = Place(left, 0, 33, 20);
-    button.Hint = hint;
-    return button;
+Element ToolButton(int left) {
+    return Place(left, 0, 33, 20);
 }
 
-Element HintedButton(int left, int top, int width, int height, const char* hint) {
-    Element button = Place(left, top, width, height);
-    button.Hint = hint;
-    return button;
-}
-
-MenuItem Item(const char* caption, bool enabled = true) {
+MenuItem Item(bool enabled = true) {
     MenuItem item;
-    item.Caption = caption;
     item.Enabled = enabled;
     return item;
 }
 
 void BuildMenus(MenuView& menus) {
-    menus.File = Item("&File");
-    menus.NewTimetable = Item("&New Time-table");
-    menus.Open = Item("&Open");
-    menus.Save = Item("Save", false);
-    menus.SaveAs = Item("Save As", false);
+    menus.File = Item();
+    menus.NewTimetable = Item();
+    menus.Open = Item();
+    menus.Save = Item(false);
+    menus.SaveAs = Item(false);
     menus.SaveAs.Visible = false;
-    menus.Convert = Item("&Convert to HTML", false);
-    menus.ConvertTimetable = Item("&Time-Table");
-    menus.ConvertCalendar = Item("&Calendar");
+    menus.Convert = Item(false);
+    menus.ConvertTimetable = Item();
+    menus.ConvertCalendar = Item();
 
-    menus.Edit = Item("&Edit");
-    menus.EditTime = Item("&Time - First lesson", false);
-    menus.EditLesson = Item("&Lesson", false);
-    menus.EditDelete = Item("&Delete", false);
-    menus.EditAdd = Item("&Add", false);
-    menus.EditInsert = Item("&Insert", false);
+    menus.Edit = Item();
+    menus.EditTime = Item(false);
+    menus.EditLesson = Item(false);
+    menus.EditDelete = Item(false);
+    menus.EditAdd = Item(false);
+    menus.EditInsert = Item(false);
 
-    menus.Timetable = Item("&Time-table");
-    menus.Holidays = Item("&Holidays", false);
-    menus.HolidaysNew = Item("New");
-    menus.HolidaysDelete = Item("Delete");
-    menus.School = Item("&School", false);
-    menus.Class = Item("&Class", false);
+    menus.Timetable = Item();
+    menus.Holidays = Item(false);
+    menus.HolidaysNew = Item();
+    menus.HolidaysDelete = Item();
+    menus.School = Item(false);
+    menus.Class = Item(false);
 
-    menus.Options = Item("&Options");
-    menus.MondayFirst = Item("&Monday first");
-    menus.StartTray = Item("&Start in system tray");
-    menus.RemoveLesson = Item("&Remove lesson from list", false);
+    menus.Options = Item();
+    menus.MondayFirst = Item();
+    menus.StartTray = Item();
+    menus.RemoveLesson = Item(false);
 
-    menus.Help = Item("&Help");
-    menus.HelpItem = Item("Help");
+    menus.Help = Item();
+    menus.HelpItem = Item();
 
-    menus.PopupTime = Item("Time first lesson", false);
-    menus.PopupChange = Item("Change lesson", false);
-    menus.PopupDelete = Item("Delete", false);
-    menus.PopupAdd = Item("Add", false);
-    menus.PopupInsert = Item("Insert", false);
+    menus.PopupTime = Item(false);
+    menus.PopupChange = Item(false);
+    menus.PopupDelete = Item(false);
+    menus.PopupAdd = Item(false);
+    menus.PopupInsert = Item(false);
 }
 
 // Places the class field over the third day column.
@@ -194,13 +186,12 @@ void BuildWeekView(ViewModel& view, int width, int height, int screenMode) {
     view.WindowWidth = width;
     view.WindowHeight = height;
 
-    view.NewButton = ToolButton(0, "Create new Time-Table");
-    view.OpenButton = ToolButton(33, "Open Time-Table");
-    view.SaveButton = ToolButton(66, "Save Time-Table");
+    view.NewButton = ToolButton(0);
+    view.OpenButton = ToolButton(33);
+    view.SaveButton = ToolButton(66);
     view.SaveButton.Enabled = false;
-    view.TodayButton = ToolButton(99, "Set date today");
+    view.TodayButton = ToolButton(99);
     view.ClassField = Panel(0, 0, 0, 17, Frame::LoweredInner);
-    view.ClassField.Hint = "Class name";
 
     for (int c = 0; c < kDays; ++c) {
         auto& day = view.Days[c];
@@ -216,7 +207,6 @@ void BuildWeekView(ViewModel& view, int width, int height, int screenMode) {
         day.Holiday = Label(holidayLeft, 12, 0, 14);
         day.Holiday.Visible = false;
         day.Body = Panel(0, 0, 0, 0, Frame::Raised);
-        day.Body.Hint = "Pick an hour";
         day.Body.ShowHint = true;
         for (auto& cell : day.Cells) {
             cell = Panel(0, 0, 0, 0, Frame::Raised);
@@ -228,7 +218,6 @@ void BuildWeekView(ViewModel& view, int width, int height, int screenMode) {
 
     const int weekLeft = width - 69;
     view.WeekPanel = Panel(weekLeft, 1, kWeekPanelWidth, kWeekPanelHeight, Frame::Lowered);
-    view.WeekPanel.Hint = "Week numbers";
     view.WeekPanel.ShowHint = true;
     view.YearStrip = Panel(1, 1, 39, 14, Frame::Raised);
     view.YearStrip.Bold = true;
@@ -244,7 +233,6 @@ void BuildWeekView(ViewModel& view, int width, int height, int screenMode) {
     const int monthTop = height - kMonthPanelHeight - 50;
     view.MonthPanel = Panel(weekLeft - kMonthPanelWidth - 22, monthTop, kMonthPanelWidth,
                             kMonthPanelHeight, Frame::Lowered);
-    view.MonthPanel.Hint = "pick a date";
     view.MonthPanel.ShowHint = true;
     view.WeekdayStrip = Panel(1, 1, 159, 14, Frame::Raised);
     view.WeekdayStrip.Bold = true;
@@ -259,12 +247,10 @@ void BuildWeekView(ViewModel& view, int width, int height, int screenMode) {
     view.MonthName = Label(60, 80, 98, 14);
     view.MonthName.Bold = true;
 
-    view.PrevYearButton = HintedButton(0, 0, kYearButtonSize, kYearButtonSize, "one year back");
-    view.NextYearButton = HintedButton(0, 0, kYearButtonSize, kYearButtonSize, "one year forward");
-    view.PrevMonthButton =
-        HintedButton(0, 0, kMonthButtonWidth, kMonthPanelHeight, "one month back");
-    view.NextMonthButton =
-        HintedButton(0, 0, kMonthButtonWidth, kMonthPanelHeight, "one month forward");
+    view.PrevYearButton = Place(0, 0, kYearButtonSize, kYearButtonSize);
+    view.NextYearButton = Place(0, 0, kYearButtonSize, kYearButtonSize);
+    view.PrevMonthButton = Place(0, 0, kMonthButtonWidth, kMonthPanelHeight);
+    view.NextMonthButton = Place(0, 0, kMonthButtonWidth, kMonthPanelHeight);
     PlaceSideButtons(view);
 
     view.NotesPanel = Panel(1, monthTop, 0, kNotesHeight, Frame::None);
@@ -273,18 +259,15 @@ void BuildWeekView(ViewModel& view, int width, int height, int screenMode) {
     view.NotesBox.Enabled = false;
     view.NotesText.clear();
     view.ButtonColumn = Panel(0, 15, 0, kNotesHeight - 16, Frame::None);
-    const char* buttonCaptions[4] = {"Hom&ework", "Lin&ks", "&Teacher", "&Students"};
     for (int k = 0; k < 4; ++k) {
         view.LessonButtons[k] = Place(0, 0, 0, 0);
-        view.LessonButtons[k].Caption = buttonCaptions[k];
         view.LessonButtons[k].Enabled = false;
     }
     for (int k = 0; k < 5; ++k) view.DetailLabels[k] = Label(0, 0, 0, 14);
-    view.DetailLabels[1].Caption = "Teacher:";
-    view.DetailLabels[3].Caption = "Room:";
     PlaceNotesArea(view, monthTop, false);
 
     BuildMenus(view.Menus);
+    ApplyDesignTexts(view);
 }
 
 void ResizeWeekView(ViewModel& view, int width, int height) {

@@ -20,7 +20,7 @@ constexpr const char* kDayBodyEnglish = "Pick an hour";
 constexpr const char* kDayBodyDanish = "Vælg time";
 
 // Every row is assigned in English too.
-const std::array<WindowText, 16> kWindowTexts = {{
+const std::array<WindowText, 17> kWindowTexts = {{
     {[](ViewModel& v) -> Element& { return v.MonthPanel; }, Kind::HintWithToolTips, "pick a date",
      "Vælg dato"},
     {[](ViewModel& v) -> Element& { return v.WeekPanel; }, Kind::HintWithToolTips, "Week numbers",
@@ -31,6 +31,8 @@ const std::array<WindowText, 16> kWindowTexts = {{
      "Åben skema"},
     {[](ViewModel& v) -> Element& { return v.SaveButton; }, Kind::Hint, "Save Time-Table",
      "Gem skema"},
+    {[](ViewModel& v) -> Element& { return v.TodayButton; }, Kind::Hint, "Set date today",
+     "Set date today"},
     {[](ViewModel& v) -> Element& { return v.PrevMonthButton; }, Kind::Hint, "one month back",
      "En måned tilbage"},
     {[](ViewModel& v) -> Element& { return v.NextMonthButton; }, Kind::Hint, "one month forward",
@@ -57,37 +59,43 @@ const std::array<WindowText, 16> kWindowTexts = {{
 // Only Danish assigns the menus; in English they keep the window design's captions.
 struct MenuText {
     MenuItem MenuView::*Item;
+    const char* English;
     const char* Danish;
 };
 
-const std::array<MenuText, 27> kMenuTexts = {{
-    {&MenuView::File, "Filer"},
-    {&MenuView::NewTimetable, "Nyt Skema"},
-    {&MenuView::Open, "Åbn.."},
-    {&MenuView::Save, "Gem"},
-    {&MenuView::SaveAs, "Gem som"},
-    {&MenuView::Convert, "Oversæt til HTML."},
-    {&MenuView::ConvertTimetable, "Skema"},
-    {&MenuView::ConvertCalendar, "Kalender"},
-    {&MenuView::Edit, "Rediger"},
-    {&MenuView::EditTime, "Mødetid.."},
-    {&MenuView::EditLesson, "Fag.."},
-    {&MenuView::EditDelete, "Slet.."},
-    {&MenuView::EditAdd, "Tilføj.."},
-    {&MenuView::EditInsert, "Indsæt.."},
-    {&MenuView::Timetable, "Skema"},
-    {&MenuView::Holidays, "Ferie"},
-    {&MenuView::HolidaysNew, "Opret"},
-    {&MenuView::HolidaysDelete, "Slet"},
-    {&MenuView::School, "Skole"},
-    {&MenuView::Class, "Klasse"},
-    {&MenuView::Help, "Hjælp"},
-    {&MenuView::HelpItem, "Hjælp"},
-    {&MenuView::PopupTime, "Mødetid.."},
-    {&MenuView::PopupChange, "Fag.."},
-    {&MenuView::PopupDelete, "Slet.."},
-    {&MenuView::PopupAdd, "Tilføj.."},
-    {&MenuView::PopupInsert, "Indsæt.."},
+// The Options menu has no Danish captions: the window keeps the English ones there.
+const std::array<MenuText, 31> kMenuTexts = {{
+    {&MenuView::File, "&File", "Filer"},
+    {&MenuView::NewTimetable, "&New Time-table", "Nyt Skema"},
+    {&MenuView::Open, "&Open", "Åbn.."},
+    {&MenuView::Save, "Save", "Gem"},
+    {&MenuView::SaveAs, "Save As", "Gem som"},
+    {&MenuView::Convert, "&Convert to HTML", "Oversæt til HTML."},
+    {&MenuView::ConvertTimetable, "&Time-Table", "Skema"},
+    {&MenuView::ConvertCalendar, "&Calendar", "Kalender"},
+    {&MenuView::Edit, "&Edit", "Rediger"},
+    {&MenuView::EditTime, "&Time - First lesson", "Mødetid.."},
+    {&MenuView::EditLesson, "&Lesson", "Fag.."},
+    {&MenuView::EditDelete, "&Delete", "Slet.."},
+    {&MenuView::EditAdd, "&Add", "Tilføj.."},
+    {&MenuView::EditInsert, "&Insert", "Indsæt.."},
+    {&MenuView::Timetable, "&Time-table", "Skema"},
+    {&MenuView::Holidays, "&Holidays", "Ferie"},
+    {&MenuView::HolidaysNew, "New", "Opret"},
+    {&MenuView::HolidaysDelete, "Delete", "Slet"},
+    {&MenuView::School, "&School", "Skole"},
+    {&MenuView::Class, "&Class", "Klasse"},
+    {&MenuView::Options, "&Options", "&Options"},
+    {&MenuView::MondayFirst, "&Monday first", "&Monday first"},
+    {&MenuView::StartTray, "&Start in system tray", "&Start in system tray"},
+    {&MenuView::RemoveLesson, "&Remove lesson from list", "&Remove lesson from list"},
+    {&MenuView::Help, "&Help", "Hjælp"},
+    {&MenuView::HelpItem, "Help", "Hjælp"},
+    {&MenuView::PopupTime, "Time first lesson", "Mødetid.."},
+    {&MenuView::PopupChange, "Change lesson", "Fag.."},
+    {&MenuView::PopupDelete, "Delete", "Slet.."},
+    {&MenuView::PopupAdd, "Add", "Tilføj.."},
+    {&MenuView::PopupInsert, "Insert", "Indsæt.."},
 }};
 
 void Assign(Element& element, Kind what, const char* text) {
@@ -100,6 +108,12 @@ void Assign(Element& element, Kind what, const char* text) {
 }
 
 }  // namespace
+
+void ApplyDesignTexts(ViewModel& view) {
+    for (const WindowText& row : kWindowTexts) Assign(row.Target(view), row.What, row.English);
+    for (DayColumnView& day : view.Days) Assign(day.Body, Kind::HintWithToolTips, kDayBodyEnglish);
+    for (const MenuText& row : kMenuTexts) (view.Menus.*row.Item).Caption = row.English;
+}
 
 void ApplyLanguage(int languageCode, ViewModel& view, MessageTexts& texts, DialogTexts& dialogs) {
     const bool danish = languageCode == kDanish;

@@ -7,6 +7,8 @@
 
 namespace skemora {
 
+// The window's English texts as designed, put in place when the window is built.
+void ApplyDesignTexts(ViewModel& view);
 // languageCode 6 assigns every Danish text; any other value the English texts that the window
 // design does not already hold (in English the menus keep their designed captions). `view` must
 // have been built (its design texts in place).

@@ -156,5 +156,26 @@ TEST_F(CloseQueryTest, ClassFieldChangesAndSavesTheClass) {
     EXPECT_NE(ReadBytes(folder / "pupil.dfd").find("\r\n7B\r\n"), std::string::npos);
 }
 
+TEST_F(MainWindowTest, TheMissingHelpFileIsNamedInTheInterfaceLanguage) {
+    setenv("SKEMORA_LANGUAGE", "da", 1);
+    Start();
+    unsetenv("SKEMORA_LANGUAGE");
+    ShowHelp(ctx);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0], "Hjælpefilen blev ikke fundet: " + folder / "DURAZ1.HLP");
+}
+
+// Start-up reads the options into the one settings store of the run, and closing writes back
+// through the same store.
+TEST_F(MainWindowTest, StartUpAndClosingShareOneSettingsStore) {
+    platform.Settings["Mandag"] = "1";
+    Start();
+    EXPECT_EQ(ctx.settings.MondayFirstRead, "1");
+    MondayFirstClick(ctx);
+    EXPECT_TRUE(CloseQuery(ctx));
+    EXPECT_EQ(ctx.settings.MondayFirstWrite, "0");
+    EXPECT_EQ(platform.Settings["Mandag"], "0");
+}
+
 }  // namespace
 }  // namespace skemora::test
