@@ -160,6 +160,15 @@ void WriteNotes(const std::string& userFolder) {
                                       "66 12 34 00", "", "kontor@example.org"})));
 }
 
+// A name that suits the season of a week's holiday.
+std::string HolidayName(int month) {
+    static const std::array<const char*, 12> kNames = {
+        "Winter holiday", "Winter holiday", "Spring holiday", "Easter holiday",
+        "Spring holiday", "Summer holiday", "Summer holiday", "Summer holiday",
+        "Autumn holiday", "Autumn holiday", "Autumn holiday", "Christmas holiday"};
+    return kNames[static_cast<std::size_t>(month - 1)];
+}
+
 void WriteHolidays(const std::string& dataFolder, const Date& monday) {
     const auto path = [&](int year, int month) {
         return dataFolder + HolidayFileName(year, month);
@@ -176,7 +185,7 @@ void WriteHolidays(const std::string& dataFolder, const Date& monday) {
     const Date friday = AddDays(monday, 4);
     const std::vector<HolidayPeriod> periods = {
         {friday, friday, "Sports day", "clGreen"},
-        {AddDays(monday, 21), AddDays(monday, 25), "Autumn holiday", "clRed"},
+        {AddDays(monday, 21), AddDays(monday, 25), HolidayName(AddDays(monday, 21).Month), "clRed"},
     };
     for (const HolidayPeriod& period : periods)
         ApplyHolidayPeriod(period, readMonth, overwrite, writeMonth);
