@@ -1,5 +1,6 @@
 // Program entry: the application object, the windows in their fixed order, the event loop.
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStringList>
 #include <exception>
@@ -10,11 +11,14 @@
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
 #include "app/question_dialog.h"
+#include "platform/installed_copy.h"
 #include "platform/qt_platform.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Skemora");
+    QGuiApplication::setDesktopFileName(skemora::kDesktopEntryId);
+    QApplication::setWindowIcon(QIcon::fromTheme(skemora::kDesktopEntryId));
     QApplication::setFont(skemora::TForm1::StandardFont());
 
     std::vector<std::string> arguments;

@@ -15,6 +15,8 @@
 #include <QTextStream>
 #include <QUrl>
 
+#include "platform/installed_copy.h"
+
 namespace skemora {
 
 namespace {
@@ -196,7 +198,8 @@ std::string DataFolderPath() {
         return WithSlash(QDir(forced).absolutePath()).toStdString();
     }
     const QString own = QCoreApplication::applicationDirPath();
-    if (!own.isEmpty() && QFileInfo(own).isWritable()) return WithSlash(own).toStdString();
+    if (!own.isEmpty() && QFileInfo(own).isWritable() && !IsInstalledCopy(own.toStdString()))
+        return WithSlash(own).toStdString();
     const QString shared =
         WithSlash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) +
         "Skemora/";

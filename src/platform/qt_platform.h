@@ -40,7 +40,8 @@ private:
 };
 
 // The folder every data file lives in, ending with "/": SKEMORA_DATA_DIR when set, else the
-// executable's folder when it is writable, else $XDG_DATA_HOME/Skemora/ (created).
+// executable's folder when it is writable and no installed copy's, else $XDG_DATA_HOME/Skemora/
+// (created).
 std::string DataFolderPath();
 
 // The name tables of a locale: months January first, days Sunday first.
