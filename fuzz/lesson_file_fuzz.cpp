@@ -39,8 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(written.size() == static_cast<std::size_t>(kLessonFileLines), "186 lines are written");
     MainState again;
     ParseTimetable(again.Days, again.ClassName, written);
-    Check(TimetableLines(again.Days, again.ClassName) == written,
-          "written lines parse to the same time-table");
+    Check(TimetableLines(again.Days, again.ClassName) == written, "written lines parse to the same time-table");
     Check(DecodeLines(EncodeLines(written)) == written, "written lines survive the file");
 
     ShowTimetable(ctx);
