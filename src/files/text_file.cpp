@@ -202,34 +202,44 @@ std::vector<std::string> DecodeLines(const std::string& bytes) {
     }
 
     std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(line));
-            line.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            line += c;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
         }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
-    if (!line.empty()) lines.push_back(std::move(line));
     return lines;
 }
 
 namespace {
 
 std::optional<std::string> FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    try {
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad()) return std::nullopt;
-        return bytes;
-    } catch (const std::ios_base::failure&) {
-        // A read error (EIO from a failing disk) is thrown by the stream buffer itself.
-        return std::nullopt;
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    std::string bytes;
+    struct stat info {};
+    if (fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
     }
+    std::array<char, 1 << 16> chunk;
+    for (;;) {
+        const ssize_t n = read(descriptor, chunk.data(), chunk.size());
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            // A read error (EIO from a failing disk, EISDIR for a folder) reads as no file.
+            close(descriptor);
+            return std::nullopt;
+        }
+        bytes.append(chunk.data(), static_cast<std::size_t>(n));
+    }
+    close(descriptor);
+    return bytes;
 }
 
 }  // namespace
