@@ -7,8 +7,10 @@
 #include "app/settings_store.h"
 #include "app/week_grid.h"
 #include "calendar/calendar.h"
+#include "files/text_file.h"
 #include "language/apply_language.h"
 #include "language/name_tables.h"
+#include "timetable/file_names.h"
 #include "timetable/open.h"
 #include "timetable/timetable_state.h"
 
@@ -37,6 +39,8 @@ void ConstructMainWindow(AppContext& ctx, const std::string& dataFolder) {
 
     state.DataFolder = dataFolder;
     if (!state.DataFolder.empty() && state.DataFolder.back() != '/') state.DataFolder += '/';
+    // Saves cut off by a crash may have left their temporaries beside the files.
+    RemoveLeftoverTemporaries(state.DataFolder, WrittenFileExtensions());
     state.Names = LoadNameTables(state.DataFolder, ctx.platform);
 
     state.ScreenMode = ScreenModeOf(ctx.platform.ScreenHeight());

@@ -11,6 +11,7 @@
 #include "files/paths.h"
 #include "files/skemora_error.h"
 #include "files/text_file.h"
+#include "files/write_faults.h"
 
 namespace skemora {
 
@@ -22,6 +23,7 @@ bool FileExists(const std::string& path) {
 }
 
 void DeleteFile(const std::string& path) {
+    if (WriteStepFails(WriteStep::Delete)) return;
     unlink(path.c_str());
 }
 
@@ -53,7 +55,7 @@ bool CopyFile(const std::string& from, const std::string& to) {
 }
 
 bool MoveFile(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    return !WriteStepFails(WriteStep::Rename) && std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 }  // namespace skemora

@@ -1,10 +1,12 @@
 #include "files/text_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -15,6 +17,7 @@
 
 #include "files/paths.h"
 #include "files/skemora_error.h"
+#include "files/write_faults.h"
 
 namespace skemora {
 
@@ -144,6 +147,11 @@ mode_t ModeFor(const std::string& path) {
 }
 
 bool WriteAll(int descriptor, const std::string& bytes) {
+    if (WriteStepFails(WriteStep::Write)) {
+        // A full disk takes part of the bytes before it refuses the rest.
+        (void)!write(descriptor, bytes.data(), bytes.size() / 2);
+        return false;
+    }
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = write(descriptor, bytes.data() + written, bytes.size() - written);
@@ -194,34 +202,44 @@ std::vector<std::string> DecodeLines(const std::string& bytes) {
     }
 
     std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(line));
-            line.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            line += c;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
         }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
-    if (!line.empty()) lines.push_back(std::move(line));
     return lines;
 }
 
 namespace {
 
 std::optional<std::string> FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    try {
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad()) return std::nullopt;
-        return bytes;
-    } catch (const std::ios_base::failure&) {
-        // A read error (EIO from a failing disk) is thrown by the stream buffer itself.
-        return std::nullopt;
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    std::string bytes;
+    struct stat info {};
+    if (fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
     }
+    std::array<char, 1 << 16> chunk;
+    for (;;) {
+        const ssize_t n = read(descriptor, chunk.data(), chunk.size());
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            // A read error (EIO from a failing disk, EISDIR for a folder) reads as no file.
+            close(descriptor);
+            return std::nullopt;
+        }
+        bytes.append(chunk.data(), static_cast<std::size_t>(n));
+    }
+    close(descriptor);
+    return bytes;
 }
 
 }  // namespace
@@ -265,15 +283,65 @@ int StrToInt(const std::string& text) {
     return static_cast<int>(value);
 }
 
+namespace {
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// ".<name>.XXXXXX" as mkstemp fills it in, for a target name with one of the extensions.
+bool IsLeftoverTemporary(const std::string& entry, const std::vector<std::string>& extensions) {
+    constexpr std::size_t kRandom = 6;
+    if (entry.size() < 1 + 1 + 1 + kRandom || entry[0] != '.' || entry[1] == '.') return false;
+    const std::size_t dot = entry.size() - kRandom - 1;
+    if (entry[dot] != '.') return false;
+    for (std::size_t i = dot + 1; i < entry.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(entry[i]);
+        if (!std::isalnum(c)) return false;
+    }
+    const std::string target = entry.substr(1, dot - 1);
+    for (const auto& extension : extensions) {
+        if (target.size() > extension.size() && EndsWith(target, extension)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int RemoveLeftoverTemporaries(const std::string& folder,
+                              const std::vector<std::string>& extensions) {
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr) return 0;
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = readdir(listing)) {
+        if (IsLeftoverTemporary(entry->d_name, extensions)) leftovers.emplace_back(entry->d_name);
+    }
+    closedir(listing);
+    std::string prefix = folder;
+    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+    int removed = 0;
+    for (const auto& name : leftovers) {
+        struct stat info {};
+        const std::string path = prefix + name;
+        // Only ordinary files: a link or folder of that name is not ours.
+        if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && unlink(path.c_str()) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
 StagedFile::StagedFile(const std::string& path, const std::string& bytes) : path_(path) {
     const std::string folder = FolderPart(path);
     std::string pattern = folder + "/." + FileNamePart(path) + ".XXXXXX";
+    if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path);
     const int descriptor = mkstemp(pattern.data());
     if (descriptor < 0) throw CannotCreateFile(path);
     temporary_ = pattern;
     const bool written = WriteAll(descriptor, bytes) && fchmod(descriptor, ModeFor(path)) == 0 &&
-                         fsync(descriptor) == 0;
-    const bool closed = close(descriptor) == 0;
+                         !WriteStepFails(WriteStep::Sync) && fsync(descriptor) == 0;
+    const bool closed = close(descriptor) == 0 && !WriteStepFails(WriteStep::Close);
     if (!written || !closed) {
         unlink(temporary_.c_str());
         temporary_.clear();
@@ -287,7 +355,7 @@ StagedFile::~StagedFile() {
 
 void StagedFile::Commit() {
     if (temporary_.empty()) throw CannotCreateFile(path_);
-    if (rename(temporary_.c_str(), path_.c_str()) != 0) {
+    if (WriteStepFails(WriteStep::Rename) || rename(temporary_.c_str(), path_.c_str()) != 0) {
         unlink(temporary_.c_str());
         temporary_.clear();
         throw CannotCreateFile(path_);

@@ -20,6 +20,12 @@ std::string EncodeLines(const std::vector<std::string>& lines);
 // The lines of a file's bytes, as UTF-8.
 std::vector<std::string> DecodeLines(const std::string& bytes);
 
+// Removes what saves cut off by a crash left in `folder`: StagedFile temporaries
+// ".<name>.XXXXXX" (six letters or digits) whose <name> is no hidden name and ends with one of
+// `extensions`. Nothing else is touched; the number removed is answered.
+int RemoveLeftoverTemporaries(const std::string& folder,
+                              const std::vector<std::string>& extensions);
+
 // A file written in full beside its target (hidden temporary name, flushed to disk), which
 // Commit renames over the target. Dropped uncommitted, the temporary is removed. Lets a save
 // prepare every file that needs disk space before it changes anything.

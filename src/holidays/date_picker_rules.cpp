@@ -8,7 +8,6 @@ namespace skemora {
 namespace {
 
 constexpr std::uint32_t kSheetWhite = 0xFFFFFF;
-constexpr std::uint32_t kTextBlack = 0x000000;
 constexpr std::uint32_t kPickedBlue = 0x0000FF;
 constexpr std::uint32_t kSundayRed = 0xFF0000;
 

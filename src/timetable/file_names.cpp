@@ -2,6 +2,12 @@
 
 namespace skemora {
 
+std::vector<std::string> WrittenFileExtensions() {
+    // Time-tables, periods, school and lists; week homework, notes and holidays; the subject
+    // list; the upcoming files; links, teachers and mates; the exported page.
+    return {".dfd", ".dff", ".dfz", ".dfg", ".txt", ".flk", ".lin", ".lae", ".elv", ".html"};
+}
+
 std::string UserNameOf(const std::string& fileName) {
     return fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : fileName;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace skemora {
 
@@ -14,6 +15,10 @@ inline constexpr const char* kSubjectListFileName = "fagl.txt";
 inline constexpr const char* kSchoolFileName = "skol.dfd";
 // The main time-table file's extension.
 inline constexpr const char* kTimetableExtension = ".dfd";
+
+// The extensions of every file the program writes in the data and user folders: the next
+// opening removes the temporaries that saves cut off by a crash left of them.
+std::vector<std::string> WrittenFileExtensions();
 
 // The user name of a main file name: the name without its last four characters (".dfd"); a
 // name of four characters or fewer is kept whole, so the user folder is never the data folder.

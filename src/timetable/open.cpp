@@ -3,6 +3,7 @@
 #include "app/refresh.h"
 #include "files/file_ops.h"
 #include "files/paths.h"
+#include "files/text_file.h"
 #include "timetable/file_names.h"
 #include "timetable/lesson_fill.h"
 #include "timetable/loading.h"
@@ -44,6 +45,8 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         // The user's stored subjects, which every save extends, come first: a file that fails
         // to read below must not leave the next save with another user's list or none.
         SetUser(state, ctx.view.Title);
+        // Saves cut off by a crash may have left their temporaries beside the files.
+        RemoveLeftoverTemporaries(state.UserFolder, WrittenFileExtensions());
         ReadSubjectList(ctx);
         ReadTimetableFiles(ctx);
         // A main file without its folder still gets one, so that saving it can succeed.

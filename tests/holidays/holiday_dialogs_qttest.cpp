@@ -48,12 +48,15 @@ void WhenModal(std::function<void(T&)> action) {
     *poll = [tries, poll, action] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         if (!dialog) {
-            if (++*tries < 500)
+            if (++*tries < 500) {
                 QTimer::singleShot(10, *poll);
-            else
-                qWarning("no modal dialog came up");
+                return;
+            }
+            qWarning("no modal dialog came up");
+            *poll = nullptr;  // ends the cycle through the captured pointer
             return;
         }
+        *poll = nullptr;  // this call runs a copy, which the timer drops afterwards
         action(*dialog);
         QPointer<T> guard(dialog);
         QTimer::singleShot(5000, [guard] {
@@ -154,9 +157,10 @@ private slots:
 
     void danishTextsReachEveryControl() {
         TFerieForm editor;
+        QWidget owner;  // owns the dialogs made on first use, as the main window does
         QtDialogs dialogs;
         const DialogTexts texts = DialogTextsFor(kDanish);
-        dialogs.Attach(nullptr, nullptr, nullptr, &texts, nullptr);
+        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
         WhenModal<TFerieForm>([](TFerieForm& shown) {
             QCOMPARE(shown.windowTitle(), QString("Helligdage"));
             QCOMPARE(Child<QLabel>(shown, "nameLabel")->text(), QString("Navn:"));
@@ -341,9 +345,10 @@ private slots:
     }
 
     void editorKeepsNameAndColourBetweenUses() {
+        QWidget owner;  // owns the dialogs made on first use, as the main window does
         QtDialogs dialogs;
         const DialogTexts texts = DialogTextsFor(kEnglish);
-        dialogs.Attach(nullptr, nullptr, nullptr, &texts, nullptr);
+        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
         WhenModal<TFerieForm>([](TFerieForm& shown) {
             QCOMPARE(Child<QLineEdit>(shown, "Edit1")->text(), QString("Name of holiday period"));
             Child<QLineEdit>(shown, "Edit1")->setText("Easter");

@@ -214,8 +214,9 @@ private slots:
 
     void qtDialogsPassAnswersOnlyOnOk() {
         DialogTexts texts = DialogTextsFor(kDanish);
+        QWidget owner;  // owns the dialogs made on first use, as the main window does
         QtDialogs dialogs;
-        dialogs.Attach(nullptr, nullptr, nullptr, &texts, nullptr);
+        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
 
         QString cancelText;
         WhenModal([&](QWidget& d) {
@@ -271,8 +272,9 @@ private slots:
 
     void aRefusedCharacterIsReportedOverTheLessonDialog() {
         DialogTexts texts = DialogTextsFor(kEnglish);
+        QWidget owner;  // owns the dialogs made on first use, as the main window does
         QtDialogs dialogs;
-        dialogs.Attach(nullptr, nullptr, nullptr, &texts, nullptr);
+        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
         QString message;
         WhenModal([&](QWidget& d) {
             // The report is a message box of its own, answered when it shows.

@@ -1,0 +1,26 @@
+// A seam for tests that make writing fail on purpose: every step of the file layer that changes
+// the disk asks here first. Without a hook set (always, outside tests) the question is one load
+// of a null pointer.
+#pragma once
+
+namespace skemora {
+
+enum class WriteStep { Create, Write, Sync, Close, Rename, Delete };
+
+// Answers true when the step is to fail as a full or broken disk would make it fail.
+using WriteFaultHook = bool (*)(WriteStep step);
+
+namespace detail {
+inline WriteFaultHook writeFaultHook = nullptr;
+}  // namespace detail
+
+// Tests only: installs the hook (nullptr removes it).
+inline void SetWriteFaultHook(WriteFaultHook hook) {
+    detail::writeFaultHook = hook;
+}
+
+inline bool WriteStepFails(WriteStep step) {
+    return detail::writeFaultHook != nullptr && detail::writeFaultHook(step);
+}
+
+}  // namespace skemora
