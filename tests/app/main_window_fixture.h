@@ -47,15 +47,15 @@ protected:
     static std::string LessonFile(std::vector<int> startTimes = {800, 800, 800, 800, 800},
                                   int lessons = 3, const std::string& className = "6U",
                                   const std::string& prefix = "S") {
-        LessonFileSpec spec;
-        for (int d = 0; d < kDays; ++d) spec.StartTimes[d] = startTimes[d];
-        spec.ClassName = className;
-        spec.Lesson = [lessons, prefix](int day, int lesson) {
-            if (lesson >= lessons) return LessonSpec{};
+        LessonFileLayout layout;
+        for (int d = 0; d < kDays; ++d) layout.StartTimes[d] = startTimes[d];
+        layout.ClassName = className;
+        layout.Lesson = [lessons, prefix](int day, int lesson) {
+            if (lesson >= lessons) return LessonEntry{};
             const std::string id = std::to_string(day) + std::to_string(lesson);
-            return LessonSpec{prefix + id, "R" + id, "T" + id};
+            return LessonEntry{prefix + id, "R" + id, "T" + id};
         };
-        return LessonFileBytes(spec);
+        return LessonFileBytes(layout);
     }
 
     // The main time-table file `name`.dfd in the data folder, and its user folder.

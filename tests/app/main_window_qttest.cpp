@@ -26,12 +26,12 @@ namespace {
 
 // A lesson file of 186 lines; every day starts at 8:00 with the given first subject and Math.
 std::string LessonFile(const std::string& firstSubject, const std::string& lineEnd) {
-    test::LessonFileSpec spec;
-    spec.Lesson = [firstSubject](int, int lesson) {
-        if (lesson > 1) return test::LessonSpec{};
-        return test::LessonSpec{lesson == 0 ? firstSubject : "Math", "R1", "Hansen"};
+    test::LessonFileLayout layout;
+    layout.Lesson = [firstSubject](int, int lesson) {
+        if (lesson > 1) return test::LessonEntry{};
+        return test::LessonEntry{lesson == 0 ? firstSubject : "Math", "R1", "Hansen"};
     };
-    return test::LessonFileBytes(spec, lineEnd);
+    return test::LessonFileBytes(layout, lineEnd);
 }
 
 QRect RectOf(const Element& element) {

@@ -9,21 +9,21 @@
 
 namespace skemora::test {
 
-struct LessonSpec {
+struct LessonEntry {
     std::string Subject, Room, Teacher;
 };
 
-struct LessonFileSpec {
+struct LessonFileLayout {
     std::array<int, 5> StartTimes{800, 800, 800, 800, 800};
     // Lesson j of day d (0 = Monday); an empty subject leaves the position empty.
-    std::function<LessonSpec(int day, int lesson)> Lesson = [](int, int lesson) {
-        return lesson == 0 ? LessonSpec{"Empty", "", ""} : LessonSpec{};
+    std::function<LessonEntry(int day, int lesson)> Lesson = [](int, int lesson) {
+        return lesson == 0 ? LessonEntry{"Empty", "", ""} : LessonEntry{};
     };
     std::string ClassName = "6U";
 };
 
-std::vector<std::string> LessonFileLines(const LessonFileSpec& spec);
+std::vector<std::string> LessonFileLines(const LessonFileLayout& layout);
 // The lines joined, each ended by `lineEnd`.
-std::string LessonFileBytes(const LessonFileSpec& spec, const std::string& lineEnd = "\r\n");
+std::string LessonFileBytes(const LessonFileLayout& layout, const std::string& lineEnd = "\r\n");
 
 }  // namespace skemora::test

@@ -32,13 +32,13 @@ using Lines = std::vector<std::string>;
 
 // A lesson file whose Monday starts with `subject`, every other day with "Empty".
 inline Lines LessonFile(const std::string& subject, const std::string& className = "6U") {
-    LessonFileSpec spec;
-    spec.ClassName = className;
-    spec.Lesson = [subject](int day, int lesson) {
-        if (lesson > 0) return LessonSpec{};
-        return LessonSpec{day == 0 ? subject : "Empty", "", ""};
+    LessonFileLayout layout;
+    layout.ClassName = className;
+    layout.Lesson = [subject](int day, int lesson) {
+        if (lesson > 0) return LessonEntry{};
+        return LessonEntry{day == 0 ? subject : "Empty", "", ""};
     };
-    return LessonFileLines(spec);
+    return LessonFileLines(layout);
 }
 
 class TimetableTest : public ::testing::Test {
