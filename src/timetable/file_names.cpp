@@ -4,8 +4,9 @@ namespace skemora {
 
 std::vector<std::string> WrittenFileExtensions() {
     // Time-tables, periods, school and lists; week homework, notes and holidays; the subject
-    // list; the upcoming files; links, teachers and mates; the exported page.
-    return {".dfd", ".dff", ".dfz", ".dfg", ".txt", ".flk", ".lin", ".lae", ".elv", ".html"};
+    // list; the upcoming files; links, teachers and mates; the exported page; the period journal.
+    return {".dfd", ".dff", ".dfz", ".dfg",  ".txt", ".flk",
+            ".lin", ".lae", ".elv", ".html", ".jnl"};
 }
 
 std::string UserNameOf(const std::string& fileName) {
@@ -18,6 +19,10 @@ std::string UserFolderOf(const std::string& dataFolder, const std::string& fileN
 
 std::string PeriodFileName(int index) {
     return "S" + std::to_string(index) + ".dfd";
+}
+
+std::string RetiringPeriodFileName(int index) {
+    return "." + PeriodFileName(index) + ".retired";
 }
 
 std::string WeekFileName(int year, int week) {

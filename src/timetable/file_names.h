@@ -13,6 +13,9 @@ inline constexpr const char* kPeriodListFileName = "fratil.dfd";
 inline constexpr const char* kSubjectListFileName = "fagl.txt";
 // The school's address card in the user folder.
 inline constexpr const char* kSchoolFileName = "skol.dfd";
+// The record of a period change under way in the user folder: the next opening completes or
+// undoes a change a crash cut off.
+inline constexpr const char* kPeriodJournalFileName = "fratil.jnl";
 // The main time-table file's extension.
 inline constexpr const char* kTimetableExtension = ".dfd";
 
@@ -27,6 +30,9 @@ std::string UserNameOf(const std::string& fileName);
 std::string UserFolderOf(const std::string& dataFolder, const std::string& fileName);
 // "S" + index + ".dfd"
 std::string PeriodFileName(int index);
+// "." + PeriodFileName(index) + ".retired": where a retired period's file waits until the new
+// period list is written.
+std::string RetiringPeriodFileName(int index);
 // "a" + year + two-digit week + ".dff": the week's homework file.
 std::string WeekFileName(int year, int week);
 // The week file name with its last character "z": the week's notes file.

@@ -7,6 +7,7 @@
 #include "timetable/file_names.h"
 #include "timetable/lesson_fill.h"
 #include "timetable/loading.h"
+#include "timetable/period_change.h"
 #include "timetable/save.h"
 #include "timetable/subject_list_files.h"
 #include "timetable/timetable_state.h"
@@ -47,6 +48,8 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         SetUser(state, ctx.view.Title);
         // Saves cut off by a crash may have left their temporaries beside the files.
         RemoveLeftoverTemporaries(state.UserFolder, WrittenFileExtensions());
+        // A period change a crash cut off is completed or undone before the list is read.
+        RecoverPeriodChange(state.UserFolder);
         ReadSubjectList(ctx);
         ReadTimetableFiles(ctx);
         // A main file without its folder still gets one, so that saving it can succeed.

@@ -6,6 +6,7 @@
 #include "files/text_file.h"
 #include "timetable/file_names.h"
 #include "timetable/lesson_file.h"
+#include "timetable/period_change.h"
 #include "timetable/periods.h"
 #include "timetable/subject_list_files.h"
 #include "timetable/timetable_state.h"
@@ -41,33 +42,6 @@ void WriteTimetableAndList(AppContext& ctx, const std::string& lessonPath,
     listFile.Commit();
     CommitPeriods(state, periods);
 }
-
-// The renames of a period change, undone newest first when the change cannot be completed.
-class FileMoves {
-public:
-    explicit FileMoves(std::string failureText) : failureText_(std::move(failureText)) {}
-
-    // Moves `from` over `to`. A missing `from` leaves `to` missing as well, so every period
-    // stays paired with its own file (or with none).
-    void Move(const std::string& from, const std::string& to) {
-        if (!FileExists(from)) {
-            DeleteFile(to);
-            return;
-        }
-        if (!MoveFile(from, to)) throw SkemoraError(failureText_);
-        done_.emplace_back(from, to);
-    }
-    void Undo() noexcept {
-        for (auto move = done_.rbegin(); move != done_.rend(); ++move) {
-            MoveFile(move->second, move->first);
-        }
-        done_.clear();
-    }
-
-private:
-    std::string failureText_;
-    std::vector<std::pair<std::string, std::string>> done_;
-};
 
 std::string DateText(const MainState& state, int dayNumber) {
     const Date date = DateOfDayNumber(dayNumber);
@@ -114,20 +88,13 @@ void RetirePeriod(AppContext& ctx, int r) {
     periods.Entries[count - 1] = PeriodEntry{};
     periods.Count = count - 1;
 
-    StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
-    const std::string holding = state.UserFolder + "." + PeriodFileName(r) + ".retired";
-    FileMoves moves(ctx.texts.CopyError);
-    try {
-        moves.Move(PeriodPath(state, r), holding);
-        for (int k = r + 1; k < count; ++k) {
-            moves.Move(PeriodPath(state, k), PeriodPath(state, k - 1));
-        }
-        listFile.Commit();
-    } catch (...) {
-        moves.Undo();
-        throw;
-    }
-    DeleteFile(holding);
+    PeriodJournal journal;
+    journal.NewList = PeriodListLines(periods);
+    journal.Moves.emplace_back(PeriodFileName(r), RetiringPeriodFileName(r));
+    for (int k = r + 1; k < count; ++k)
+        journal.Moves.emplace_back(PeriodFileName(k), PeriodFileName(k - 1));
+    StagedFile listFile(PeriodListPath(state), journal.NewList);
+    ChangePeriods(state.UserFolder, std::move(journal), nullptr, listFile, ctx.texts.CopyError);
     CommitPeriods(state, periods);
     if (state.Saving.LoadedPeriod >= r) --state.Saving.LoadedPeriod;
 
@@ -154,22 +121,14 @@ void InsertPeriod(AppContext& ctx, int j, int start) {
 
     const auto lessonLines = TimetableLines(state.Days, state.ClassName);
     const std::string target = PeriodPath(state, j);
+    PeriodJournal journal;
+    journal.Created = PeriodFileName(j);
+    journal.NewList = PeriodListLines(periods);
+    for (int k = count - 1; k >= j; --k)
+        journal.Moves.emplace_back(PeriodFileName(k), PeriodFileName(k + 1));
     StagedFile lessonFile(target, lessonLines);
-    StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
-    FileMoves moves(ctx.texts.CopyError);
-    bool written = false;
-    try {
-        for (int k = count - 1; k >= j; --k) {
-            moves.Move(PeriodPath(state, k), PeriodPath(state, k + 1));
-        }
-        lessonFile.Commit();
-        written = true;
-        listFile.Commit();
-    } catch (...) {
-        if (written) DeleteFile(target);
-        moves.Undo();
-        throw;
-    }
+    StagedFile listFile(PeriodListPath(state), journal.NewList);
+    ChangePeriods(state.UserFolder, std::move(journal), &lessonFile, listFile, ctx.texts.CopyError);
     CommitPeriods(state, periods);
     state.LessonLines = lessonLines;
     state.Saving.LoadedPeriod = j;
@@ -251,6 +210,8 @@ void Save(AppContext& ctx) {
         saving.PendingPeriodStart = pending;
     };
     try {
+        // A period change that could not be finished or undone earlier is put right first.
+        RecoverPeriodChange(state.UserFolder);
         if (saving.NotesChanged) {
             WriteWeekNotes(ctx);
             saving.NotesChanged = false;

@@ -24,17 +24,6 @@ namespace skemora::test {
 namespace {
 
 namespace fs = std::filesystem;
-using Snapshot = std::map<std::string, std::string>;
-
-// Every ordinary file under the folder, by its path inside it.
-Snapshot Files(const std::string& root) {
-    Snapshot files;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (!entry.is_regular_file()) continue;
-        files[fs::relative(entry.path(), root).string()] = ReadBytes(entry.path().string());
-    }
-    return files;
-}
 
 bool Hidden(const std::string& relative) {
     return fs::path(relative).filename().string().front() == '.';
@@ -177,14 +166,14 @@ TEST(FailingWritesTest, EveryStepOfEveryCommandFailsCleanlyAndTheNextSaveComplet
                 steps = stepsSeen;
             }
             ASSERT_TRUE(s.dialogs.Errors.empty()) << s.dialogs.Errors.front();
-            expected = Files(s.folder.Path());
+            expected = FilesUnder(s.folder.Path());
         }
         ASSERT_GT(steps, 0);
         for (int k = 1; k <= steps; ++k) {
             SCOPED_TRACE("failing step " + std::to_string(k) + " of " + std::to_string(steps));
             Session s;
             scenario.prepare(s);
-            const Snapshot before = Files(s.folder.Path());
+            const Snapshot before = FilesUnder(s.folder.Path());
             s.dialogs.Errors.clear();
             {
                 FaultScope fault(k);
@@ -194,7 +183,7 @@ TEST(FailingWritesTest, EveryStepOfEveryCommandFailsCleanlyAndTheNextSaveComplet
             if (failedStep != WriteStep::Delete) {
                 EXPECT_FALSE(s.dialogs.Errors.empty());
             }
-            const Snapshot after = Files(s.folder.Path());
+            const Snapshot after = FilesUnder(s.folder.Path());
             for (const auto& [name, bytes] : after) {
                 EXPECT_FALSE(Hidden(name)) << "left behind: " << name;
             }
@@ -214,7 +203,7 @@ TEST(FailingWritesTest, EveryStepOfEveryCommandFailsCleanlyAndTheNextSaveComplet
             s.dialogs.Errors.clear();
             RunCommand(s, scenario.retry);
             EXPECT_TRUE(s.dialogs.Errors.empty());
-            EXPECT_EQ(Files(s.folder.Path()), expected) << "the next save completes the edit";
+            EXPECT_EQ(FilesUnder(s.folder.Path()), expected) << "the next save completes the edit";
         }
     }
 }

@@ -8,8 +8,7 @@
 namespace skemora::test {
 
 TempFolder::TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "skemora-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "skemora-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern + "/";
 }
@@ -31,6 +30,16 @@ std::string ReadBytes(const std::string& path) {
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+Snapshot FilesUnder(const std::string& root) {
+    Snapshot files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) continue;
+        files[std::filesystem::relative(entry.path(), root).string()] =
+            ReadBytes(entry.path().string());
+    }
+    return files;
 }
 
 std::string CrLf(std::initializer_list<std::string> lines) {

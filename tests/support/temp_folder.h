@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace skemora::test {
@@ -24,6 +25,9 @@ private:
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
+// Every ordinary file under the folder (hidden ones too), by its path inside it, with its bytes.
+using Snapshot = std::map<std::string, std::string>;
+Snapshot FilesUnder(const std::string& root);
 // The lines joined, each ended by CR LF.
 std::string CrLf(std::initializer_list<std::string> lines);
 

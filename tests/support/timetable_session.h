@@ -12,9 +12,14 @@ public:
     void TestBody() override {}
     using TimetableTest::ctx;
     using TimetableTest::dialogs;
+    using TimetableTest::EditMonday;
     using TimetableTest::folder;
+    using TimetableTest::List;
+    using TimetableTest::OpenPeter;
+    using TimetableTest::Period;
     using TimetableTest::platform;
     using TimetableTest::Select;
+    using TimetableTest::SubjectIn;
     using TimetableTest::User;
 
     // Runs a command as the event boundary does: a SkemoraError is shown.
