@@ -143,7 +143,8 @@ TEST_F(CrashConsistencyTest, EveryKillLeavesCompleteFilesThatOpen) {
 TEST(LeftoverTemporaries, OnlyTheProgramsOwnTemporaryNamesAreRemoved) {
     TempFolder folder;
     const std::vector<std::string> ours = {".fagl.txt.a1B2c3", ".S1.dfd.ZZZZZZ",
-                                           ".a200337.dfz.000000", ".Peter.html.q9Q9q9"};
+                                           ".fratil.jnl.x0x0x0", ".a200337.dfz.000000",
+                                           ".Peter.html.q9Q9q9"};
     const std::vector<std::string> others = {
         ".bashrc.a1B2c3",   // not a file the program writes
         ".fagl.txt.a1B2c",  // five random characters
