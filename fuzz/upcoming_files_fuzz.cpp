@@ -3,6 +3,7 @@
 // out again. A list whose dates do not read is refused and keeps its bytes.
 #include "app/navigation.h"
 #include "files/skemora_error.h"
+#include "files/text_file.h"
 #include "notes/homework_command.h"
 #include "notes/upcoming_files.h"
 #include "user_folder.h"
@@ -12,9 +13,18 @@ using namespace skemora::fuzz;
 
 namespace {
 
+// A date line is its number: "+12307" and "012307" name the same day as "12307".
+bool SameDate(const std::string& line, int date) {
+    try {
+        return StrToInt(line) == date;
+    } catch (const SkemoraError&) {
+        return false;
+    }
+}
+
 bool Holds(const std::vector<std::string>& lines, const UpcomingEntry& entry) {
     for (std::size_t i = 0; i + 2 < lines.size(); i += 3) {
-        if (lines[i] == std::to_string(entry.LessonDate) && lines[i + 1] == entry.Subject &&
+        if (SameDate(lines[i], entry.LessonDate) && lines[i + 1] == entry.Subject &&
             lines[i + 2] == entry.Shortcut) {
             return true;
         }
