@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "files/write_faults.h"
@@ -114,6 +115,7 @@ TEST(PeriodChangeCrash, EveryCutOffChangeIsCompletedOrUndoneAtTheNextOpening) {
         EXPECT_EQ(FilesUnder(s.User()), done);
     }
     EXPECT_GT(cut, 150) << "the change has fewer file steps than its renames";
+    std::printf("cut-off points tried: %d\n", cut);
 }
 
 TEST(PeriodJournal, ReadsBackWhatItWritesAndNothingThatNamesOtherFiles) {
