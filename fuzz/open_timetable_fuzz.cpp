@@ -5,7 +5,8 @@
 // event boundary. Files no step writes keep their bytes; a file a save rewrites keeps what it
 // held (a lesson file its lessons, the notes their lines before the typed one, the subject list
 // at least its lines); after a lesson edit every other period's lessons are still in a lesson
-// file, and a file that cannot be read is never replaced.
+// file, and a file that cannot be read is never replaced (a period change may move it with its
+// period).
 //
 // Input: one flags byte (see Flag), then up to nine parts separated by lines "#####":
 // Peter.dfd, Peter/fratil.dfd, Peter/S1.dfd, Peter/S2.dfd, the week homework file, the week
@@ -272,14 +273,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "the loaded period is one of the list");
 
     const bool saved = flags & (kEditNotes | kEditClass | kEditLesson);
+    // A period change moves the later lesson files, unreadable ones too, with their periods.
+    const bool periodsMayMove = flags & kEditLesson;
+    int unreadablePeriodFiles = 0;
     for (const auto& [name, bytes] : before) {
         const std::string path = folder / name;
         if (bytes == kReadError) {
+            if (periodsMayMove && IsLessonFile(name) && name != "Peter.dfd") {
+                ++unreadablePeriodFiles;
+                continue;
+            }
             Check(std::filesystem::is_symlink(path), "a file that cannot be read is not replaced");
             continue;
         }
         Check(std::filesystem::exists(path), "no file is deleted");
         CheckKept(name, bytes, ReadBytes(path), saved, flags & kEditLesson);
     }
+    int linksLeft = 0;
+    for (int k = 1; k < kMaxPeriodEntries; ++k) {
+        linksLeft += std::filesystem::is_symlink(folder / ("Peter/" + PeriodFileName(k)));
+    }
+    Check(linksLeft >= unreadablePeriodFiles, "a lesson file that cannot be read is not replaced");
     return 0;
 }
