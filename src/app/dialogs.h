@@ -2,6 +2,7 @@
 // dialogs, tests script the answers.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,11 +49,13 @@ public:
     // `subjectList` chosen or typed fills room and teacher. True on OK, with `lesson` changed.
     virtual bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
                             const std::vector<std::string>& subjectList, LessonFields& lesson) = 0;
-    // The new-user dialog (Tnewtime), opening empty: the typed name and class on OK.
+    // The new-user dialog (Tnewtime), opening empty: the typed name and class on OK, once
+    // `acceptable` agrees to them; until it does, OK keeps the dialog open with what was typed.
     struct NewUserAnswer {
         std::string Name, ClassName;
     };
-    virtual std::optional<NewUserAnswer> AskNewUser() = 0;
+    virtual std::optional<NewUserAnswer> AskNewUser(
+        const std::function<bool(const NewUserAnswer&)>& acceptable) = 0;
 
     // Lesson notes: the homework, links and school-mates dialogs.
     // The homework dialog (TForm5) for one lesson: true on OK (or Yes to the close question),

@@ -28,7 +28,9 @@ int main(int argc, char** argv) {
     skemora::QtPlatform platform;
     skemora::QtDialogs dialogs;
     try {
-        skemora::TForm1 form1(dialogs, platform, skemora::DataFolderPath(), arguments);
+        const std::string dataFolder = skemora::DataFolderPath();
+        platform.SetDataFolder(dataFolder);
+        skemora::TForm1 form1(dialogs, platform, dataFolder, arguments);
         // The settings store (TForm3) has nothing to show; it lives in the main window's context.
         skemora::TForm4 form4(&form1);
         skemora::TForm12 form12(&form1);

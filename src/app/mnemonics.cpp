@@ -46,17 +46,30 @@ std::string MnemonicOf(const std::string& caption) {
     return {};
 }
 
-std::string WithoutMnemonic(const std::string& caption) {
+namespace {
+
+// The caption without its "&" markers, each "&&" written as `ampersand`.
+std::string WithoutMarkers(const std::string& caption, const char* ampersand) {
     std::string shown;
     for (std::size_t i = 0; i < caption.size(); ++i) {
         if (caption[i] == '&' && i + 1 < caption.size() && caption[i + 1] == '&') {
-            shown += "&&";
+            shown += ampersand;
             ++i;
         } else if (caption[i] != '&') {
             shown += caption[i];
         }
     }
     return shown;
+}
+
+}  // namespace
+
+std::string WithoutMnemonic(const std::string& caption) {
+    return WithoutMarkers(caption, "&&");
+}
+
+std::string ShownCaption(const std::string& caption) {
+    return WithoutMarkers(caption, "&");
 }
 
 std::string ButtonCaptionBeside(const std::string& caption,

@@ -11,6 +11,9 @@ namespace skemora {
 std::string MnemonicOf(const std::string& caption);
 // The caption with its "&" markers removed; "&&" stays, to show one ampersand.
 std::string WithoutMnemonic(const std::string& caption);
+// The text a caption shows where no letter is underlined, e.g. in a window title: the "&"
+// markers removed and "&&" as one ampersand.
+std::string ShownCaption(const std::string& caption);
 // A button's caption as shown beside the menu bar: a letter that a menu of the bar already
 // takes would make one key do two things, so the menu keeps it and the button loses its
 // underline.

@@ -48,7 +48,8 @@ public:
     std::optional<std::string> EditTime(const std::string& title, const std::string& time) override;
     bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
                     const std::vector<std::string>& subjectList, LessonFields& lesson) override;
-    std::optional<NewUserAnswer> AskNewUser() override;
+    std::optional<NewUserAnswer> AskNewUser(
+        const std::function<bool(const NewUserAnswer&)>& acceptable) override;
 
     // Lesson notes.
     bool EditHomework(const std::string& title, LessonHomework& homework) override;

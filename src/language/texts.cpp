@@ -14,7 +14,7 @@ struct SlotText {
 };
 
 // Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
-const std::array<SlotText, 33> kSlotTexts = {{
+const std::array<SlotText, 36> kSlotTexts = {{
     {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
     {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
     {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
@@ -59,6 +59,16 @@ const std::array<SlotText, 33> kSlotTexts = {{
      "on %2 was merged into the period before it: its weeks now show that period's lessons.",
      "Et skema kan højst have %1 perioder. For at gøre plads til ændringen er perioden, der "
      "begyndte %2, lagt sammen med perioden før den: dens uger viser nu den periodes timer."},
+    // Typed input that is not dropped: the new-user dialog's checks.
+    {&MessageTexts::NewUserNameMissing, "Write the name of the new user.",
+     "Skriv navnet på den nye bruger."},
+    {&MessageTexts::NewUserExists, "A time-table named \"%1\" exists already. Open it?",
+     "Der findes allerede et skema med navnet \"%1\". Vil du åbne det?"},
+    {&MessageTexts::NewUserExistsClass,
+     "A time-table named \"%1\" exists already. Open it? It keeps its own class, so the class \"%2\" "
+     "you typed is not used.",
+     "Der findes allerede et skema med navnet \"%1\". Vil du åbne det? Det beholder sin egen klasse, "
+     "så klassen \"%2\", som du skrev, bliver ikke brugt."},
 }};
 
 struct ErrorTextRow {
@@ -82,7 +92,7 @@ struct DialogText {
     const char* Danish;
 };
 
-const std::array<DialogText, 48> kDialogTexts = {{
+const std::array<DialogText, 50> kDialogTexts = {{
     {&DialogTexts::AskYes, "Yes", "Ja"},
     {&DialogTexts::AskNo, "No", "Nej"},
     {&DialogTexts::AskCancel, "Cancel", "Fortryd"},
@@ -135,6 +145,11 @@ const std::array<DialogText, 48> kDialogTexts = {{
     {&DialogTexts::ColorListHint, "Pick color of date", "Vælg datofarve"},
     {&DialogTexts::HolidayOk, "OK", "OK"},
     {&DialogTexts::HolidayCancel, "Cancel", "Fortryd"},
+    // Typed input that is not dropped: the time dialog's message, the contact card's close
+    // question.
+    {&DialogTexts::TimeInvalid, "Write a time of day from 00:00 to 23:59, e.g. 08:15.",
+     "Skriv et klokkeslæt fra 00:00 til 23:59, f.eks. 08:15."},
+    {&DialogTexts::CardCloseQuestion, "Save changes?", "Skal ændringerne gemmes?"},
 }};
 
 }  // namespace

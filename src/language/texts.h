@@ -48,6 +48,10 @@ struct MessageTexts {
     std::string CannotDeleteThis;  // "You can't delete this." (the same in both languages)
     std::string HelpFileMissing;   // "Help file not found: "
     std::string PeriodsMerged;     // %1 the most periods kept, %2 the merged period's start
+    // Typed input that is not dropped: the new-user dialog's checks.
+    std::string NewUserNameMissing;  // "Write the name of the new user."
+    std::string NewUserExists;       // %1 the name
+    std::string NewUserExistsClass;  // %1 the name, %2 the class typed
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
@@ -80,6 +84,9 @@ struct DialogTexts {
     std::string HolidayNameText, HolidayNameHint, FromDateHint, ToDateHint;
     std::string HolidayNameLabel, FromLabel, ToLabel, ColorLabel, ColorListHint, HolidayOk,
         HolidayCancel;
+    // Typed input that is not dropped: the time dialog's message, the contact card's close
+    // question.
+    std::string TimeInvalid, CardCloseQuestion;
 };
 
 // The texts of a language: 6 is Danish, any other code English.

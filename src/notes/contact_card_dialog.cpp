@@ -70,6 +70,7 @@ TForm7::TForm7(QWidget* parent)
         const FieldPlace& place = kFieldPlaces[static_cast<std::size_t>(k)];
         field->setGeometry(place.Left, place.Top, place.Width, 21);
         field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, [this] { changed_ = true; });
         fields_[static_cast<std::size_t>(k)] = field;
     }
     mail_ = new QToolButton(this);
@@ -85,12 +86,13 @@ TForm7::TForm7(QWidget* parent)
     ok_->installEventFilter(this);
     connect(ok_, &QPushButton::clicked, this, [this] { done(kAnswerYes); });
 
-    // Fields 1 to 6, OK, field 7, the mail button.
+    // As they stand: the name and address column, the phone and e-mail column with the mail
+    // button, then OK below.
     QWidget* previous = fields_[0];
     for (QWidget* next : {static_cast<QWidget*>(fields_[1]), static_cast<QWidget*>(fields_[2]),
                           static_cast<QWidget*>(fields_[3]), static_cast<QWidget*>(fields_[4]),
-                          static_cast<QWidget*>(fields_[5]), static_cast<QWidget*>(ok_),
-                          static_cast<QWidget*>(fields_[6]), static_cast<QWidget*>(mail_)}) {
+                          static_cast<QWidget*>(fields_[5]), static_cast<QWidget*>(fields_[6]),
+                          static_cast<QWidget*>(mail_), static_cast<QWidget*>(ok_)}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -101,6 +103,7 @@ void TForm7::setCard(const ContactCardFields& card) {
     for (std::size_t k = 0; k < fields_.size(); ++k)
         fields_[k]->setText(QString::fromStdString(card.Fields[k]));
     fields_[0]->setFocus();
+    changed_ = false;
 }
 
 ContactCardFields TForm7::card() const {
@@ -123,8 +126,21 @@ void TForm7::setMailOpener(std::function<void(const std::string&)> opener) {
     mailOpener_ = std::move(opener);
 }
 
+void TForm7::setCloseQuestion(const QString& question,
+                              std::function<int(const std::string&, const std::string&)> ask) {
+    closeQuestion_ = question;
+    ask_ = std::move(ask);
+}
+
 void TForm7::reject() {
-    done(kAnswerCancel);
+    if (!changed_ || !ask_) {
+        done(kAnswerCancel);
+        return;
+    }
+    const std::string question = closeQuestion_.toStdString();
+    const int answer = ask_(question, question);
+    if (answer == kAnswerYes) done(kAnswerYes);
+    if (answer == kAnswerNo) done(kAnswerCancel);
 }
 
 void TForm7::Mail() {

@@ -1,6 +1,6 @@
 // TForm7: the contact card, seven one-line fields (name, three address lines, two telephone
 // numbers, e-mail) with a mail button beside the e-mail field. exec() answers 6 on OK; closing
-// the window answers 2.
+// the window answers 2, after the close question when something was typed (Yes answers 6).
 #pragma once
 
 #include <QDialog>
@@ -27,6 +27,9 @@ public:
     void setTexts(const QString& nameAddress, const QString& phone, const QString& email);
     // Called with the "mailto:" address when the mail button is pressed.
     void setMailOpener(std::function<void(const std::string&)> opener);
+    // Asks `question` (title and message) when the window is closed after a change: 6, 7 or 2.
+    void setCloseQuestion(const QString& question,
+                          std::function<int(const std::string&, const std::string&)> ask);
 
     void reject() override;
 
@@ -46,6 +49,9 @@ private:
     QToolButton* mail_;
     QPushButton* ok_;
     std::function<void(const std::string&)> mailOpener_;
+    QString closeQuestion_;
+    std::function<int(const std::string&, const std::string&)> ask_;
+    bool changed_ = false;
 };
 
 }  // namespace skemora

@@ -39,7 +39,11 @@ TForm6::TForm6(QWidget* parent)
             [this](const QString& text) { add_->setEnabled(LinkAddEnabled(text.toStdString())); });
     connect(add_, &QPushButton::clicked, this, &TForm6::AddAddress);
     connect(delete_, &QPushButton::clicked, this, &TForm6::DeleteAddress);
-    connect(ok_, &QPushButton::clicked, this, [this] { done(kAnswerYes); });
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        // An address typed but not yet added is added, not dropped.
+        if (LinkAddEnabled(address_->text().toStdString())) AddAddress();
+        done(kAnswerYes);
+    });
     setFixedSize(kWidth, 285);
 }
 

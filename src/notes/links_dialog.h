@@ -1,6 +1,6 @@
 // TForm6: a subject's links. An address list, the address field, Add, Delete and OK; a
-// double-click opens an address. exec() answers 6 on OK; closing the window answers 2. The
-// address field keeps its text between uses.
+// double-click opens an address. exec() answers 6 on OK, which first adds an address typed but
+// not added; closing the window answers 2. The address field keeps its text between uses.
 #pragma once
 
 #include <QDialog>

@@ -1,5 +1,6 @@
 #include "notes/note_commands.h"
 
+#include "app/mnemonics.h"
 #include "files/file_ops.h"
 #include "files/text_file.h"
 #include "notes/note_files.h"
@@ -65,7 +66,8 @@ void StudentsCommand(AppContext& ctx) {
     std::vector<std::string> mates = LinesIfExists(path);
     const std::string title = " " + ctx.texts.StudentsWord + " - " + state.UserName + "-";
     const std::string cardTitle =
-        " " + ctx.view.LessonButtons[kStudentsButton].Caption + " - " + state.UserName + "-";
+        " " + ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) + " - " +
+        state.UserName + "-";
     if (!ctx.dialogs.EditMates(title, cardTitle, mates)) return;
     WriteLines(path, mates);
 }

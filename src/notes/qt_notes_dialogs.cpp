@@ -32,6 +32,11 @@ bool QtDialogs::EditContactCard(const std::string& title, ContactCardFields& car
         dialog->setTexts(Utf8(texts_->NameAddressLabel), Utf8(texts_->PhoneLabel),
                          Utf8(texts_->EmailLabel));
     dialog->setMailOpener([this](const std::string& url) { OpenThroughPlatform(url); });
+    dialog->setCloseQuestion(
+        Utf8(texts_ ? texts_->CardCloseQuestion : DesignDialogTexts().CardCloseQuestion),
+        [this](const std::string& askTitle, const std::string& message) {
+            return Ask(askTitle, message);
+        });
     dialog->setWindowTitle(Utf8(title));
     dialog->setCard(card);
     if (dialog->exec() != kAnswerYes) return false;

@@ -89,18 +89,20 @@ NameTables QtPlatform::LocaleNames() {
     return LocaleNameTables(QLocale::system());
 }
 
-QUrl UrlFor(const std::string& target) {
+QUrl UrlFor(const std::string& target, const std::string& folder) {
     const QString text = Utf8(target);
     if (text.startsWith('/')) return QUrl::fromLocalFile(text);
     const QUrl url(text, QUrl::StrictMode);
     // A one-letter scheme would be a drive letter, not a scheme.
     if (url.isValid() && url.scheme().size() > 1) return url;
-    if (QFileInfo::exists(text)) return QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
+    // Never the working folder the program happened to be started in.
+    const QFileInfo inFolder(QDir(Utf8(folder)), text);
+    if (!folder.empty() && inFolder.exists()) return QUrl::fromLocalFile(inFolder.absoluteFilePath());
     return QUrl::fromUserInput(text);
 }
 
 void QtPlatform::OpenUrl(const std::string& url) {
-    QDesktopServices::openUrl(UrlFor(url));
+    QDesktopServices::openUrl(UrlFor(url, dataFolder_));
 }
 
 void QtPlatform::ProcessEvents() {

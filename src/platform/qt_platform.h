@@ -34,9 +34,12 @@ public:
 
     QString SettingsFilePath() const;
     QString AutostartFilePath() const;
+    // The folder a relative path given to OpenUrl is found in.
+    void SetDataFolder(std::string folder) { dataFolder_ = std::move(folder); }
 
 private:
     QString configFolder_;
+    std::string dataFolder_;
 };
 
 // The folder every data file lives in, ending with "/": SKEMORA_DATA_DIR when set, else the
@@ -47,9 +50,10 @@ std::string DataFolderPath();
 // The name tables of a locale: months January first, days Sunday first.
 NameTables LocaleNameTables(const QLocale& locale);
 
-// A file path becomes a file URL; a text with a scheme is taken as it is; anything else
-// (e.g. "www.example.org") as a web address.
-QUrl UrlFor(const std::string& target);
+// A file path becomes a file URL, a relative one taken from `folder` (the data folder, as the
+// program's own files are); a text with a scheme is taken as it is; anything else (e.g.
+// "www.example.org") as a web address.
+QUrl UrlFor(const std::string& target, const std::string& folder);
 
 // The Exec= value of a desktop entry and back: a command holding blanks or quoting characters
 // is quoted the way desktop entries require.

@@ -44,7 +44,11 @@ bool TimeTextAllowed(const std::string& text) {
 }
 
 std::optional<int> StartTimeOfText(const std::string& text) {
-    if (!TimeTextAllowed(text)) return std::nullopt;
+    if (text.size() != 5 || !TimeTextAllowed(text)) return std::nullopt;
+    // Blanks stand only while the time is typed.
+    for (std::size_t index : {0, 1, 3, 4}) {
+        if (text[index] == ' ') return std::nullopt;
+    }
     return *TwoDigits(text, 0) * 100 + *TwoDigits(text, 3);
 }
 

@@ -23,7 +23,7 @@ std::string FormatTime(int time);
 // the minutes (its fourth and fifth) at most 59. Blanks count as 0, so a half-typed field stands.
 bool TimeTextAllowed(const std::string& text);
 // The field's four digits as one number, hour tens first: "08:30" gives 830, "00:00" 0. Nothing
-// when the text is not an allowed time.
+// when the text is not an allowed time or lacks a digit (a blank or half-typed field).
 std::optional<int> StartTimeOfText(const std::string& text);
 // The text the time field shows after a change to `typed`: `typed` when allowed, else `opening`.
 std::string TimeFieldText(const std::string& typed, const std::string& opening);

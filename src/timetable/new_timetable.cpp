@@ -2,6 +2,7 @@
 
 #include "app/refresh.h"
 #include "files/file_ops.h"
+#include "files/skemora_error.h"
 #include "timetable/file_names.h"
 #include "timetable/lesson_file.h"
 #include "timetable/lesson_rules.h"
@@ -49,16 +50,38 @@ void MakeUser(AppContext& ctx, const std::string& name) {
     RefreshLessons(ctx);
 }
 
+std::string ExistingTimetablePath(const AppContext& ctx, const std::string& name) {
+    return ctx.state.DataFolder + name + kTimetableExtension;
+}
+
+// Whether the new-user dialog may close with `answer`. A name that names nothing is said and
+// kept for correcting; a name that already has a time-table is said and asked about, since
+// opening it leaves the class typed unused.
+bool NewUserAcceptable(AppContext& ctx, const Dialogs::NewUserAnswer& answer) {
+    const auto name = NewUserName(answer.Name);
+    if (!name) {
+        ctx.dialogs.ShowMessage(ctx.texts.NewUserNameMissing);
+        return false;
+    }
+    if (!FileExists(ExistingTimetablePath(ctx, *name))) return true;
+    const std::string question =
+        answer.ClassName.empty()
+            ? FillTemplate(ctx.texts.NewUserExists, {*name})
+            : FillTemplate(ctx.texts.NewUserExistsClass, {*name, answer.ClassName});
+    return ctx.dialogs.Ask(ctx.dialogTexts.NewUserTitle, question) == kAnswerYes;
+}
+
 }  // namespace
 
 void NewTimetable(AppContext& ctx) {
     auto& state = ctx.state;
     if (state.Saving.Modified) Save(ctx);
-    const auto answer = ctx.dialogs.AskNewUser();
+    const auto answer = ctx.dialogs.AskNewUser(
+        [&ctx](const Dialogs::NewUserAnswer& typed) { return NewUserAcceptable(ctx, typed); });
     if (!answer) return;
     const auto name = NewUserName(answer->Name);
     if (!name) return;
-    const std::string existing = state.DataFolder + *name + kTimetableExtension;
+    const std::string existing = ExistingTimetablePath(ctx, *name);
     if (FileExists(existing)) {
         OpenTimetable(ctx, existing);
         return;
@@ -67,7 +90,6 @@ void NewTimetable(AppContext& ctx) {
     MakeUser(ctx, *name);
     SetModified(ctx, true);
     ctx.view.NotesBox.Enabled = true;
-    ctx.view.LessonButtons[kStudentsButton].Hint = ctx.texts.SchoolMatesHint + state.ClassName;
 
     if (ClassNeedsConfirming(answer->ClassName, state.ClassName)) {
         EditClass(ctx);
@@ -75,6 +97,8 @@ void NewTimetable(AppContext& ctx) {
         state.ClassName = answer->ClassName;
         ctx.view.ClassField.Caption = state.ClassName;
     }
+    // The hint names the class just stored.
+    ctx.view.LessonButtons[kStudentsButton].Hint = ctx.texts.SchoolMatesHint + state.ClassName;
     SetModified(ctx, true);
     Save(ctx);
 }

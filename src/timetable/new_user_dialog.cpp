@@ -46,7 +46,9 @@ Tnewtime::Tnewtime(QWidget* parent)
     cancel_->setGeometry(334, 108, 75, 25);
     for (QLabel* label : {nameLabel_, classLabel_}) label->setTextFormat(Qt::PlainText);
 
-    connect(ok_, &QPushButton::clicked, this, [this] { done(kAnswerYes); });
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        if (!check_ || check_(name_->text(), class_->text())) done(kAnswerYes);
+    });
     connect(cancel_, &QPushButton::clicked, this, [this] { done(kAnswerCancel); });
     RefuseCharacters(name_, [this](const QString& character) { emit refusedCharacter(character); });
     setTabOrder(name_, class_);
@@ -76,6 +78,10 @@ void Tnewtime::setTexts(const Texts& texts) {
     if (!texts.Cancel.isEmpty()) cancel_->setText(texts.Cancel);
     SetIfGiven(name_, texts.NameHint);
     SetIfGiven(class_, texts.ClassHint);
+}
+
+void Tnewtime::setCheck(std::function<bool(const QString&, const QString&)> check) {
+    check_ = std::move(check);
 }
 
 void Tnewtime::reject() {

@@ -1,9 +1,10 @@
 // Tnewtime: the new-user dialog, with the user's name and class and "OK" and "Cancel". Both
 // fields are emptied each time it opens; the name refuses the characters a file name cannot
-// hold. exec() answers 6 on OK and 2 otherwise.
+// hold. exec() answers 6 on OK and 2 otherwise; a check set for OK may keep it open.
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -25,6 +26,8 @@ public:
     };
     // Empty texts keep the current ones.
     void setTexts(const Texts& texts);
+    // Asked on OK with the name and class typed; false keeps the dialog open as it is.
+    void setCheck(std::function<bool(const QString& name, const QString& className)> check);
 
     void reject() override;
 
@@ -39,6 +42,7 @@ private:
     QLineEdit* class_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    std::function<bool(const QString&, const QString&)> check_;
 };
 
 }  // namespace skemora

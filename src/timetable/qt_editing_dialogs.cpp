@@ -23,7 +23,18 @@ void QtDialogs::ShowRefusedCharacter(QWidget* dialog, const QString& character) 
 }
 
 std::optional<std::string> QtDialogs::EditTime(const std::string& title, const std::string& time) {
-    if (!time_) time_ = new TForm10(mainWindow_);
+    if (!time_) {
+        time_ = new TForm10(mainWindow_);
+        TForm10* dialog = time_;
+        // Queued: the field finishes its change before the box shows.
+        QObject::connect(
+            dialog, &TForm10::invalidTime, dialog,
+            [this, dialog] {
+                const std::string text = texts_ ? texts_->TimeInvalid : DesignDialogTexts().TimeInvalid;
+                QMessageBox::information(dialog, QStringLiteral("Skemora"), Utf8(text));
+            },
+            Qt::QueuedConnection);
+    }
     if (texts_) time_->setCancelText(Utf8(texts_->TimeCancel));
     time_->prepare(Utf8(title), Utf8(time));
     if (time_->exec() != kAnswerYes) return std::nullopt;
@@ -48,7 +59,8 @@ bool QtDialogs::EditLesson(const std::string& title, const std::vector<std::stri
     return true;
 }
 
-std::optional<Dialogs::NewUserAnswer> QtDialogs::AskNewUser() {
+std::optional<Dialogs::NewUserAnswer> QtDialogs::AskNewUser(
+    const std::function<bool(const NewUserAnswer&)>& acceptable) {
     if (!newUser_) {
         newUser_ = new Tnewtime(mainWindow_);
         Tnewtime* dialog = newUser_;
@@ -60,8 +72,13 @@ std::optional<Dialogs::NewUserAnswer> QtDialogs::AskNewUser() {
                             Utf8(texts_->NewUserNameHint), Utf8(texts_->NewUserClassLabel),
                             Utf8(texts_->NewUserClassHint), Utf8(texts_->NewUserCancel)});
     }
+    newUser_->setCheck([&acceptable](const QString& name, const QString& className) {
+        return acceptable({name.toStdString(), className.toStdString()});
+    });
     newUser_->prepare();
-    if (newUser_->exec() != kAnswerYes) return std::nullopt;
+    const int answer = newUser_->exec();
+    newUser_->setCheck({});
+    if (answer != kAnswerYes) return std::nullopt;
     return NewUserAnswer{newUser_->userName().toStdString(), newUser_->className().toStdString()};
 }
 

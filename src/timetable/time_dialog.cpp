@@ -25,12 +25,20 @@ TForm10::TForm10(QWidget* parent)
     cancel_ = new QPushButton("Cancel", this);
     cancel_->setObjectName("cancelButton");
     cancel_->setGeometry(104, 68, 75, 25);
-    connect(ok_, &QPushButton::clicked, this, [this] { done(kAnswerYes); });
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        if (StartTimeOfText(time().toStdString())) {
+            done(kAnswerYes);
+        } else {
+            emit invalidTime();
+        }
+    });
     connect(cancel_, &QPushButton::clicked, this, [this] { done(kAnswerCancel); });
     connect(time_, &QLineEdit::textChanged, this, [this] {
         const std::string shown = time_->displayText().toStdString();
         const std::string kept = TimeFieldText(shown, opening_.toStdString());
-        if (kept != shown) time_->setText(QString::fromStdString(kept));
+        if (kept == shown) return;
+        time_->setText(QString::fromStdString(kept));
+        emit invalidTime();
     });
     setTabOrder(time_, ok_);
     setTabOrder(ok_, cancel_);

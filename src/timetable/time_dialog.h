@@ -1,6 +1,7 @@
 // TForm10: the start-time dialog, a small tool window with a masked HH:MM field and "OK" and
 // "Cancel". A change that makes no time (hours over 23, minutes over 59) puts back the text the
-// dialog opened with. exec() answers 6 on OK and 2 otherwise.
+// dialog opened with; OK on a field that holds no whole time keeps the dialog open. Both report
+// invalidTime(). exec() answers 6 on OK and 2 otherwise.
 #pragma once
 
 #include <QDialog>
@@ -22,6 +23,10 @@ public:
     void setCancelText(const QString& cancel);
 
     void reject() override;
+
+signals:
+    // A time outside the day was typed and put back, or OK was pressed without a whole time.
+    void invalidTime();
 
 private:
     QLineEdit* time_;

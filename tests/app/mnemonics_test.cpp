@@ -48,5 +48,11 @@ TEST(Mnemonics, TheLetterIsTheOneAfterTheFirstSingleAmpersand) {
     EXPECT_EQ(WithoutMnemonic("&Time - First lesson"), "Time - First lesson");
 }
 
+TEST(Mnemonics, ACaptionShownWithoutUnderlineShowsNoMarker) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"&Students", "Students"}, {"Elever ", "Elever "}, {"R&&D", "R&D"}, {"&R&&&D", "R&D"}};
+    for (const auto& [caption, shown] : cases) EXPECT_EQ(ShownCaption(caption), shown) << caption;
+}
+
 }  // namespace
 }  // namespace skemora

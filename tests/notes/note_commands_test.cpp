@@ -162,7 +162,7 @@ TEST_F(NoteCommandsTest, FifteenLinesOfMatesAreWrittenBackWholeOnOk) {
     dialogs.MatesAnswers.push_back(std::nullopt);
     StudentsCommand(ctx);
     EXPECT_EQ(dialogs.MatesDialogs.back().Title, " Students - Peter-");
-    EXPECT_EQ(dialogs.MatesDialogs.back().CardTitle, " &Students - Peter-");
+    EXPECT_EQ(dialogs.MatesDialogs.back().CardTitle, " Students - Peter-");  // no "&" shown
     EXPECT_EQ(dialogs.MatesDialogs.back().Lines, mates);
 
     dialogs.MatesAnswers.push_back(mates);

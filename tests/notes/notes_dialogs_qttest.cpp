@@ -82,16 +82,97 @@ private slots:
         QCOMPARE(Child<QLabel>(card, "phoneLabel")->text(), QString("TLF:"));
         QCOMPARE(Child<QLabel>(card, "emailLabel")->text(), QString("Email adr."));
 
-        QWidget* expected[] = {
-            Child<QLineEdit>(card, "field_1"),     Child<QLineEdit>(card, "field_2"),
-            Child<QLineEdit>(card, "field_3"),     Child<QLineEdit>(card, "field_4"),
-            Child<QLineEdit>(card, "field_5"),     Child<QLineEdit>(card, "field_6"),
-            Child<QPushButton>(card, "okButton"),  Child<QLineEdit>(card, "field_7"),
-            Child<QToolButton>(card, "mailButton")};
-        for (int i = 0; i + 1 < 9; ++i) {
-            QWidget* next = expected[i]->nextInFocusChain();
-            while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
-            QCOMPARE(next, expected[i + 1]);
+    }
+
+    void tabReachesEveryFieldInTheOrderTheyStand() {
+        // Pressing Tab from the first widget of each dialog visits these, in this order.
+        TForm7 card;
+        TForm6 links;
+        TForm8 mates;
+        struct Case {
+            QDialog* dialog;
+            std::vector<const char*> order;
+        };
+        const Case cases[] = {
+            {&card,
+             {"field_1", "field_2", "field_3", "field_4", "field_5", "field_6", "field_7",
+              "mailButton", "okButton"}},
+            {&links, {"addressList", "addressField", "addButton", "okButton"}},
+            {&mates, {"nameList", "addButton", "okButton"}},
+        };
+        for (const Case& c : cases) {
+            ShowActive(*c.dialog);
+            QVERIFY(QTest::qWaitForWindowActive(c.dialog));
+            if (auto* field = c.dialog->findChild<QLineEdit*>("addressField"))
+                field->setText("http://x");  // enables Add
+            auto* first = c.dialog->findChild<QWidget*>(c.order.front());
+            first->setFocus();
+            QTRY_VERIFY(first->hasFocus());
+            QStringList visited{QApplication::focusWidget()->objectName()};
+            for (std::size_t k = 1; k < c.order.size(); ++k) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited << QApplication::focusWidget()->objectName();
+            }
+            QStringList expected;
+            for (const char* name : c.order) expected << name;
+            QCOMPARE(visited, expected);
+            c.dialog->hide();
+        }
+    }
+
+    void contactCardClosedAfterTypingAsksFirst() {
+        // As the homework dialog does: Escape after a change asks; Cancel keeps the card open,
+        // Yes keeps what was typed, No drops it. Untouched, it closes without a question.
+        struct Case {
+            bool typed;
+            int answer;
+            bool open;
+            int result;
+        };
+        const Case cases[] = {{false, kAnswerYes, false, kAnswerCancel},
+                              {true, kAnswerCancel, true, -1},
+                              {true, kAnswerYes, false, kAnswerYes},
+                              {true, kAnswerNo, false, kAnswerCancel}};
+        for (const Case& c : cases) {
+            TForm7 card;
+            std::vector<std::string> asked;
+            card.setCloseQuestion("Save changes?", [&](const std::string& t, const std::string& m) {
+                asked.push_back(t + "|" + m);
+                return c.answer;
+            });
+            card.setCard({});
+            int result = -1;
+            connect(&card, &QDialog::finished, &card, [&result](int r) { result = r; });
+            ShowActive(card);
+            auto* name = Child<QLineEdit>(card, "field_1");
+            name->setFocus();
+            QTRY_VERIFY(name->hasFocus());
+            if (c.typed) QTest::keyClicks(name, "Skovskolen");
+            QTest::keyClick(name, Qt::Key_Escape);
+            QCOMPARE(asked.size(), c.typed ? 1u : 0u);
+            if (c.typed) QCOMPARE(asked[0], std::string("Save changes?|Save changes?"));
+            QCOMPARE(card.isVisible(), c.open);
+            QCOMPARE(result, c.result);
+            if (c.result == kAnswerYes) QCOMPARE(card.card().Fields[0], "Skovskolen");
+        }
+    }
+
+    void linksOkAddsAnAddressTypedButNotAdded() {
+        struct Case {
+            const char* typed;
+            std::vector<std::string> stored;
+        };
+        const Case cases[] = {{"http://dr.dk", {"a", "http://dr.dk"}},
+                              {"http://", {"a"}},
+                              {"", {"a"}}};
+        for (const Case& c : cases) {
+            TForm6 dialog;
+            dialog.setAddresses({"a"});
+            ShowActive(dialog);
+            Child<QLineEdit>(dialog, "addressField")->setText(c.typed);
+            Child<QPushButton>(dialog, "okButton")->click();
+            QCOMPARE(dialog.result(), kAnswerYes);
+            QCOMPARE(dialog.addresses(), c.stored);
         }
     }
 

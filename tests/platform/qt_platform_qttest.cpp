@@ -195,11 +195,30 @@ private slots:
     }
 
     void pathsBecomeFileUrlsAndAddressesStayAddresses() {
-        QCOMPARE(UrlFor("/home/peter/My file.doc"), QUrl::fromLocalFile("/home/peter/My file.doc"));
-        QCOMPARE(UrlFor("https://example.org/a?b=1"), QUrl("https://example.org/a?b=1"));
-        QCOMPARE(UrlFor("mailto:peter@example.org"), QUrl("mailto:peter@example.org"));
-        QCOMPARE(UrlFor("www.example.org").scheme(), QString("http"));
-        QCOMPARE(UrlFor("www.example.org").host(), QString("www.example.org"));
+        // A relative path is the data folder's file, even when the working folder holds one of
+        // the same name; absolute paths and addresses with a scheme stay as they are.
+        TempFolder data, working;
+        test::WriteBytes(data / "plan.html", "d");
+        std::filesystem::create_directory(data / "Peter");
+        test::WriteBytes(data / "Peter/notes.txt", "d");
+        test::WriteBytes(working / "plan.html", "w");
+        const std::filesystem::path before = std::filesystem::current_path();
+        std::filesystem::current_path(working.Path());
+        const std::string folder = data.Path();
+        const std::pair<const char*, QUrl> cases[] = {
+            {"plan.html", QUrl::fromLocalFile(Path(data, "plan.html"))},
+            {"Peter/notes.txt", QUrl::fromLocalFile(Path(data, "Peter/notes.txt"))},
+            {"/home/peter/My file.doc", QUrl::fromLocalFile("/home/peter/My file.doc")},
+            {"https://example.org/a?b=1", QUrl("https://example.org/a?b=1")},
+            {"mailto:peter@example.org", QUrl("mailto:peter@example.org")},
+            {"www.example.org", QUrl("http://www.example.org")},
+        };
+        for (const auto& [target, url] : cases) {
+            const QUrl got = UrlFor(target, folder);
+            if (got != url) std::filesystem::current_path(before);
+            QCOMPARE(got, url);
+        }
+        std::filesystem::current_path(before);
     }
 };
 

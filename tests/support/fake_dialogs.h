@@ -34,6 +34,7 @@ public:
     std::vector<std::pair<std::string, std::string>> TimesShown;  // title, time
     std::vector<LessonDialog> LessonsShown;
     int NewUserDialogs = 0;
+    std::vector<NewUserAnswer> RefusedNewUsers;  // OK pressed, kept open by the check
 
     // Lesson notes answers: nullopt = closed without OK.
     std::deque<std::optional<LessonHomework>> HomeworkAnswers;
@@ -122,9 +123,16 @@ public:
         lesson = *answer;
         return true;
     }
-    std::optional<NewUserAnswer> AskNewUser() override {
+    // Each answer refused by `acceptable` stands for the user changing the entry and pressing OK
+    // again; the next queued answer is the next try.
+    std::optional<NewUserAnswer> AskNewUser(
+        const std::function<bool(const NewUserAnswer&)>& acceptable) override {
         ++NewUserDialogs;
-        return Next(NewUserAnswers);
+        while (auto answer = Next(NewUserAnswers)) {
+            if (acceptable(*answer)) return answer;
+            RefusedNewUsers.push_back(*answer);
+        }
+        return std::nullopt;
     }
 
     // Lesson notes.

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "app/qt_dialogs.h"
 #include "language/texts.h"
@@ -255,7 +256,7 @@ private slots:
             QTest::keyClicks(Child<QLineEdit>(d, "classField"), "6U");
             Child<QPushButton>(d, "okButton")->click();
         });
-        const auto answer = dialogs.AskNewUser();
+        const auto answer = dialogs.AskNewUser([](const Dialogs::NewUserAnswer&) { return true; });
         QVERIFY(answer.has_value());
         QCOMPARE(answer->Name, "Peter");
         QCOMPARE(answer->ClassName, "6U");
@@ -266,8 +267,92 @@ private slots:
             nameAtOpen = Child<QLineEdit>(d, "nameField")->text();
             Child<QPushButton>(d, "cancelButton")->click();
         });
-        QVERIFY(!dialogs.AskNewUser().has_value());
+        QVERIFY(!dialogs.AskNewUser([](const Dialogs::NewUserAnswer&) { return true; }).has_value());
         QCOMPARE(nameAtOpen, QString());
+    }
+
+    void aTimeThatIsNoTimeOfDayIsSaidAndOkWaitsForAWholeOne() {
+        // Typing out of the day puts the field back and says so; OK on a blank or half-typed
+        // field says so and keeps the dialog open; a whole time closes it.
+        TForm10 dialog;
+        QSignalSpy invalid(&dialog, &TForm10::invalidTime);
+        dialog.prepare("Monday", "08:00");
+        dialog.show();
+        auto* field = Child<QLineEdit>(dialog, "timeField");
+        auto* ok = Child<QPushButton>(dialog, "okButton");
+        field->setCursorPosition(0);
+        QTest::keyClicks(field, "25");
+        QCOMPARE(dialog.time(), QString("08:00"));
+        QCOMPARE(invalid.count(), 1);
+        struct Case {
+            const char* field;
+            bool closes;
+        };
+        const Case cases[] = {{"", false}, {"08:3", false}, {"1", false}, {"08:30", true}};
+        for (const Case& c : cases) {
+            dialog.show();
+            field->setText(c.field);
+            const int before = invalid.count();
+            ok->click();
+            QCOMPARE(dialog.isVisible(), !c.closes);
+            QCOMPARE(invalid.count(), before + (c.closes ? 0 : 1));
+        }
+        QCOMPARE(dialog.result(), kAnswerYes);
+        QCOMPARE(dialog.time(), QString("08:30"));
+    }
+
+    void qtDialogsSayWhyATimeIsRefused() {
+        DialogTexts texts = DialogTextsFor(kDanish);
+        QWidget owner;
+        QtDialogs dialogs;
+        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
+        QString message;
+        WhenModal([&](QWidget& d) {
+            auto* field = Child<QLineEdit>(d, "timeField");
+            field->clear();
+            Child<QPushButton>(d, "okButton")->click();  // blank: said, stays open
+            QTimer::singleShot(0, [&, field] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box) {
+                    message = box->text();
+                    box->accept();
+                }
+                field->setText("07:45");
+                Child<QPushButton>(*field->window(), "okButton")->click();
+            });
+        });
+        QCOMPARE(dialogs.EditTime("Mandag", "08:00"), std::optional<std::string>("07:45"));
+        QCOMPARE(message, QString::fromStdString(texts.TimeInvalid));
+    }
+
+    void newUserOkWaitsForTheCheckAndKeepsWhatWasTyped() {
+        DialogTexts texts = DialogTextsFor(kEnglish);
+        QWidget owner;
+        QtDialogs dialogs;
+        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
+        std::vector<std::string> checked;
+        bool stillOpen = false;
+        QString nameKept, classKept;
+        WhenModal([&](QWidget& d) {
+            QTest::keyClicks(Child<QLineEdit>(d, "classField"), "6U");
+            Child<QPushButton>(d, "okButton")->click();  // refused: the dialog stays
+            stillOpen = d.isVisible();
+            QTest::keyClicks(Child<QLineEdit>(d, "nameField"), "Peter");
+            nameKept = Child<QLineEdit>(d, "nameField")->text();
+            classKept = Child<QLineEdit>(d, "classField")->text();
+            Child<QPushButton>(d, "okButton")->click();
+        });
+        const auto answer = dialogs.AskNewUser([&](const Dialogs::NewUserAnswer& typed) {
+            checked.push_back(typed.Name + "|" + typed.ClassName);
+            return !typed.Name.empty();
+        });
+        QVERIFY(stillOpen);
+        QCOMPARE(classKept, QString("6U"));
+        QCOMPARE(nameKept, QString("Peter"));
+        QCOMPARE(checked, (std::vector<std::string>{"|6U", "Peter|6U"}));
+        QVERIFY(answer.has_value());
+        QCOMPARE(answer->Name, "Peter");
+        QCOMPARE(answer->ClassName, "6U");
     }
 
     void aRefusedCharacterIsReportedOverTheLessonDialog() {

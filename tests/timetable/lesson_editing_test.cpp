@@ -168,6 +168,15 @@ TEST_F(LessonEditingTest, StartTimesAreStoredAsDigitsAndRealignTheDays) {
     EXPECT_EQ(List(), (Lines{"12276", "12304"}));
 }
 
+TEST_F(LessonEditingTest, ABlankOrHalfTypedTimeIsNoMidnight) {
+    OpenFourOnWednesday();
+    SelectCell(ctx, {2, 0});
+    dialogs.TimeAnswers = {"  :  ", "9 :3 ", "  :30"};
+    for (int k = 0; k < 3; ++k) EditStartTime(ctx);
+    EXPECT_EQ(ctx.state.Days[2].StartTime, 800);
+    EXPECT_FALSE(fs::exists(Period(1)));
+}
+
 TEST_F(LessonEditingTest, AnEditInWeek40LeavesEarlierWeeksAlone) {
     OpenFourOnWednesday({2003, 10, 1});
     SelectCell(ctx, {2, 0});

@@ -79,6 +79,7 @@ TEST_F(SchoolAndUsersTest, CreatingPeterWritesHisFilesFromTheShownWeek) {
     EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 0);
     EXPECT_FALSE(ctx.state.Saving.Modified);
     EXPECT_EQ(dialogs.ClassDialogs, 0);  // "6U" differs from the shown "Class"
+    EXPECT_EQ(ctx.view.LessonButtons[kStudentsButton].Hint, "School mates 6U");
     for (int d = 0; d < kDays; ++d) EXPECT_EQ(ctx.view.Days[d].Cells[0].Caption, "Empty");
     EXPECT_TRUE(ctx.view.Menus.School.Enabled);
     EXPECT_TRUE(ctx.view.NotesBox.Enabled);
@@ -86,10 +87,12 @@ TEST_F(SchoolAndUsersTest, CreatingPeterWritesHisFilesFromTheShownWeek) {
     Select(2003, 6, 2);
     EXPECT_EQ(Shown(), "Empty");
 
-    // Asking for Peter again opens him, with his edits; the class field is not used.
+    // Asking for Peter again opens him, with his edits, once the user agrees to leave the
+    // class typed unused.
     Select(2003, 9, 10);
     EditMonday("Math");
     dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"Peter", "9X"}};
+    dialogs.AskAnswers = {kAnswerYes};
     NewTimetable(ctx);
     EXPECT_EQ(Shown(), "Math");
     EXPECT_EQ(ctx.view.ClassField.Caption, "6U");
@@ -121,6 +124,9 @@ TEST_F(SchoolAndUsersTest, TheClassOfANewUserIsConfirmedOnlyWhenItIsTheShownOne)
         EXPECT_EQ(dialogs.ClassDialogs, c.classDialogs) << c.typed;
         EXPECT_EQ(ReadLines(folder / "Anne.dfd").at(185), c.stored) << c.typed;
         EXPECT_EQ(ctx.view.ClassField.Caption, c.stored) << c.typed;
+        EXPECT_EQ(ctx.view.LessonButtons[kStudentsButton].Hint,
+                  std::string("School mates ") + c.stored)
+            << c.typed;
     }
 }
 
@@ -128,13 +134,56 @@ TEST_F(SchoolAndUsersTest, CancelOrNoUsableNameCreatesNothing) {
     Start();
     WritePeter({kAug11}, {"Base"});
     OpenPeter();
-    dialogs.NewUserAnswers = {std::nullopt, Dialogs::NewUserAnswer{"", "6U"},
-                              Dialogs::NewUserAnswer{"..", "6U"},
-                              Dialogs::NewUserAnswer{"/", "6U"}};
-    for (int k = 0; k < 4; ++k) NewTimetable(ctx);
-    EXPECT_EQ(dialogs.NewUserDialogs, 4);
+    dialogs.NewUserAnswers = {std::nullopt};
+    NewTimetable(ctx);
+    EXPECT_TRUE(dialogs.Messages.empty());
+    // A name that names no file is said, and OK keeps the dialog open for the next try.
+    dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"", "6U"}, Dialogs::NewUserAnswer{"..", "6U"},
+                              Dialogs::NewUserAnswer{"/", "6U"}, std::nullopt};
+    NewTimetable(ctx);
+    EXPECT_EQ(dialogs.NewUserDialogs, 2);
+    EXPECT_EQ(dialogs.RefusedNewUsers.size(), 3u);
+    EXPECT_EQ(dialogs.Messages, Lines(3, "Write the name of the new user."));
     EXPECT_EQ(ctx.view.Title, "Peter.dfd");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(SchoolAndUsersTest, AnExistingNameIsSaidAndOpenedOnlyWhenTheUserAgrees) {
+    struct Case {
+        const char* typedClass;
+        int answer;
+        const char* question;
+        const char* title;  // what is open afterwards
+    };
+    const Case cases[] = {
+        {"", kAnswerYes, "A time-table named \"Peter\" exists already. Open it?", "Peter.dfd"},
+        {"9X", kAnswerYes,
+         "A time-table named \"Peter\" exists already. Open it? It keeps its own class, so the "
+         "class \"9X\" you typed is not used.",
+         "Peter.dfd"},
+        // No: the dialog stays with what was typed; here the name is changed to Anne.
+        {"9X", kAnswerNo,
+         "A time-table named \"Peter\" exists already. Open it? It keeps its own class, so the "
+         "class \"9X\" you typed is not used.",
+         "Anne.dfd"},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(folder.Path());
+        fs::create_directories(folder.Path());
+        dialogs = FakeDialogs{};
+        Start({2003, 9, 10});
+        WritePeter({kAug11}, {"Base"});
+        dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"Peter", c.typedClass},
+                                  Dialogs::NewUserAnswer{"Anne", c.typedClass}};
+        dialogs.AskAnswers = {c.answer};
+        NewTimetable(ctx);
+        ASSERT_EQ(dialogs.Questions.size(), 1u) << c.question;
+        EXPECT_EQ(dialogs.Questions[0].Title, "Create new user");
+        EXPECT_EQ(dialogs.Questions[0].Message, c.question);
+        EXPECT_EQ(ctx.view.Title, c.title) << c.question;
+        EXPECT_EQ(ReadLines(folder / "Peter.dfd").at(185), "6U") << c.question;
+    }
+    EXPECT_EQ(ReadLines(folder / "Anne.dfd").at(185), "9X");
 }
 
 TEST_F(SchoolAndUsersTest, UnsavedChangesAreSavedBeforeTheNewUserIsMade) {
