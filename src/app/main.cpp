@@ -1,7 +1,6 @@
 // Program entry: the application object, the windows in their fixed order, the event loop.
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <QStringList>
 #include <exception>
 #include <string>
@@ -38,7 +37,8 @@ int main(int argc, char** argv) {
         form1.show();
         return QApplication::exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, "Skemora", QString::fromStdString(error.what()));
+        skemora::ShowMessageBox(nullptr, QMessageBox::Critical,
+                                QString::fromStdString(error.what()));
         return 1;
     }
 }

@@ -1,7 +1,10 @@
 #include "app/qt_dialogs.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QStringList>
 
 #include "app/class_name_dialog.h"
@@ -17,7 +20,24 @@ QString Utf8(const std::string& text) {
 
 constexpr char kBoxTitle[] = "Skemora";
 
+// A title bar's room besides the title: the window icon and three buttons with their margins.
+constexpr int kTitleBarControlsWidth = 160;
+
 }  // namespace
+
+void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, kBoxTitle, text, QMessageBox::Ok, parent);
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) +
+                      kTitleBarControlsWidth;
+    // The box sizes itself to its layout's minimum on showing, so the width goes in there.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    box.exec();
+}
 
 QString QtNameFilters(const std::string& filter) {
     const QStringList parts = Utf8(filter).split('|');
@@ -52,11 +72,11 @@ int QtDialogs::Ask(const std::string& title, const std::string& message) {
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {
-    QMessageBox::information(mainWindow_, kBoxTitle, Utf8(text));
+    ShowMessageBox(mainWindow_, QMessageBox::Information, Utf8(text));
 }
 
 void QtDialogs::ShowError(const std::string& text) {
-    QMessageBox::critical(mainWindow_, kBoxTitle, Utf8(text));
+    ShowMessageBox(mainWindow_, QMessageBox::Critical, Utf8(text));
 }
 
 std::optional<std::string> QtDialogs::OpenFileName(const std::string& folder,

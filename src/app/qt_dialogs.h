@@ -2,6 +2,7 @@
 // boxes and the general error box through QMessageBox, file dialogs through QFileDialog.
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 
@@ -85,6 +86,11 @@ private:
     // Holidays dialogs.
     QPointer<TFerieForm> holidayEditor_;
 };
+
+// A message box titled "Skemora" over `parent`, wide enough for a window manager's title bar
+// to show the whole title beside its icon and buttons: the program's small font makes Qt's own
+// allowance for the title too narrow, and a short message left the title cut.
+void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text);
 
 // "description|pattern|description|pattern" as a Qt name filter list
 // "description (pattern);;...". Patterns separated by ";" become blank-separated.

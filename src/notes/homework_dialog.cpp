@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -82,7 +81,7 @@ TForm5::TForm5(QWidget* parent)
                        kCreateFileFilter);
     };
     services_.Message = [this](const QString& text) {
-        QMessageBox::information(this, QStringLiteral("Skemora"), text);
+        ShowMessageBox(this, QMessageBox::Information, text);
     };
 
     connect(description_, &QPlainTextEdit::textChanged, this, [this] { changed_ = true; });

@@ -1,7 +1,5 @@
 // The lesson editing part of QtDialogs: the time, lesson and new-user dialogs, each made on
 // first use as a child of the main window and kept for the run.
-#include <QMessageBox>
-
 #include "app/qt_dialogs.h"
 #include "timetable/lesson_dialog.h"
 #include "timetable/new_user_dialog.h"
@@ -19,7 +17,7 @@ QString Utf8(const std::string& text) {
 
 void QtDialogs::ShowRefusedCharacter(QWidget* dialog, const QString& character) {
     const QString text = Utf8(texts_ ? texts_->IllegalCharacter : "Illigal character: ");
-    QMessageBox::information(dialog, QStringLiteral("Skemora"), text + character);
+    ShowMessageBox(dialog, QMessageBox::Information, text + character);
 }
 
 std::optional<std::string> QtDialogs::EditTime(const std::string& title, const std::string& time) {
@@ -31,7 +29,7 @@ std::optional<std::string> QtDialogs::EditTime(const std::string& title, const s
             dialog, &TForm10::invalidTime, dialog,
             [this, dialog] {
                 const std::string text = texts_ ? texts_->TimeInvalid : DesignDialogTexts().TimeInvalid;
-                QMessageBox::information(dialog, QStringLiteral("Skemora"), Utf8(text));
+                ShowMessageBox(dialog, QMessageBox::Information, Utf8(text));
             },
             Qt::QueuedConnection);
     }

@@ -1,6 +1,10 @@
 // The Qt dialogs: the Yes/No/Cancel question (TForm4), the class-name dialog (TForm12), and
 // QtDialogs passing texts and answers between them and the commands.
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -201,6 +205,43 @@ private slots:
         });
         QCOMPARE(dialog.exec(), kAnswerYes);
         QCOMPARE(dialog.className(), QString("x"));  // the preset name was selected
+    }
+
+    void messageBoxesLeaveRoomForTheirWholeTitle() {
+        // A title bar as desktops draw it holds the window icon and three buttons of about 28
+        // pixels each beside the title, in the bold title font; a short message must not make the
+        // box narrower than that.
+        QApplication::setFont(QFont("Sans Serif", 8));
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        const int titleBar = QFontMetrics(titleFont).horizontalAdvance("Skemora") + 4 * 28;
+        QWidget owner;
+        QtDialogs dialogs;
+        dialogs.Attach(&owner, nullptr, nullptr, nullptr, nullptr);
+        const std::pair<const char*, std::function<void(const std::string&)>> cases[] = {
+            {"message", [&](const std::string& text) { dialogs.ShowMessage(text); }},
+            {"error", [&](const std::string& text) { dialogs.ShowError(text); }},
+        };
+        for (const auto& [kind, show] : cases) {
+            for (const char* text : {"!", "Illigal character: /", "You can't delete this."}) {
+                QString title;
+                int width = 0;
+                QTimer::singleShot(0, [&] {
+                    QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    title = box->windowTitle();
+                    width = box->width();
+                    box->accept();
+                });
+                show(text);
+                QCOMPARE(title, QString("Skemora"));
+                QVERIFY2(width >= titleBar,
+                         qPrintable(QStringLiteral("%1 \"%2\": %3 < %4")
+                                        .arg(kind, text)
+                                        .arg(width)
+                                        .arg(titleBar)));
+            }
+        }
     }
 
     void fileFiltersBecomeQtNameFilters() {
