@@ -29,8 +29,8 @@ void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text
     QMessageBox box(icon, kBoxTitle, text, QMessageBox::Ok, parent);
     QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     titleFont.setBold(true);
-    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) +
-                      kTitleBarControlsWidth;
+    const int width =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarControlsWidth;
     // The box sizes itself to its layout's minimum on showing, so the width goes in there.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),

@@ -65,9 +65,11 @@ const std::array<SlotText, 36> kSlotTexts = {{
     {&MessageTexts::NewUserExists, "A time-table named \"%1\" exists already. Open it?",
      "Der findes allerede et skema med navnet \"%1\". Vil du åbne det?"},
     {&MessageTexts::NewUserExistsClass,
-     "A time-table named \"%1\" exists already. Open it? It keeps its own class, so the class \"%2\" "
+     "A time-table named \"%1\" exists already. Open it? It keeps its own class, so the class "
+     "\"%2\" "
      "you typed is not used.",
-     "Der findes allerede et skema med navnet \"%1\". Vil du åbne det? Det beholder sin egen klasse, "
+     "Der findes allerede et skema med navnet \"%1\". Vil du åbne det? Det beholder sin egen "
+     "klasse, "
      "så klassen \"%2\", som du skrev, bliver ikke brugt."},
 }};
 

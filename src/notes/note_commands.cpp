@@ -65,9 +65,9 @@ void StudentsCommand(AppContext& ctx) {
     const std::string path = MatesFilePath(state.UserFolder, state.UserName);
     std::vector<std::string> mates = LinesIfExists(path);
     const std::string title = " " + ctx.texts.StudentsWord + " - " + state.UserName + "-";
-    const std::string cardTitle =
-        " " + ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) + " - " +
-        state.UserName + "-";
+    const std::string cardTitle = " " +
+                                  ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) +
+                                  " - " + state.UserName + "-";
     if (!ctx.dialogs.EditMates(title, cardTitle, mates)) return;
     WriteLines(path, mates);
 }

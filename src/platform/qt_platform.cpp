@@ -97,7 +97,8 @@ QUrl UrlFor(const std::string& target, const std::string& folder) {
     if (url.isValid() && url.scheme().size() > 1) return url;
     // Never the working folder the program happened to be started in.
     const QFileInfo inFolder(QDir(Utf8(folder)), text);
-    if (!folder.empty() && inFolder.exists()) return QUrl::fromLocalFile(inFolder.absoluteFilePath());
+    if (!folder.empty() && inFolder.exists())
+        return QUrl::fromLocalFile(inFolder.absoluteFilePath());
     return QUrl::fromUserInput(text);
 }
 

@@ -28,7 +28,8 @@ std::optional<std::string> QtDialogs::EditTime(const std::string& title, const s
         QObject::connect(
             dialog, &TForm10::invalidTime, dialog,
             [this, dialog] {
-                const std::string text = texts_ ? texts_->TimeInvalid : DesignDialogTexts().TimeInvalid;
+                const std::string text =
+                    texts_ ? texts_->TimeInvalid : DesignDialogTexts().TimeInvalid;
                 ShowMessageBox(dialog, QMessageBox::Information, Utf8(text));
             },
             Qt::QueuedConnection);

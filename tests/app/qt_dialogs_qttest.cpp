@@ -4,8 +4,8 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMessageBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -235,11 +235,10 @@ private slots:
                 });
                 show(text);
                 QCOMPARE(title, QString("Skemora"));
-                QVERIFY2(width >= titleBar,
-                         qPrintable(QStringLiteral("%1 \"%2\": %3 < %4")
-                                        .arg(kind, text)
-                                        .arg(width)
-                                        .arg(titleBar)));
+                QVERIFY2(width >= titleBar, qPrintable(QStringLiteral("%1 \"%2\": %3 < %4")
+                                                           .arg(kind, text)
+                                                           .arg(width)
+                                                           .arg(titleBar)));
             }
         }
     }

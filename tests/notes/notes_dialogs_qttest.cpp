@@ -81,7 +81,6 @@ private slots:
                       QString::fromStdString(danish.EmailLabel));
         QCOMPARE(Child<QLabel>(card, "phoneLabel")->text(), QString("TLF:"));
         QCOMPARE(Child<QLabel>(card, "emailLabel")->text(), QString("Email adr."));
-
     }
 
     void tabReachesEveryFieldInTheOrderTheyStand() {
@@ -162,9 +161,8 @@ private slots:
             const char* typed;
             std::vector<std::string> stored;
         };
-        const Case cases[] = {{"http://dr.dk", {"a", "http://dr.dk"}},
-                              {"http://", {"a"}},
-                              {"", {"a"}}};
+        const Case cases[] = {
+            {"http://dr.dk", {"a", "http://dr.dk"}}, {"http://", {"a"}}, {"", {"a"}}};
         for (const Case& c : cases) {
             TForm6 dialog;
             dialog.setAddresses({"a"});

@@ -267,7 +267,8 @@ private slots:
             nameAtOpen = Child<QLineEdit>(d, "nameField")->text();
             Child<QPushButton>(d, "cancelButton")->click();
         });
-        QVERIFY(!dialogs.AskNewUser([](const Dialogs::NewUserAnswer&) { return true; }).has_value());
+        QVERIFY(
+            !dialogs.AskNewUser([](const Dialogs::NewUserAnswer&) { return true; }).has_value());
         QCOMPARE(nameAtOpen, QString());
     }
 

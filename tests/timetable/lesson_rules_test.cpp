@@ -19,10 +19,10 @@ TEST(LessonRules, TheTimeFieldKeepsOnlyTimesOfTheDay) {
         bool stands;
     };
     const Case cases[] = {
-        {"08:30", 830, true}, {"13:45", 1345, true}, {"07:05", 705, true}, {"00:00", 0, true},
-        {"23:59", 2359, true}, {"24:00", {}, false}, {"12:60", {}, false}, {"99:99", {}, false},
-        {"1 :3 ", {}, true},   {"  :  ", {}, true},  {"08:3 ", {}, true},  {"", {}, true},
-        {"ab:cd", {}, false},  {"0800", {}, false},  {"08:000", {}, false},
+        {"08:30", 830, true},  {"13:45", 1345, true}, {"07:05", 705, true},  {"00:00", 0, true},
+        {"23:59", 2359, true}, {"24:00", {}, false},  {"12:60", {}, false},  {"99:99", {}, false},
+        {"1 :3 ", {}, true},   {"  :  ", {}, true},   {"08:3 ", {}, true},   {"", {}, true},
+        {"ab:cd", {}, false},  {"0800", {}, false},   {"08:000", {}, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(StartTimeOfText(c.typed), c.start) << c.typed;
