@@ -46,14 +46,19 @@ click_main() {
 }
 # Waits for the dialog titled exactly like the regular expression, checks its size, and keeps
 # its place in DX, DY.
+# Two windows may share a title (the mates dialog and its card), so the size picks the one.
 dialog() {
-    local id
-    id="$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | tail -n 1)" ||
-        fail "no dialog titled like $1"
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    [ "$WIDTH" -eq "$2" ] && [ "$HEIGHT" -eq "$3" ] || fail "$1 is ${WIDTH}x${HEIGHT}, not $2x$3"
+    wait_for 20 sized_window "$@" || fail "no ${2}x$3 dialog titled like $1"
     DX=$X
     DY=$Y
+}
+sized_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "$WIDTH" -eq "$2" ] && [ "$HEIGHT" -eq "$3" ] && return 0
+    done
+    return 1
 }
 # Clicks the middle of a 75 x 25 button at left, top of the last dialog.
 click_button() {
@@ -124,7 +129,7 @@ dialog '^ Students - Peter-$' 435 300
 mates_x=$DX
 mates_y=$DY
 click_button 24 225 # Add
-dialog '^ &Students - Peter-$' 387 197
+dialog '^ Students - Peter-$' 387 197
 xdotool type --delay 20 "Anna Hansen"
 sleep 0.3
 screenshot mate_card || true
