@@ -52,6 +52,7 @@ TForm5::TForm5(QWidget* parent)
     description_ = new QPlainTextEdit(this);
     description_->setObjectName("description");
     description_->setGeometry(0, 17, kWidth, 120);
+    description_->setTabChangesFocus(true);  // Tab goes on to the shortcuts, as everywhere
     shortcutStrip_ = MakeStrip(this, "shortcutStrip", "Shortcut to files", 137, 16);
     shortcuts_ = new QListWidget(this);
     shortcuts_->setObjectName("shortcutList");

@@ -88,6 +88,8 @@ private slots:
         TForm7 card;
         TForm6 links;
         TForm8 mates;
+        TForm5 homework;
+        homework.setHomework({{"read"}, {"/h/a.doc"}});
         struct Case {
             QDialog* dialog;
             std::vector<const char*> order;
@@ -98,6 +100,7 @@ private slots:
               "mailButton", "okButton"}},
             {&links, {"addressList", "addressField", "addButton", "okButton"}},
             {&mates, {"nameList", "addButton", "okButton"}},
+            {&homework, {"description", "shortcutList", "addButton", "createButton", "okButton"}},
         };
         for (const Case& c : cases) {
             ShowActive(*c.dialog);
