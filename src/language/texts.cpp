@@ -14,7 +14,7 @@ struct SlotText {
 };
 
 // Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
-const std::array<SlotText, 33> kSlotTexts = {{
+const std::array<SlotText, 34> kSlotTexts = {{
     {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
     {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
     {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
@@ -59,6 +59,11 @@ const std::array<SlotText, 33> kSlotTexts = {{
      "on %2 was merged into the period before it: its weeks now show that period's lessons.",
      "Et skema kan højst have %1 perioder. For at gøre plads til ændringen er perioden, der "
      "begyndte %2, lagt sammen med perioden før den: dens uger viser nu den periodes timer."},
+    // Opening, the holiday editor and the week notes.
+    {&MessageTexts::NotATimetable,
+     "%1 is not a time-table. Only the time-tables directly in %2 (a name and .dfd) can be "
+     "opened.",
+     "%1 er ikke et skema. Kun skemaerne direkte i %2 (et navn og .dfd) kan åbnes."},
 }};
 
 struct ErrorTextRow {

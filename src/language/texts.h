@@ -48,6 +48,8 @@ struct MessageTexts {
     std::string CannotDeleteThis;  // "You can't delete this." (the same in both languages)
     std::string HelpFileMissing;   // "Help file not found: "
     std::string PeriodsMerged;     // %1 the most periods kept, %2 the merged period's start
+    // Opening, the holiday editor and the week notes.
+    std::string NotATimetable;  // %1 the file chosen, %2 the data folder
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
