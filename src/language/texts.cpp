@@ -14,7 +14,7 @@ struct SlotText {
 };
 
 // Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
-const std::array<SlotText, 34> kSlotTexts = {{
+const std::array<SlotText, 36> kSlotTexts = {{
     {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
     {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
     {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
@@ -64,6 +64,10 @@ const std::array<SlotText, 34> kSlotTexts = {{
      "%1 is not a time-table. Only the time-tables directly in %2 (a name and .dfd) can be "
      "opened.",
      "%1 er ikke et skema. Kun skemaerne direkte i %2 (et navn og .dfd) kan åbnes."},
+    {&MessageTexts::LongHolidayQuestion, "This holiday covers %1 months. Enter it anyway?",
+     "Denne ferie strækker sig over %1 måneder. Skal den oprettes alligevel?"},
+    {&MessageTexts::HolidayProgressLabel, "Entering the holiday period …",
+     "Opretter ferieperioden …"},
 }};
 
 struct ErrorTextRow {

@@ -49,7 +49,9 @@ struct MessageTexts {
     std::string HelpFileMissing;   // "Help file not found: "
     std::string PeriodsMerged;     // %1 the most periods kept, %2 the merged period's start
     // Opening, the holiday editor and the week notes.
-    std::string NotATimetable;  // %1 the file chosen, %2 the data folder
+    std::string NotATimetable;         // %1 the file chosen, %2 the data folder
+    std::string LongHolidayQuestion;   // %1 the number of months
+    std::string HolidayProgressLabel;  // "Entering the holiday period …"
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.

@@ -2,6 +2,7 @@
 // QtDialogs passing texts and answers between them and the commands.
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -201,6 +202,32 @@ private slots:
         });
         QCOMPARE(dialog.exec(), kAnswerYes);
         QCOMPARE(dialog.className(), QString("x"));  // the preset name was selected
+    }
+
+    void progressAppearsForLongWorkAndItsCancelStopsTheWork() {
+        QWidget window;
+        TForm4 question;
+        TForm12 className;
+        DialogTexts texts;
+        texts.AskCancel = "Fortryd";
+        QtDialogs dialogs;
+        dialogs.Attach(&window, &question, &className, &texts, nullptr);
+        auto progress = dialogs.StartProgress("Opretter ferieperioden …", 100);
+        auto* shown = window.findChild<QProgressDialog*>();
+        QVERIFY(shown);
+        QVERIFY(progress->Step(1));
+        QVERIFY(!shown->isVisible());  // quick work shows nothing
+        QTest::qWait(600);
+        QVERIFY(progress->Step(2));
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->labelText(), QString::fromUtf8("Opretter ferieperioden …"));
+        auto* cancel = shown->findChild<QPushButton*>();
+        QVERIFY(cancel);
+        QCOMPARE(cancel->text(), QString("Fortryd"));
+        cancel->click();
+        QVERIFY(!progress->Step(3));
+        progress.reset();
+        QVERIFY(!window.findChild<QProgressDialog*>());
     }
 
     void fileFiltersBecomeQtNameFilters() {
