@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -73,6 +74,17 @@ public:
     // ColourIndex of the record read back. The name and colour the editor shows are its own,
     // kept from its last use.
     virtual bool EditHoliday(const std::string& title, HolidayEditorRecord& record) = 0;
+
+    // Progress of long work (a holiday period over many months).
+    class Progress {
+    public:
+        virtual ~Progress() = default;
+        // `done` of the total steps are finished; false once the user has cancelled.
+        virtual bool Step(int done) = 0;
+    };
+    // A progress window with `label` over `total` steps, shown only when the work takes longer
+    // than a moment; it closes when the answer is dropped.
+    virtual std::unique_ptr<Progress> StartProgress(const std::string& label, int total) = 0;
 };
 
 }  // namespace skemora

@@ -225,9 +225,13 @@ QWidget* TForm1::AddElement(QWidget* parent, const Element& model, Kind kind, co
         case Kind::LessonButton:
             widget = new QPushButton(parent);
             break;
-        case Kind::NotesBox:
-            widget = new QPlainTextEdit(parent);
+        case Kind::NotesBox: {
+            auto* notes = new QPlainTextEdit(parent);
+            // Tab and Shift+Tab leave the box, so the keyboard alone can get out of it.
+            notes->setTabChangesFocus(true);
+            widget = notes;
             break;
+        }
     }
     widget->setObjectName(name);
     elements_.push_back({widget, &model, kind, model, {}, true});
@@ -492,7 +496,31 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (HandleShortcutKey(watched, event)) return true;
+    if (IsStrayAltKeyInNotes(watched, event)) return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::IsStrayAltKeyInNotes(QObject* watched, QEvent* event) const {
+    // Menu mnemonics and other shortcuts are taken before the key press is delivered, and the
+    // navigation keys above; what arrives here is a key no command wanted.
+    if (watched != notesBox_ || event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    // Ctrl+Alt is AltGr on some keyboards, which types characters such as "@".
+    if (!(modifiers & Qt::AltModifier) || (modifiers & Qt::ControlModifier)) return false;
+    switch (key->key()) {
+        // Alt alone (and Alt with another modifier) still reaches the menu bar.
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+            return false;
+        default:
+            return true;
+    }
 }
 
 bool TForm1::HandleShortcutKey(QObject* watched, QEvent* event) {

@@ -72,6 +72,9 @@ private:
     void NotesChangedByUser();
     void CellReleased(int column, int row, Qt::MouseButton button);
     bool HandleShortcutKey(QObject* watched, QEvent* event);
+    // Whether the key is an Alt combination that reached the notes box as no command: it is
+    // dropped there instead of typing its letter into the notes.
+    bool IsStrayAltKeyInNotes(QObject* watched, QEvent* event) const;
 
     AppContext ctx_;
     std::vector<std::string> arguments_;

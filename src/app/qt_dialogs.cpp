@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QSpacerItem>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QStringList>
 
 #include "app/class_name_dialog.h"
@@ -22,6 +24,30 @@ constexpr char kBoxTitle[] = "Skemora";
 
 // A title bar's room besides the title: the window icon and three buttons with their margins.
 constexpr int kTitleBarControlsWidth = 160;
+// Shown once the work looks like taking longer than this.
+constexpr int kProgressDelayMilliseconds = 400;
+
+class QtProgress : public Dialogs::Progress {
+public:
+    QtProgress(QWidget* parent, const QString& label, const QString& cancel, int total)
+        : dialog_(label, cancel, 0, total, parent) {
+        dialog_.setWindowTitle(kBoxTitle);
+        // Blocks the main window while the work runs; Step lets the Cancel button be pressed.
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(kProgressDelayMilliseconds);
+        dialog_.setAutoReset(false);
+    }
+    bool Step(int done) override {
+        // The dialog estimates from the steps whether the work takes longer than a moment. A
+        // value of 0 would show it after that moment whatever the work, over a question asked
+        // during it, so the first step is left out.
+        if (done > 0) dialog_.setValue(done);
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialog_;
+};
 
 }  // namespace
 
@@ -102,6 +128,11 @@ std::optional<std::string> QtDialogs::SaveFileName(const std::string& folder,
     dialog.selectFile(Utf8(fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
+}
+
+std::unique_ptr<Dialogs::Progress> QtDialogs::StartProgress(const std::string& label, int total) {
+    const QString cancel = texts_ ? Utf8(texts_->AskCancel) : QStringLiteral("Cancel");
+    return std::make_unique<QtProgress>(mainWindow_, Utf8(label), cancel, total);
 }
 
 bool QtDialogs::EditClassName(std::string& name) {

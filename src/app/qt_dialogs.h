@@ -61,6 +61,9 @@ public:
     // Holidays.
     bool EditHoliday(const std::string& title, HolidayEditorRecord& record) override;
 
+    // Progress: a QProgressDialog over the main window.
+    std::unique_ptr<Progress> StartProgress(const std::string& label, int total) override;
+
 private:
     QPointer<QWidget> mainWindow_;
     QPointer<TForm4> question_;

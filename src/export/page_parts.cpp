@@ -1,5 +1,7 @@
 #include "export/page_parts.h"
 
+#include "files/text_file.h"
+
 namespace skemora {
 
 std::string HtmlEscape(std::string_view text) {
@@ -26,14 +28,27 @@ std::string HtmlEscape(std::string_view text) {
     return escaped;
 }
 
+namespace {
+
+// Where the charset line stands: first in the head, ahead of any text the browser must read.
+constexpr std::size_t kCharsetLine = 2;
+
+std::string CharsetLine(std::string_view charset) {
+    return "<meta charset=\"" + std::string(charset) + "\">";
+}
+
+}  // namespace
+
 void AppendPageStart(std::vector<std::string>& lines, const std::string& name) {
-    lines.insert(lines.end(),
-                 {"<html>", "<head>", "<title>" + HtmlEscape(name) + "</title>", "</head>",
-                  "<body bgcolor=\"#FFFFFF\">", "<div align=\"center\"><center>"});
+    lines.insert(lines.end(), {"<html>", "<head>", CharsetLine("windows-1252"),
+                               "<title>" + HtmlEscape(name) + "</title>", "</head>",
+                               "<body bgcolor=\"#FFFFFF\">", "<div align=\"center\"><center>"});
 }
 
 void AppendPageEnd(std::vector<std::string>& lines) {
     lines.insert(lines.end(), {"</body>", "</html>"});
+    // The charset line is plain ASCII, so it does not change which encoding the page needs.
+    if (lines.size() > kCharsetLine) lines[kCharsetLine] = CharsetLine(CharsetOf(EncodeLines(lines)));
 }
 
 void AppendLessonRows(std::vector<std::string>& lines, const WeekGridText& grid,

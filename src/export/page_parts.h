@@ -23,6 +23,8 @@ std::string HtmlEscape(std::string_view text);
 
 // "<html>" up to the centred division that opens the body, with the page titled `name`.
 void AppendPageStart(std::vector<std::string>& lines, const std::string& name);
+// The closing lines; then the head's charset line names the encoding the page's file is written
+// in, so a browser need not guess.
 void AppendPageEnd(std::vector<std::string>& lines);
 
 // Twelve "<tr>" groups of five cells, Monday to Friday. Each cell line is cellOpen, the escaped

@@ -25,4 +25,13 @@ bool SameFolder(const std::string& a, const std::string& b) {
     return first.lexically_normal() / "" == second.lexically_normal() / "";
 }
 
+std::optional<std::string> NameDirectlyIn(const std::string& folder, const std::string& path) {
+    std::error_code error;
+    const auto file = std::filesystem::canonical(path, error);
+    if (error) return std::nullopt;
+    const auto resolvedFolder = std::filesystem::canonical(folder, error);
+    if (error || file.parent_path() != resolvedFolder) return std::nullopt;
+    return file.filename().string();
+}
+
 }  // namespace skemora

@@ -216,6 +216,10 @@ std::vector<std::string> DecodeLines(const std::string& bytes) {
     return lines;
 }
 
+std::string_view CharsetOf(const std::string& bytes) {
+    return !IsAscii(bytes) && IsValidUtf8(bytes) ? "utf-8" : "windows-1252";
+}
+
 namespace {
 
 std::optional<std::string> FileBytes(const std::string& path) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace skemora {
@@ -19,6 +20,9 @@ int StrToInt(const std::string& text);
 std::string EncodeLines(const std::vector<std::string>& lines);
 // The lines of a file's bytes, as UTF-8.
 std::vector<std::string> DecodeLines(const std::string& bytes);
+// The encoding DecodeLines takes these bytes in, as a charset name for a web page: "utf-8" for
+// valid UTF-8 beyond ASCII, else "windows-1252".
+std::string_view CharsetOf(const std::string& bytes);
 
 // Removes what saves cut off by a crash left in `folder`: StagedFile temporaries
 // ".<name>.XXXXXX" (six letters or digits) whose <name> is no hidden name and ends with one of

@@ -2,6 +2,7 @@
 
 #include "app/refresh.h"
 #include "files/file_ops.h"
+#include "files/skemora_error.h"
 #include "files/text_file.h"
 #include "holidays/holiday_editor_rules.h"
 #include "holidays/holiday_periods.h"
@@ -49,6 +50,14 @@ void nyhelligdagClick(AppContext& ctx) {
     period.Colour = kHolidayColourNames[static_cast<std::size_t>(
         knownColour ? record.ColourIndex : kFirstHolidayColourIndex)];
 
+    // A mistyped year can make a period of thousands of months, each a file to write.
+    const int months = static_cast<int>(HolidayPeriodMonths(period.From, period.To).size());
+    if (!HolidayStartRefused(period.From) && HolidayLongerThanAYear(period.From, period.To) &&
+        ctx.dialogs.Ask(ctx.texts.HolidaysTitle,
+                        FillTemplate(ctx.texts.LongHolidayQuestion, {std::to_string(months)})) !=
+            kAnswerYes)
+        return;
+
     const MainState& state = ctx.state;
     const auto readMonth = [&state](int year, int month) {
         return ReadHolidayMonth(MonthPath(state, year, month));
@@ -64,7 +73,9 @@ void nyhelligdagClick(AppContext& ctx) {
 
     ApplyOutcome outcome = ApplyOutcome::Finished;
     try {
-        outcome = ApplyHolidayPeriod(period, readMonth, askTaken, writeMonth);
+        auto progress = ctx.dialogs.StartProgress(ctx.texts.HolidayProgressLabel, months);
+        const auto monthDone = [&progress](int done) { return progress->Step(done); };
+        outcome = ApplyHolidayPeriod(period, readMonth, askTaken, writeMonth, monthDone);
     } catch (...) {
         // Months written before a failing one show at once, as after a Cancel.
         RefreshAll(ctx);

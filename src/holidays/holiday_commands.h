@@ -7,7 +7,9 @@
 namespace skemora {
 
 // Time-table / Holidays / New: the editor opens at the selected date; on OK every Monday-to-
-// Friday day of the period gets the mark, asking before a day's existing mark is replaced.
+// Friday day of the period gets the mark, asking before a day's existing mark is replaced. A
+// period longer than a year is entered only after a Yes; a long one shows its progress and can be
+// cancelled between two months.
 void nyhelligdagClick(AppContext& ctx);
 
 // Time-table / Holidays / Delete: after a Yes, the selected day loses its mark; a month left

@@ -1,6 +1,7 @@
 #include "holidays/holiday_periods.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace skemora {
 
@@ -69,11 +70,20 @@ std::vector<HolidayMonthSpan> HolidayPeriodMonths(const Date& from, const Date& 
     }
 }
 
+bool HolidayLongerThanAYear(const Date& from, const Date& to) {
+    const auto key = [](const Date& date) { return std::tuple(date.Year, date.Month, date.Day); };
+    return key(to) >= key(Date{from.Year + 1, from.Month, from.Day});
+}
+
 ApplyOutcome ApplyHolidayPeriod(const HolidayPeriod& period, const HolidayMonthReader& readMonth,
                                 const TakenDayQuestion& askTaken,
-                                const HolidayMonthWriter& writeMonth) {
+                                const HolidayMonthWriter& writeMonth,
+                                const HolidayMonthProgress& progress) {
     if (HolidayStartRefused(period.From)) return ApplyOutcome::RefusedBefore1970;
+    int monthsDone = 0;
     for (const HolidayMonthSpan& span : HolidayPeriodMonths(period.From, period.To)) {
+        if (progress && !progress(monthsDone)) return ApplyOutcome::Cancelled;
+        ++monthsDone;
         feriedage table = readMonth(span.Year, span.Month);
         for (int day = span.FirstDay; day <= span.LastDay; ++day) {
             // Saturdays and Sundays are never marked, so a mark there is neither asked about

@@ -52,13 +52,20 @@ using HolidayMonthWriter =
 
 enum class ApplyOutcome { Finished, Cancelled, RefusedBefore1970 };
 
+// Whether the period runs on beyond a year: its to-date reaches the from-date's day a year on.
+bool HolidayLongerThanAYear(const Date& from, const Date& to);
+// Told before each month how many months are written; false stops before that month.
+using HolidayMonthProgress = std::function<bool(int monthsDone)>;
+
 // Marks every Monday-to-Friday day of the period with its name and colour, month by month: each
 // month is read, marked and written whole (also when nothing in it changed). A Cancel stops at
 // once and leaves the month in progress unwritten; months finished before it stay written. A
-// period starting before 1970 touches nothing.
+// period starting before 1970 touches nothing. A progress answering false stops like a Cancel,
+// between two months.
 ApplyOutcome ApplyHolidayPeriod(const HolidayPeriod& period, const HolidayMonthReader& readMonth,
                                 const TakenDayQuestion& askTaken,
-                                const HolidayMonthWriter& writeMonth);
+                                const HolidayMonthWriter& writeMonth,
+                                const HolidayMonthProgress& progress = {});
 
 // What to do with a month's holiday file after a change.
 enum class MonthFileAction { Keep, Write, Remove };

@@ -14,7 +14,7 @@ struct SlotText {
 };
 
 // Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
-const std::array<SlotText, 36> kSlotTexts = {{
+const auto kSlotTexts = std::to_array<SlotText>({
     {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
     {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
     {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
@@ -71,14 +71,23 @@ const std::array<SlotText, 36> kSlotTexts = {{
      "Der findes allerede et skema med navnet \"%1\". Vil du åbne det? Det beholder sin egen "
      "klasse, "
      "så klassen \"%2\", som du skrev, bliver ikke brugt."},
-}};
+    // Opening, the holiday editor and the week notes.
+    {&MessageTexts::NotATimetable,
+     "%1 is not a time-table. Only the time-tables directly in %2 (a name and .dfd) can be "
+     "opened.",
+     "%1 er ikke et skema. Kun skemaerne direkte i %2 (et navn og .dfd) kan åbnes."},
+    {&MessageTexts::LongHolidayQuestion, "This holiday covers %1 months. Enter it anyway?",
+     "Denne ferie strækker sig over %1 måneder. Skal den oprettes alligevel?"},
+    {&MessageTexts::HolidayProgressLabel, "Entering the holiday period …",
+     "Opretter ferieperioden …"},
+});
 
 struct ErrorTextRow {
     ErrorKind Kind;
     const char* Danish;  // the English text is the error's own
 };
 
-const std::array<ErrorTextRow, 7> kErrorTexts = {{
+const auto kErrorTexts = std::to_array<ErrorTextRow>({
     {ErrorKind::InvalidInteger, "'%1' er ikke et gyldigt heltal"},
     {ErrorKind::CannotCreateFile, "Kan ikke oprette filen %1"},
     {ErrorKind::CannotOpenFile, "Kan ikke åbne filen %1"},
@@ -86,7 +95,7 @@ const std::array<ErrorTextRow, 7> kErrorTexts = {{
     {ErrorKind::SaveRefused, "%1 kunne ikke læses, så ændringen gemmes ikke oven i den."},
     {ErrorKind::UnreadableNotReplaced, "%1 kunne ikke læses (%2), så den overskrives ikke."},
     {ErrorKind::Message, "%1"},
-}};
+});
 
 struct DialogText {
     std::string DialogTexts::*Field;
@@ -94,7 +103,7 @@ struct DialogText {
     const char* Danish;
 };
 
-const std::array<DialogText, 50> kDialogTexts = {{
+const auto kDialogTexts = std::to_array<DialogText>({
     {&DialogTexts::AskYes, "Yes", "Ja"},
     {&DialogTexts::AskNo, "No", "Nej"},
     {&DialogTexts::AskCancel, "Cancel", "Fortryd"},
@@ -152,7 +161,7 @@ const std::array<DialogText, 50> kDialogTexts = {{
     {&DialogTexts::TimeInvalid, "Write a time of day from 00:00 to 23:59, e.g. 08:15.",
      "Skriv et klokkeslæt fra 00:00 til 23:59, f.eks. 08:15."},
     {&DialogTexts::CardCloseQuestion, "Save changes?", "Skal ændringerne gemmes?"},
-}};
+});
 
 }  // namespace
 

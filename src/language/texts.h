@@ -52,6 +52,10 @@ struct MessageTexts {
     std::string NewUserNameMissing;  // "Write the name of the new user."
     std::string NewUserExists;       // %1 the name
     std::string NewUserExistsClass;  // %1 the name, %2 the class typed
+    // Opening, the holiday editor and the week notes.
+    std::string NotATimetable;         // %1 the file chosen, %2 the data folder
+    std::string LongHolidayQuestion;   // %1 the number of months
+    std::string HolidayProgressLabel;  // "Entering the holiday period …"
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.

@@ -13,6 +13,12 @@ std::string UserNameOf(const std::string& fileName) {
     return fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : fileName;
 }
 
+bool IsMainFileName(const std::string& fileName) {
+    const std::string extension = kTimetableExtension;
+    return fileName.size() > extension.size() && fileName.front() != '.' &&
+           fileName.compare(fileName.size() - extension.size(), extension.size(), extension) == 0;
+}
+
 std::string UserFolderOf(const std::string& dataFolder, const std::string& fileName) {
     return dataFolder + UserNameOf(fileName) + "/";
 }

@@ -1,8 +1,11 @@
 #include "timetable/open.h"
 
+#include <optional>
+
 #include "app/refresh.h"
 #include "files/file_ops.h"
 #include "files/paths.h"
+#include "files/skemora_error.h"
 #include "files/text_file.h"
 #include "timetable/file_names.h"
 #include "timetable/lesson_fill.h"
@@ -61,9 +64,29 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
     ctx.view.LessonButtons[kStudentsButton].Hint = ctx.texts.SchoolMatesHint + state.ClassName;
 }
 
+namespace {
+
+void ShowNotATimetable(AppContext& ctx, const std::string& path) {
+    ctx.dialogs.ShowMessage(FillTemplate(ctx.texts.NotATimetable, {path, ctx.state.DataFolder}));
+}
+
+// The data folder's path of the main time-table file `path` leads to. Any other file (one of a
+// pupil's own files, a file elsewhere, a link to either) is refused with a message: opening it
+// would make a pupil of it and write into files that are no time-table.
+std::optional<std::string> MainTimetablePath(AppContext& ctx, const std::string& path) {
+    const auto name = NameDirectlyIn(ctx.state.DataFolder, path);
+    if (name && IsMainFileName(*name)) return ctx.state.DataFolder + *name;
+    ShowNotATimetable(ctx, path);
+    return std::nullopt;
+}
+
+}  // namespace
+
 void OpenCommand(AppContext& ctx) {
     const auto chosen = ctx.dialogs.OpenFileName(ctx.state.DataFolder, "*.dfd|*.dfd");
     if (!chosen || !FileExists(*chosen)) return;
+    const auto path = MainTimetablePath(ctx, *chosen);
+    if (!path) return;
     if (ctx.state.Saving.Modified) {
         const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
                                            ctx.texts.NoDocumentTitle + ctx.texts.SaveQuestionText);
@@ -73,7 +96,7 @@ void OpenCommand(AppContext& ctx) {
             return;
         }
     }
-    OpenTimetable(ctx, *chosen);
+    OpenTimetable(ctx, *path);
 }
 
 void OpenCommandLineTimetable(AppContext& ctx, const std::vector<std::string>& arguments) {
@@ -84,9 +107,14 @@ void OpenCommandLineTimetable(AppContext& ctx, const std::vector<std::string>& a
     }
     if (name.empty()) return;
     name += kTimetableExtension;
-    if (name.find('/') != std::string::npos) return;
     const std::string path = ctx.state.DataFolder + name;
-    if (FileExists(path)) OpenTimetable(ctx, path);
+    if (!FileExists(path)) return;
+    // A name is a time-table's own name: one reaching into a folder names none.
+    if (name.find('/') != std::string::npos) {
+        ShowNotATimetable(ctx, path);
+        return;
+    }
+    if (const auto mainPath = MainTimetablePath(ctx, path)) OpenTimetable(ctx, *mainPath);
 }
 
 }  // namespace skemora

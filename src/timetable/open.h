@@ -10,10 +10,12 @@ namespace skemora {
 
 // Makes the time-table at `path` the open one.
 void OpenTimetable(AppContext& ctx, const std::string& path);
-// File / Open and the open button.
+// File / Open and the open button: only a main time-table file of the data folder is opened;
+// any other file is refused with a message, and nothing is opened or created.
 void OpenCommand(AppContext& ctx);
 // Start-up: the arguments joined by blanks plus ".dfd" name a time-table in the data folder,
-// opened when it exists. A name holding a "/" is not opened.
+// opened when it exists. A name that leads to an existing file other than a main time-table file
+// of the data folder (one holding a "/", say) is refused with a message, as by OpenCommand.
 void OpenCommandLineTimetable(AppContext& ctx, const std::vector<std::string>& arguments);
 
 }  // namespace skemora

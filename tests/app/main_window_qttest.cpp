@@ -309,6 +309,37 @@ private slots:
         QVERIFY(!notes->hasFocus());
     }
 
+    void altKeysThatAreNoCommandLeaveTheNotesAndTabLeavesTheBox() {
+        WritePeter();
+        Start(480, {"Peter"});
+        auto* notes = Find<QPlainTextEdit>("notesBox");
+        notes->setFocus();
+        QTest::keyClicks(notes, "ab");
+        const std::string saved = test::ReadBytes(*folder_ / "Peter/a200337.dfz");
+        for (const Qt::Key key : {Qt::Key_R, Qt::Key_N, Qt::Key_X, Qt::Key_Q, Qt::Key_G, Qt::Key_S,
+                                  Qt::Key_1, Qt::Key_Space}) {
+            for (const Qt::KeyboardModifiers modifiers :
+                 {Qt::KeyboardModifiers(Qt::AltModifier), Qt::AltModifier | Qt::ShiftModifier}) {
+                QTest::keyClick(notes, key, modifiers);
+                QCOMPARE(notes->toPlainText(), QString("ab"));
+                QVERIFY(notes->hasFocus());
+            }
+        }
+        QCOMPARE(test::ReadBytes(*folder_ / "Peter/a200337.dfz"), saved);
+        QVERIFY(!window_->context().state.Saving.NotesChanged);
+        // A navigation key still works from the box.
+        QTest::keyClick(notes, Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(window_->context().state.SelDay, std::uint16_t(11));
+
+        notes->setFocus();
+        QTest::keyClick(notes, Qt::Key_Tab);
+        QVERIFY(!notes->hasFocus());
+        notes->setFocus();
+        QTest::keyClick(notes, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(!notes->hasFocus());
+        QCOMPARE(notes->toPlainText(), QString("ab"));
+    }
+
     void loadingAWeekIsNotAnEdit() {
         WritePeter("\n");  // any rewrite of the lesson file would turn these into CR LF
         test::WriteBytes(*folder_ / "Peter/a200338.dfz", "next week\r\nsecond line\r\n");

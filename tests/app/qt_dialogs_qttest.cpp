@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -241,6 +242,32 @@ private slots:
                                                            .arg(titleBar)));
             }
         }
+    }
+
+    void progressAppearsForLongWorkAndItsCancelStopsTheWork() {
+        QWidget window;
+        TForm4 question;
+        TForm12 className;
+        DialogTexts texts;
+        texts.AskCancel = "Fortryd";
+        QtDialogs dialogs;
+        dialogs.Attach(&window, &question, &className, &texts, nullptr);
+        auto progress = dialogs.StartProgress("Opretter ferieperioden …", 100);
+        auto* shown = window.findChild<QProgressDialog*>();
+        QVERIFY(shown);
+        QVERIFY(progress->Step(1));
+        QVERIFY(!shown->isVisible());  // quick work shows nothing
+        QTest::qWait(600);
+        QVERIFY(progress->Step(2));
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->labelText(), QString::fromUtf8("Opretter ferieperioden …"));
+        auto* cancel = shown->findChild<QPushButton*>();
+        QVERIFY(cancel);
+        QCOMPARE(cancel->text(), QString("Fortryd"));
+        cancel->click();
+        QVERIFY(!progress->Step(3));
+        progress.reset();
+        QVERIFY(!window.findChild<QProgressDialog*>());
     }
 
     void fileFiltersBecomeQtNameFilters() {

@@ -1,6 +1,9 @@
 #include "export/export_commands.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <regex>
 
 #include "../app/main_window_fixture.h"
 #include "app/navigation.h"
@@ -38,21 +41,21 @@ TEST_F(ExportCommandTest, TheTimetablePageShowsTheGridAsDrawnAndIsOpened) {
     ConverttoClick(ctx);
     ASSERT_EQ(platform.Opened, std::vector<std::string>{Page()});
     const auto lines = ReadLines(Page());
-    EXPECT_EQ(lines[2], "<title>Peter</title>");
-    EXPECT_EQ(lines[6], "<p>Peter 6&lt;U&gt; Byskolen 11 22 33 44<BR></p>");
+    EXPECT_EQ(lines[3], "<title>Peter</title>");
+    EXPECT_EQ(lines[7], "<p>Peter 6&lt;U&gt; Byskolen 11 22 33 44<BR></p>");
     // Tuesday starts later, so its first lesson is drawn one row lower, as in the window.
-    EXPECT_NE(lines[9].find("08:00"), std::string::npos);
-    EXPECT_NE(lines[10].find("09:30"), std::string::npos);
-    EXPECT_NE(lines[13].find("13:05"), std::string::npos);
-    EXPECT_EQ(lines[16], "<td align=\"center\" width=\"20%\">S00</td>");
-    EXPECT_EQ(lines[17], "<td align=\"center\" width=\"20%\">&nbsp;</td>");
+    EXPECT_NE(lines[10].find("08:00"), std::string::npos);
+    EXPECT_NE(lines[11].find("09:30"), std::string::npos);
+    EXPECT_NE(lines[14].find("13:05"), std::string::npos);
+    EXPECT_EQ(lines[17], "<td align=\"center\" width=\"20%\">S00</td>");
+    EXPECT_EQ(lines[18], "<td align=\"center\" width=\"20%\">&nbsp;</td>");
     EXPECT_EQ(ReadBytes(Page()).substr(0, 8), "<html>\r\n");
 }
 
 TEST_F(ExportCommandTest, WithoutASchoolFileThePageShowsAQuestionMark) {
     OpenPeter();
     ConverttoClick(ctx);
-    EXPECT_EQ(ReadLines(Page())[6], "<p>Peter 6U ?</p>");
+    EXPECT_EQ(ReadLines(Page())[7], "<p>Peter 6U ?</p>");
 }
 
 TEST_F(ExportCommandTest, TheCalendarPageCarriesTheHolidayOfTheShownWeek) {
@@ -66,6 +69,51 @@ TEST_F(ExportCommandTest, TheCalendarPageCarriesTheHolidayOfTheShownWeek) {
     for (const auto& line : lines) holiday |= line.find("Efterår") != std::string::npos;
     EXPECT_TRUE(holiday);
     EXPECT_EQ(lines.back(), "</html>");
+}
+
+// The page's bytes read in the encoding its head names (by the C library, not by the program), or
+// nothing when they are not valid in it.
+std::optional<std::string> ReadAsDeclared(const std::string& bytes) {
+    std::smatch match;
+    if (!std::regex_search(bytes, match, std::regex("<head>\r\n<meta charset=\"([^\"]+)\">\r\n")))
+        return std::nullopt;
+    iconv_t converter = iconv_open("UTF-8", match[1].str().c_str());
+    if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string in = bytes;
+    std::string out(in.size() * 4, '\0');
+    char* inPointer = in.data();
+    char* outPointer = out.data();
+    std::size_t inLeft = in.size();
+    std::size_t outLeft = out.size();
+    const std::size_t result = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
+    iconv_close(converter);
+    if (result == static_cast<std::size_t>(-1)) return std::nullopt;
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+TEST_F(ExportCommandTest, BothPagesNameTheEncodingTheirBytesAreWrittenIn) {
+    struct Case {
+        const char* ClassName;
+        const char* Charset;
+    };
+    // Danish letters fit Windows-1252; a Polish "Ł" does not, so that page is UTF-8; and "Ã©"
+    // fits Windows-1252 only as bytes that would read as UTF-8, so it is written as UTF-8 too.
+    // Each text stands in the week's first lesson, which both pages show.
+    OpenPeter();
+    for (const Case& c : {Case{"6U", "windows-1252"}, Case{"Søren", "windows-1252"},
+                          Case{"Łucja", "utf-8"}, Case{"Ã©", "utf-8"}}) {
+        for (void (*command)(AppContext&) : {&ConverttoClick, &Calendar1Click}) {
+            SCOPED_TRACE(c.ClassName);
+            ctx.view.Days[0].Cells[0].Caption = c.ClassName;
+            command(ctx);
+            const std::string bytes = ReadBytes(Page());
+            EXPECT_EQ(ReadLines(Page())[2], std::string("<meta charset=\"") + c.Charset + "\">");
+            const auto text = ReadAsDeclared(bytes);
+            ASSERT_TRUE(text.has_value());
+            EXPECT_NE(text->find(std::string(">") + c.ClassName + "<"), std::string::npos);
+        }
+    }
 }
 
 TEST_F(ExportCommandTest, APageThatCannotBeWrittenIsReportedAndNotOpened) {

@@ -48,7 +48,7 @@ TEST(TimetablePage, ParagraphNamesTimetableClassAndSchool) {
     for (const Case& c : cases) {
         TimetablePageInput input = ShiftedWeek();
         input.School = c.School;
-        EXPECT_EQ(TimetablePage(input).at(6), c.Paragraph) << c.What;
+        EXPECT_EQ(TimetablePage(input).at(7), c.Paragraph) << c.What;
     }
 }
 
@@ -62,7 +62,7 @@ TEST(TimetablePage, StartTimesAreTwoDigitHoursAndMinutes) {
     for (const Case& c : cases) {
         TimetablePageInput input = ShiftedWeek();
         input.StartTimes[0] = c.StartTime;
-        EXPECT_EQ(TimetablePage(input).at(9),
+        EXPECT_EQ(TimetablePage(input).at(10),
                   std::string("<td align=\"center\" width=\"20%\">") + c.Text +
                       "<font size=\"4\"><strong> Monday</strong></font></td>")
             << c.StartTime;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "app/view_model.h"
 #include "files/file_ops.h"
@@ -160,6 +161,71 @@ TEST_F(HolidayCommandsTest, DeletingTheLastMarkRemovesTheMonthFile) {
     EXPECT_EQ(dialogs.Questions.size(), 2u);
 }
 
+// Every month file in the data folder, and anything else left beside them.
+std::set<std::string> DataFolderNames(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.is_regular_file()) names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST_F(HolidayCommandsTest, APeriodLongerThanAYearIsEnteredOnlyAfterAYes) {
+    struct Case {
+        const char* What;
+        Date From, To;
+        int Answer;
+        const char* Question;  // empty: none asked
+        int MonthsWritten;
+    };
+    const Case cases[] = {
+        {"a year to the day is asked nothing", {2003, 8, 1}, {2004, 7, 31}, 0, "", 12},
+        {"a year and a day asks", {2003, 8, 1}, {2004, 8, 1}, kAnswerNo,
+         "This holiday covers 13 months. Enter it anyway?", 0},
+        {"1970 to 9999 asks, and No writes nothing", {1970, 1, 1}, {9999, 12, 31}, kAnswerNo,
+         "This holiday covers 96360 months. Enter it anyway?", 0},
+        {"closing the question writes nothing", {2003, 1, 1}, {2005, 1, 1}, kAnswerCancel,
+         "This holiday covers 25 months. Enter it anyway?", 0},
+        {"Yes enters it", {2003, 1, 1}, {2005, 1, 1}, kAnswerYes,
+         "This holiday covers 25 months. Enter it anyway?", 25},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        const auto before = DataFolderNames(folder.Path());
+        dialogs.Questions.clear();
+        dialogs.AskAnswers = {c.Answer};
+        Enter(c.From, c.To, "Long");
+        if (*c.Question) {
+            ASSERT_EQ(dialogs.Questions.size(), 1u);
+            EXPECT_EQ(dialogs.Questions[0].Title, "Holidays");
+            EXPECT_EQ(dialogs.Questions[0].Message, c.Question);
+        } else {
+            EXPECT_TRUE(dialogs.Questions.empty());
+        }
+        const auto after = DataFolderNames(folder.Path());
+        EXPECT_EQ(after.size(), before.size() + static_cast<std::size_t>(c.MonthsWritten));
+        for (const auto& name : after)
+            if (!before.count(name)) std::filesystem::remove(folder / name);
+    }
+}
+
+TEST_F(HolidayCommandsTest, ALongPeriodShowsItsProgressAndCancelStopsBetweenTwoMonths) {
+    dialogs.CancelProgressAt = 3;
+    Enter({2003, 1, 6}, {2003, 12, 31}, "School trip");
+    ASSERT_EQ(dialogs.ProgressWindows.size(), 1u);
+    EXPECT_EQ(dialogs.ProgressWindows[0].Label, "Entering the holiday period …");
+    EXPECT_EQ(dialogs.ProgressWindows[0].Total, 12);
+    EXPECT_EQ(dialogs.ProgressWindows[0].Steps, (std::vector<int>{0, 1, 2, 3}));
+    // January to March are whole; nothing of April was written, not even a temporary file.
+    for (int month = 1; month <= 3; ++month) EXPECT_TRUE(FileExists(Month(2003, month))) << month;
+    EXPECT_EQ(DataFolderNames(folder.Path()),
+              (std::set<std::string>{"Peter.dfd", HolidayFileName(2003, 1),
+                                     HolidayFileName(2003, 2), HolidayFileName(2003, 3)}));
+    EXPECT_EQ(ReadLines(Month(2003, 3)).size(), 3u * 21);
+    // The months entered show at once.
+    Select(2003, 1, 6);
+    EXPECT_EQ(HolidayLabel(0).Caption, "School trip");
+}
+
 TEST_F(HolidayCommandsTest, DanishQuestionsAndRefusal) {
     ctx.state.LanguageCode = kDanish;
     ctx.texts = MessageTextsFor(kDanish);
@@ -172,6 +238,11 @@ TEST_F(HolidayCommandsTest, DanishQuestionsAndRefusal) {
     EXPECT_EQ(dialogs.Questions[0].Title, "Feriedag optaget! = Jul");
     EXPECT_EQ(dialogs.Questions[0].Message, "Slet Gammel?");
     EXPECT_EQ(dialogs.Messages.back(), "Du kan ikke vælge datoer fra før 1970.");
+    dialogs.AskAnswers = {kAnswerNo};
+    Enter({2003, 1, 1}, {2005, 1, 1}, "Lang");
+    EXPECT_EQ(dialogs.Questions.back().Message,
+              "Denne ferie strækker sig over 25 måneder. Skal den oprettes alligevel?");
+    EXPECT_EQ(dialogs.ProgressWindows.back().Label, "Opretter ferieperioden …");
 }
 
 }  // namespace

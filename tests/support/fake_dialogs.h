@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,15 @@ public:
     };
     std::deque<std::optional<HolidayAnswer>> HolidayAnswers;  // nullopt = closed without OK
     std::vector<std::pair<std::string, HolidayEditorRecord>> HolidayEditorsShown;  // title, record
+
+    // Progress windows: each one's label and total, and every step reported to them.
+    struct ProgressShown {
+        std::string Label;
+        int Total = 0;
+        std::vector<int> Steps;
+    };
+    std::vector<ProgressShown> ProgressWindows;
+    int CancelProgressAt = -1;  // the step at which the user cancels; -1: never
 
     std::vector<Question> Questions;
     std::vector<std::string> Messages;
@@ -162,7 +172,25 @@ public:
         return true;
     }
 
+    std::unique_ptr<Progress> StartProgress(const std::string& label, int total) override {
+        ProgressWindows.push_back({label, total, {}});
+        return std::make_unique<FakeProgress>(*this, ProgressWindows.size() - 1);
+    }
+
 private:
+    class FakeProgress : public Progress {
+    public:
+        FakeProgress(FakeDialogs& owner, std::size_t index) : owner_(owner), index_(index) {}
+        bool Step(int done) override {
+            owner_.ProgressWindows[index_].Steps.push_back(done);
+            return done != owner_.CancelProgressAt;
+        }
+
+    private:
+        FakeDialogs& owner_;
+        std::size_t index_;
+    };
+
     // The next scripted answer into `value`; false when it is "closed without OK".
     template <typename T>
     static bool Answer(std::deque<std::optional<T>>& queue, T& value) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "app/window_events.h"
 #include "timetable/loading.h"
@@ -254,22 +255,107 @@ TEST_F(StorageTest, DescendingStartsKeepTheEditInThePeriodShown) {
     EXPECT_EQ(List(), (Lines{"12360", "12304", "12276"}));
 }
 
+// Every path under `root`, folders and links included.
+std::set<std::string> EntriesUnder(const std::string& root) {
+    std::set<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        entries.insert(entry.path().string());
+    return entries;
+}
+
 TEST_F(StorageTest, CommandLineOpensANameFromTheDataFolder) {
     Start();
-    WriteLines(folder / "Peter.dfd", LessonFile("P"));
+    WritePeter({kAug11}, {"Base"});
+    WriteLines(Period(1), LessonFile("Peters period"));
     WriteLines(folder / "a b.dfd", LessonFile("AB"));
     fs::create_directories(folder / "x");
-    for (const auto& [arguments, opened] :
-         std::vector<std::pair<Lines, std::string>>{{{}, ""},
-                                                    {{""}, ""},
-                                                    {{"x/../Peter"}, ""},
-                                                    {{"Peter.dfd"}, ""},
-                                                    {{"a", "b"}, "a b.dfd"},
-                                                    {{"Peter"}, "Peter.dfd"}}) {
+    const std::string refused = " is not a time-table. Only the time-tables directly in " +
+                                folder.Path() + " (a name and .dfd) can be opened.";
+    const auto entries = EntriesUnder(folder.Path());
+    for (const auto& [arguments, opened, message] :
+         std::vector<std::tuple<Lines, std::string, std::string>>{
+             {{}, "", ""},
+             {{""}, "", ""},
+             {{"missing"}, "", ""},
+             {{"Peter.dfd"}, "", ""},
+             {{"x/../Peter"}, "", folder / "x/../Peter.dfd" + refused},
+             {{"Peter/S1"}, "", folder / "Peter/S1.dfd" + refused},
+             {{"a", "b"}, "a b.dfd", ""},
+             {{"Peter"}, "Peter.dfd", ""}}) {
         ctx.view.Title = ctx.texts.NoDocumentTitle;
+        dialogs.Messages.clear();
         OpenCommandLineTimetable(ctx, arguments);
         EXPECT_EQ(ctx.view.Title, opened.empty() ? ctx.texts.NoDocumentTitle : opened);
+        EXPECT_EQ(dialogs.Messages, message.empty() ? Lines{} : Lines{message});
     }
+    auto created = EntriesUnder(folder.Path());
+    created.erase(folder / "a b");
+    EXPECT_EQ(created, entries);
+}
+
+TEST_F(StorageTest, OpenCommandOpensOnlyAMainTimetableFileOfTheDataFolder) {
+    Start();
+    WritePeter({kAug11, kSep8}, {"Base", "September"});
+    WriteLines(User() + "skol.dfd", {"Byskolen", "", "", "", "", "", ""});
+    WriteLines(folder / "notes.txt", {"not a time-table"});
+    TempFolder elsewhere;
+    WriteLines(elsewhere / "Paula.dfd", LessonFile("Paulas"));
+    fs::create_directory_symlink(User(), folder / "inside");
+    fs::create_symlink(Period(1), folder / "Link.dfd");
+    fs::create_directory_symlink(folder.Path(), elsewhere / "data");
+
+    struct Case {
+        std::string Chosen;
+        std::string Opened;  // the caption afterwards; empty: refused with the message
+    };
+    const Case cases[] = {
+        {User() + "S1.dfd", ""},             // a period file of a pupil
+        {User() + "skol.dfd", ""},           // the school card of a pupil
+        {folder / "inside/S1.dfd", ""},      // the same through a link to the pupil's folder
+        {folder / "Link.dfd", ""},           // a link in the data folder to a period file
+        {elsewhere / "Paula.dfd", ""},       // a time-table outside the data folder
+        {folder / "notes.txt", ""},          // not a .dfd file
+        {User() + "../Peter.dfd", "Peter.dfd"},
+        {elsewhere / "data/Peter.dfd", "Peter.dfd"},  // the data folder reached through a link
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Chosen);
+        const auto entries = EntriesUnder(folder.Path());
+        const auto files = FilesUnder(folder.Path());
+        const auto outside = EntriesUnder(elsewhere.Path());
+        ctx.view.Title = ctx.texts.NoDocumentTitle;
+        dialogs.Messages.clear();
+        dialogs.OpenAnswers = {c.Chosen};
+        OpenCommand(ctx);
+        if (c.Opened.empty()) {
+            EXPECT_EQ(dialogs.Messages,
+                      Lines{c.Chosen + " is not a time-table. Only the time-tables directly in " +
+                            folder.Path() + " (a name and .dfd) can be opened."});
+            EXPECT_EQ(ctx.view.Title, ctx.texts.NoDocumentTitle);
+            EXPECT_FALSE(ctx.state.TimetableLoaded);
+            EXPECT_EQ(EntriesUnder(folder.Path()), entries);
+            EXPECT_EQ(EntriesUnder(elsewhere.Path()), outside);
+            EXPECT_EQ(FilesUnder(folder.Path()), files);
+        } else {
+            EXPECT_TRUE(dialogs.Messages.empty());
+            EXPECT_EQ(ctx.view.Title, c.Opened);
+            EXPECT_EQ(ctx.state.TimetablePath, folder / "Peter.dfd");
+            EXPECT_EQ(ctx.state.UserFolder, User());
+            // An edit saves into Peter's own files.
+            EditMonday("Edited");
+            EXPECT_EQ(SubjectIn(Period(1)), "Edited");
+        }
+    }
+}
+
+TEST_F(StorageTest, TheRefusalOfAFileToOpenIsDanishInDanish) {
+    Start();
+    WritePeter({kAug11, kSep8}, {"Base", "September"});
+    ctx.texts = MessageTextsFor(kDanish);
+    dialogs.OpenAnswers = {Period(1)};
+    OpenCommand(ctx);
+    EXPECT_EQ(dialogs.Messages, Lines{Period(1) + " er ikke et skema. Kun skemaerne direkte i " +
+                                      folder.Path() + " (et navn og .dfd) kan åbnes."});
 }
 
 TEST_F(StorageTest, OpenCommandAsksAboutUnsavedChangesAndNoDiscardsThem) {
