@@ -82,7 +82,7 @@ struct DialogText {
     const char* Danish;
 };
 
-const std::array<DialogText, 48> kDialogTexts = {{
+const std::array<DialogText, 49> kDialogTexts = {{
     {&DialogTexts::AskYes, "Yes", "Ja"},
     {&DialogTexts::AskNo, "No", "Nej"},
     {&DialogTexts::AskCancel, "Cancel", "Fortryd"},
@@ -135,6 +135,12 @@ const std::array<DialogText, 48> kDialogTexts = {{
     {&DialogTexts::ColorListHint, "Pick color of date", "Vælg datofarve"},
     {&DialogTexts::HolidayOk, "OK", "OK"},
     {&DialogTexts::HolidayCancel, "Cancel", "Fortryd"},
+    // Single-line values
+    {&DialogTexts::ShortcutLineBreak,
+     "The file's name holds a line break, so it cannot be kept as a shortcut. Rename the file "
+     "and add it again.",
+     "Filens navn indeholder et linjeskift, så den kan ikke gemmes som genvej. Omdøb filen, og "
+     "tilføj den igen."},
 }};
 
 }  // namespace

@@ -80,6 +80,8 @@ struct DialogTexts {
     std::string HolidayNameText, HolidayNameHint, FromDateHint, ToDateHint;
     std::string HolidayNameLabel, FromLabel, ToLabel, ColorLabel, ColorListHint, HolidayOk,
         HolidayCancel;
+    // Single-line values: a file whose name holds a line break is no shortcut
+    std::string ShortcutLineBreak;
 };
 
 // The texts of a language: 6 is Danish, any other code English.

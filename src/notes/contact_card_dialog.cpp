@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "app/dialogs.h"
+#include "timetable/qt_refused_characters.h"
 
 namespace skemora {
 
@@ -70,6 +71,7 @@ TForm7::TForm7(QWidget* parent)
         const FieldPlace& place = kFieldPlaces[static_cast<std::size_t>(k)];
         field->setGeometry(place.Left, place.Top, place.Width, 21);
         field->installEventFilter(this);
+        KeepOneLine(field);
         fields_[static_cast<std::size_t>(k)] = field;
     }
     mail_ = new QToolButton(this);

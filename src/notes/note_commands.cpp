@@ -36,6 +36,7 @@ void LinksCommand(AppContext& ctx) {
     const std::string title =
         " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
     if (!ctx.dialogs.EditLinks(title, addresses)) return;
+    KeepOnOneLine(addresses);
     if (!addresses.empty()) {
         WriteLines(path, addresses);
     } else if (FileExists(path)) {
@@ -52,6 +53,7 @@ void TeacherCommand(AppContext& ctx) {
     const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
                               lesson->Subject + " - " + lesson->Teacher;
     if (!ctx.dialogs.EditContactCard(title, card)) return;
+    KeepOnOneLine(card.Fields);
     WriteLines(path, ContactCardLines(card));
 }
 
@@ -67,6 +69,7 @@ void StudentsCommand(AppContext& ctx) {
     const std::string cardTitle =
         " " + ctx.view.LessonButtons[kStudentsButton].Caption + " - " + state.UserName + "-";
     if (!ctx.dialogs.EditMates(title, cardTitle, mates)) return;
+    KeepOnOneLine(mates);
     WriteLines(path, mates);
 }
 

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <string_view>
 
+#include "files/text_file.h"
+
 namespace skemora {
 
 namespace {
@@ -60,6 +62,27 @@ bool IsRefusedCharacter(char c) {
 CleanedText WithoutRefusedCharacters(const std::string& text) {
     CleanedText cleaned;
     for (char c : text) (IsRefusedCharacter(c) ? cleaned.Refused : cleaned.Text) += c;
+    return cleaned;
+}
+
+CleanedText WithoutTypedRefusedCharacters(const std::string& before, const std::string& typed) {
+    std::size_t start = 0;
+    while (start < before.size() && start < typed.size() && before[start] == typed[start]) ++start;
+    std::size_t end = typed.size();
+    for (std::size_t kept = before.size(); end > start && kept > start; --end, --kept) {
+        if (before[kept - 1] != typed[end - 1]) break;
+    }
+    // Refused characters are ASCII, never part of a longer UTF-8 sequence, so cutting at a byte
+    // boundary inside one keeps it whole.
+    CleanedText edit = WithoutRefusedCharacters(typed.substr(start, end - start));
+    CleanedText cleaned{typed.substr(0, start) + edit.Text + typed.substr(end), edit.Refused};
+    // Leading dots at or after `start` lead because of the edit.
+    std::size_t dot = start;
+    while (dot < cleaned.Text.size() && cleaned.Text[dot] == '.' &&
+           cleaned.Text.find_first_not_of('.') >= dot) {
+        cleaned.Text.erase(dot, 1);
+        cleaned.Refused += '.';
+    }
     return cleaned;
 }
 
@@ -122,7 +145,7 @@ bool InsertLessonAt(DayRecord& day, int position, const LessonFields& lesson) {
 }
 
 std::optional<std::string> NewUserName(const std::string& typed) {
-    std::string name = WithoutRefusedCharacters(typed).Text;
+    std::string name = WithoutTypedRefusedCharacters("", OneLine(typed)).Text;
     if (name.find_first_not_of(". ") == std::string::npos) return std::nullopt;
     return name;
 }

@@ -57,7 +57,7 @@ TEST_P(DemoTimetableTest, TheFirstLookShowsAFilledWeek) {
     EXPECT_EQ(MateNames(ReadLines(MatesFilePath(user, ctx.state.UserName))).size(), 3u);
     EXPECT_EQ(ReadLines(SchoolFilePath(ctx.state)).at(0), "Odense Friskole");
     EXPECT_EQ(ReadLines(TeacherFilePath(user, "Maths")).at(0), "Anna Berg");
-    EXPECT_TRUE(FileExists(LinkFilePath(user, "Physics/Chemistry")));
+    EXPECT_TRUE(FileExists(LinkFilePath(user, "Science")));
 }
 
 TEST_P(DemoTimetableTest, ASecondPeriodBeganAFewWeeksBack) {
