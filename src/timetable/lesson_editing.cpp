@@ -36,13 +36,13 @@ std::string DayName(const AppContext& ctx) {
 }
 
 // The answer as it may enter the time-table: each text on one line, and the subject (a part of
-// file names) without the refused characters the user put in. The subject the dialog opened
-// with and a subject chosen from the list stay as they are.
+// file names) without the refused characters the user put in. A subject chosen from the list
+// stays as it is, and so do the refused characters the subject the dialog opened with held.
 LessonFields Cleaned(const LessonFields& opening, const std::vector<std::string>& choices,
                      LessonFields answer) {
     for (auto* text : {&answer.Subject, &answer.Room, &answer.Teacher}) *text = OneLine(*text);
     if (std::find(choices.begin(), choices.end(), answer.Subject) == choices.end())
-        answer.Subject = WithoutTypedRefusedCharacters(opening.Subject, answer.Subject).Text;
+        answer.Subject = WithoutAddedRefusedCharacters(opening.Subject, answer.Subject).Text;
     return answer;
 }
 

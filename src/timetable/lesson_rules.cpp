@@ -1,5 +1,6 @@
 #include "timetable/lesson_rules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string_view>
 
@@ -82,6 +83,27 @@ CleanedText WithoutTypedRefusedCharacters(const std::string& before, const std::
            cleaned.Text.find_first_not_of('.') >= dot) {
         cleaned.Text.erase(dot, 1);
         cleaned.Refused += '.';
+    }
+    return cleaned;
+}
+
+CleanedText WithoutAddedRefusedCharacters(const std::string& opening, const std::string& answer) {
+    const std::string held = WithoutRefusedCharacters(opening).Refused;
+    std::size_t next = 0;
+    CleanedText cleaned;
+    for (char c : answer) {
+        const std::size_t found = IsRefusedCharacter(c) ? held.find(c, next) : next;
+        if (found == std::string::npos) {
+            cleaned.Refused += c;
+            continue;
+        }
+        next = IsRefusedCharacter(c) ? found + 1 : next;
+        cleaned.Text += c;
+    }
+    if (opening.empty() || opening.front() != '.') {
+        const std::size_t dots = std::min(cleaned.Text.find_first_not_of('.'), cleaned.Text.size());
+        cleaned.Refused += cleaned.Text.substr(0, dots);
+        cleaned.Text.erase(0, dots);
     }
     return cleaned;
 }

@@ -41,6 +41,10 @@ CleanedText WithoutRefusedCharacters(const std::string& text);
 // start and at its end; the rest stood in `before` and stays, so the text a field was opened
 // with is never changed. Each dot removed counts as a refused ".".
 CleanedText WithoutTypedRefusedCharacters(const std::string& before, const std::string& typed);
+// What a dialog's answer may keep of its refused characters after any number of edits: those
+// the `opening` text held, matched in order; the others are removed, and so are leading dots
+// unless the opening began with one.
+CleanedText WithoutAddedRefusedCharacters(const std::string& opening, const std::string& answer);
 
 // Room and teacher of the last entry of `subject` in the subject list; nothing when none is.
 std::optional<LessonFields> LessonFromList(const std::vector<std::string>& subjectList,

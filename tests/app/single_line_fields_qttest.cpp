@@ -1,18 +1,22 @@
 // Every single-line field of the dialogs: a text with line breaks pasted with Ctrl+V shows, and
 // is answered, with blanks in their place; the subject and user-name fields also drop what a
-// file name cannot hold, but only from what the user puts in.
+// file name cannot hold, but only from what the user puts in. A file whose name holds a line
+// break is no shortcut.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <deque>
 #include <functional>
 #include <memory>
 
 #include "app/class_name_dialog.h"
 #include "holidays/holiday_dialog.h"
 #include "notes/contact_card_dialog.h"
+#include "notes/homework_dialog.h"
 #include "notes/links_dialog.h"
 #include "timetable/lesson_dialog.h"
 #include "timetable/new_user_dialog.h"
@@ -108,6 +112,26 @@ private slots:
         Paste(Field(user, "nameField"), "..Peter");
         QCOMPARE(user.userName(), QString("Peter"));
         QCOMPARE(userRefused.count(), 2);
+    }
+
+    void aFileNameWithALineBreakIsNoShortcut() {
+        TForm5 dialog;
+        std::deque<std::string> chosen = {"/h/a\nb.doc", "/h/c\r.doc", "/h/d.doc"};
+        std::vector<QString> messages;
+        HomeworkDialogServices services;
+        services.OpenFileName = [&]() -> std::optional<std::string> {
+            const std::string path = chosen.front();
+            chosen.pop_front();
+            return path;
+        };
+        services.Message = [&](const QString& text) { messages.push_back(text); };
+        dialog.setServices(services);
+        dialog.setHomework({});
+        auto* add = dialog.findChild<QPushButton*>("addButton");
+        for (int k = 0; k < 3; ++k) add->click();
+        QCOMPARE(dialog.homework().Shortcuts, std::vector<std::string>{"/h/d.doc"});
+        QCOMPARE(messages.size(), 2u);
+        QVERIFY(messages[0].contains("line break"));
     }
 };
 

@@ -95,6 +95,30 @@ TEST(LessonRules, OnlyWhatAnEditPutsInLosesItsRefusedCharactersAndLeadingDots) {
     }
 }
 
+TEST(LessonRules, AnAnswerKeepsTheRefusedCharactersItsOpeningTextHeld) {
+    struct Case {
+        const char* opening;
+        const char* answer;
+        const char* kept;
+        const char* refused;
+    };
+    const Case cases[] = {
+        {"Physics/Chemistry", "Physics/Chemistry", "Physics/Chemistry", ""},
+        {"x/y/z", "Ax/y/zB", "Ax/y/zB", ""},  // two edits, one at each end
+        {"Physics/Chemistry", "Physics/Chem/istry", "Physics/Chemistry", "/"},
+        {"a:b/c", "a/b:c", "a/bc", ":"},  // kept in the opening's order
+        {"", "Math/2", "Math2", "/"},
+        {"", "..NET", "NET", ".."},
+        {".NET", ".NET 2", ".NET 2", ""},
+        {"NET", ".NET", "NET", "."},
+    };
+    for (const auto& c : cases) {
+        const auto cleaned = WithoutAddedRefusedCharacters(c.opening, c.answer);
+        EXPECT_EQ(cleaned.Text, c.kept) << c.answer;
+        EXPECT_EQ(cleaned.Refused, c.refused) << c.answer;
+    }
+}
+
 TEST(LessonRules, AKnownSubjectGivesTheRoomAndTeacherOfItsLastEntry) {
     const std::vector<std::string> list = {"Math", "12",   "Hansen", "Art",   "3",
                                            "Berg", "Math", "14",     "Jensen"};
