@@ -51,11 +51,13 @@ private slots:
             QStringList fields;
         };
         const QList<Case> cases = {
-            {"lesson", [] { return std::make_unique<TForm11>(); },
+            {"lesson",
+             [] { return std::make_unique<TForm11>(); },
              {"subjectField", "roomField", "teacherField"}},
             {"new user", [] { return std::make_unique<Tnewtime>(); }, {"nameField", "classField"}},
             {"class", [] { return std::make_unique<TForm12>(); }, {"className"}},
-            {"contact card", [] { return std::make_unique<TForm7>(); },
+            {"contact card",
+             [] { return std::make_unique<TForm7>(); },
              {"field_1", "field_2", "field_3", "field_4", "field_5", "field_6", "field_7"}},
             {"links", [] { return std::make_unique<TForm6>(); }, {"addressField"}},
             {"holiday", [] { return std::make_unique<TFerieForm>(); }, {"Edit1"}},

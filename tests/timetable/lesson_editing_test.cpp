@@ -260,13 +260,21 @@ TEST_F(LessonEditingTest, ASubjectKeepsTheRefusedCharactersItHadOrWasChosenWith)
         Lines stored;
     };
     const Case cases[] = {
-        {"only the room changed", &ChangeLesson, {"Physics/Chemistry", "Lab 3", "Nielsen"},
+        {"only the room changed",
+         &ChangeLesson,
+         {"Physics/Chemistry", "Lab 3", "Nielsen"},
          Wednesday({"W0", "Physics/Chemistry", "W2", "W3"})},
-        {"typed after the opening subject", &ChangeLesson, {"Physics/Chemistry 2", "Lab 3", "N"},
+        {"typed after the opening subject",
+         &ChangeLesson,
+         {"Physics/Chemistry 2", "Lab 3", "N"},
          Wednesday({"W0", "Physics/Chemistry 2", "W2", "W3"})},
-        {"chosen from the list", &AddLesson, {"Art/Design", "3", "Dahl"},
+        {"chosen from the list",
+         &AddLesson,
+         {"Art/Design", "3", "Dahl"},
          Wednesday({"W0", "Physics/Chemistry 2", "W2", "W3", "Art/Design"})},
-        {"typed into an empty field", &AddLesson, {"Math/2", "", ""},
+        {"typed into an empty field",
+         &AddLesson,
+         {"Math/2", "", ""},
          Wednesday({"W0", "Physics/Chemistry 2", "W2", "W3", "Art/Design", "Math2"})},
     };
     WriteLines(LinkFilePath(User(), "Physics/Chemistry"), {"https://phet.colorado.edu/"});

@@ -217,9 +217,9 @@ TEST(LessonRules, RefusedChangesLeaveTheDayAlone) {
 
 TEST(LessonRules, ANewUserNameMustNameAFileAndAFolder) {
     const std::pair<const char*, std::optional<std::string>> cases[] = {
-        {"Peter", "Peter"},  {"Pe:ter", "Peter"},  {"Anne Marie", "Anne Marie"},
-        {"", std::nullopt},  {"..", std::nullopt}, {" . ", std::nullopt},
-        {"/", std::nullopt}, {"../x", "x"},  {".Peter", "Peter"},
+        {"Peter", "Peter"},     {"Pe:ter", "Peter"},   {"Anne Marie", "Anne Marie"},
+        {"", std::nullopt},     {"..", std::nullopt},  {" . ", std::nullopt},
+        {"/", std::nullopt},    {"../x", "x"},         {".Peter", "Peter"},
         {"Pe.ter.", "Pe.ter."}, {"Pe\nter", "Pe ter"},
     };
     for (const auto& [typed, name] : cases) EXPECT_EQ(NewUserName(typed), name) << typed;

@@ -48,9 +48,21 @@ TEST_F(LineBreaksTest, EveryStoredValueStaysOnItsLineAndTheTimetableOpensAgain) 
     };
     // Each edit lands in period 1, which starts with the shown week.
     const Case cases[] = {
-        {"room", [&] { changeLesson({"Base", pasted, "T"}); }, Period(1), 186, 2, kept},
-        {"teacher", [&] { changeLesson({"Base", "R", pasted}); }, Period(1), 186, 3, kept},
-        {"subject", [&] { changeLesson({pasted, "R", "T"}); }, Period(1), 186, 1, kept},
+        {"room",
+         [&] {
+             changeLesson({"Base", pasted, "T"});
+         },
+         Period(1), 186, 2, kept},
+        {"teacher",
+         [&] {
+             changeLesson({"Base", "R", pasted});
+         },
+         Period(1), 186, 3, kept},
+        {"subject",
+         [&] {
+             changeLesson({pasted, "R", "T"});
+         },
+         Period(1), 186, 1, kept},
         // The new subject goes first, above "Empty" and "Base".
         {"subject list", [] {}, User() + "fagl.txt", 9, 0, kept},
         {"class",
