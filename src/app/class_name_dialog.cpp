@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/dialogs.h"
+#include "timetable/qt_refused_characters.h"
 
 namespace skemora {
 
@@ -21,6 +22,7 @@ TForm12::TForm12(QWidget* parent)
     name_ = new QLineEdit(this);
     name_->setObjectName("className");
     name_->setGeometry(16, 36, 214, 22);
+    KeepOneLine(name_);
     ok_ = new QPushButton("OK", this);
     ok_->setObjectName("okButton");
     ok_->setGeometry(85, 74, 75, 25);

@@ -40,7 +40,7 @@ const DemoLesson kEnglish{"English", "14", "Clarke"};
 const DemoLesson kGerman{"German", "15", "Weber"};
 const DemoLesson kHistory{"History", "12", "Hansen"};
 const DemoLesson kBiology{"Biology", "Lab 1", "Nielsen"};
-const DemoLesson kScience{"Physics/Chemistry", "Lab 2", "Nielsen"};
+const DemoLesson kScience{"Science", "Lab 2", "Nielsen"};
 const DemoLesson kGeography{"Geography", "16", "Berg"};
 const DemoLesson kPe{"PE", "Gym", "Holm"};
 const DemoLesson kMusic{"Music", "Music room", "Dahl"};

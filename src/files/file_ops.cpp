@@ -16,8 +16,7 @@
 namespace skemora {
 
 bool FileExists(const std::string& path) {
-    const std::string name = FileNamePart(path);
-    if (name.empty() || name[0] == '.') return false;
+    if (FileNamePart(path).empty()) return false;
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }

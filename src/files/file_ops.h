@@ -5,7 +5,8 @@
 
 namespace skemora {
 
-// True only for an existing ordinary file (not a folder, not a hidden file).
+// True only for an existing ordinary file (not a folder). A name beginning with "." counts like
+// any other: the program writes such names itself (the subject ".NET" gives ".NET.lin").
 bool FileExists(const std::string& path);
 // Removes the file; a failure is ignored.
 void DeleteFile(const std::string& path);

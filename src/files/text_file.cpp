@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cerrno>
@@ -173,10 +174,20 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
+std::string OneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+bool HoldsLineBreak(const std::string& text) {
+    return text.find_first_of("\r\n") != std::string::npos;
+}
+
 std::string EncodeLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) {
-        text += line;
+        text += OneLine(line);
         text += "\r\n";
     }
     if (IsAscii(text)) return text;

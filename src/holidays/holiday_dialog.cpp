@@ -12,6 +12,7 @@
 #include "app/dialogs.h"
 #include "holidays/date_picker_dialog.h"
 #include "holidays/holiday_tables.h"
+#include "timetable/qt_refused_characters.h"
 
 namespace skemora {
 
@@ -110,6 +111,7 @@ TFerieForm::TFerieForm(QWidget* parent)
     name_->setObjectName("Edit1");
     name_->setGeometry(104, 40, 121, 21);
     name_->setToolTip("ie. Christmas");
+    KeepOneLine(name_);
 
     auto dateField = [this](const char* fieldName, const char* buttonName, int top,
                             QToolButton*& button) {

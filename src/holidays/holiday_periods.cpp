@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <tuple>
 
+#include "files/text_file.h"
+
 namespace skemora {
 
 namespace {
-
-std::string OneLine(std::string text) {
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
-}
 
 bool MondayToFriday(int year, int month, int day) {
     const int weekday = WeekdayOf(year, month, day);

@@ -161,6 +161,12 @@ const auto kDialogTexts = std::to_array<DialogText>({
     {&DialogTexts::TimeInvalid, "Write a time of day from 00:00 to 23:59, e.g. 08:15.",
      "Skriv et klokkeslæt fra 00:00 til 23:59, f.eks. 08:15."},
     {&DialogTexts::CardCloseQuestion, "Save changes?", "Skal ændringerne gemmes?"},
+    // Single-line values
+    {&DialogTexts::ShortcutLineBreak,
+     "The file's name holds a line break, so it cannot be kept as a shortcut. Rename the file "
+     "and add it again.",
+     "Filens navn indeholder et linjeskift, så den kan ikke gemmes som genvej. Omdøb filen, og "
+     "tilføj den igen."},
 });
 
 }  // namespace

@@ -91,6 +91,8 @@ struct DialogTexts {
     // Typed input that is not dropped: the time dialog's message, the contact card's close
     // question.
     std::string TimeInvalid, CardCloseQuestion;
+    // Single-line values: a file whose name holds a line break is no shortcut
+    std::string ShortcutLineBreak;
 };
 
 // The texts of a language: 6 is Danish, any other code English.

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "app/dialogs.h"
+#include "timetable/qt_refused_characters.h"
 
 namespace skemora {
 
@@ -71,6 +72,7 @@ TForm7::TForm7(QWidget* parent)
         field->setGeometry(place.Left, place.Top, place.Width, 21);
         field->installEventFilter(this);
         connect(field, &QLineEdit::textEdited, this, [this] { changed_ = true; });
+        KeepOneLine(field);
         fields_[static_cast<std::size_t>(k)] = field;
     }
     mail_ = new QToolButton(this);

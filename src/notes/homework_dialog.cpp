@@ -10,6 +10,7 @@
 #include "app/dialogs.h"
 #include "app/qt_dialogs.h"
 #include "files/skemora_error.h"
+#include "files/text_file.h"
 #include "notes/qt_note_widgets.h"
 
 namespace skemora {
@@ -73,7 +74,9 @@ TForm5::TForm5(QWidget* parent)
               "Filetype missing! ie. wordfile.doc instead of just wordfile",
               "Write filename for the new file",
               "File exist! Use Add shortcut instead.",
-              "Cannot create file %1"};
+              "Cannot create file %1",
+              "The file's name holds a line break, so it cannot be kept as a shortcut. Rename "
+              "the file and add it again."};
     services_.OpenFileName = [this] {
         return AskFile(this, QFileDialog::AcceptOpen, QString(), kShortcutFilter);
     };
@@ -143,6 +146,11 @@ void TForm5::reject() {
 void TForm5::AddShortcut() {
     const auto path = services_.OpenFileName();
     if (!path) return;
+    // Each shortcut is one line of the week homework file.
+    if (HoldsLineBreak(*path)) {
+        services_.Message(texts_.ShortcutLineBreak);
+        return;
+    }
     shortcuts_->addItem(QString::fromStdString(*path));
     changed_ = true;
 }

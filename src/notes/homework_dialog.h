@@ -21,6 +21,7 @@ namespace skemora {
 struct HomeworkDialogTexts {
     QString HomeworkStrip, ShortcutStrip, Add, Create, Delete;
     QString CloseQuestion, MissingType, FileNamePrompt, FileExists, CannotCreate;  // %1 the path
+    QString ShortcutLineBreak;
 };
 
 // What the dialog asks of the world; each has a Qt default except Ask and Open.

@@ -7,6 +7,7 @@
 #include "app/dialogs.h"
 #include "notes/links.h"
 #include "notes/qt_note_widgets.h"
+#include "timetable/qt_refused_characters.h"
 
 namespace skemora {
 
@@ -27,6 +28,7 @@ TForm6::TForm6(QWidget* parent)
     address_ = new QLineEdit(kAddressStart, this);
     address_->setObjectName("addressField");
     address_->setGeometry(0, 185, kWidth, 21);
+    KeepOneLine(address_);
     add_ = MakeNoteButton(this, "addButton", "Add Link", 16, 217);
     add_->setEnabled(false);
     delete_ = MakeNoteButton(this, "deleteButton", "Delete Link", 120, 217);

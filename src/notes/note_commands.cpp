@@ -37,6 +37,7 @@ void LinksCommand(AppContext& ctx) {
     const std::string title =
         " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
     if (!ctx.dialogs.EditLinks(title, addresses)) return;
+    KeepOnOneLine(addresses);
     if (!addresses.empty()) {
         WriteLines(path, addresses);
     } else if (FileExists(path)) {
@@ -53,6 +54,7 @@ void TeacherCommand(AppContext& ctx) {
     const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
                               lesson->Subject + " - " + lesson->Teacher;
     if (!ctx.dialogs.EditContactCard(title, card)) return;
+    KeepOnOneLine(card.Fields);
     WriteLines(path, ContactCardLines(card));
 }
 
@@ -69,6 +71,7 @@ void StudentsCommand(AppContext& ctx) {
                                   ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) +
                                   " - " + state.UserName + "-";
     if (!ctx.dialogs.EditMates(title, cardTitle, mates)) return;
+    KeepOnOneLine(mates);
     WriteLines(path, mates);
 }
 

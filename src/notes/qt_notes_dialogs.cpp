@@ -51,7 +51,8 @@ bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework)
         dialog->setTexts({Utf8(t.HomeworkStrip), Utf8(t.ShortcutStrip), Utf8(t.AddShortcut),
                           Utf8(t.CreateFile), Utf8(t.DeleteShortcut), Utf8(t.HomeworkCloseQuestion),
                           Utf8(t.HomeworkMissingType), Utf8(t.HomeworkFileNamePrompt),
-                          Utf8(t.HomeworkFileExists), Utf8(t.HomeworkCannotCreate)});
+                          Utf8(t.HomeworkFileExists), Utf8(t.HomeworkCannotCreate),
+                          Utf8(t.ShortcutLineBreak)});
     }
     HomeworkDialogServices services;
     services.Ask = [this](const std::string& askTitle, const std::string& message) {

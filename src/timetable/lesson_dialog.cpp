@@ -41,6 +41,7 @@ TForm11::TForm11(QWidget* parent)
     teacher_ = new QLineEdit(this);
     teacher_->setObjectName("teacherField");
     teacher_->setGeometry(272, 26, 121, 22);
+    for (QLineEdit* field : {room_, teacher_}) KeepOneLine(field);
     ok_ = new QPushButton("OK", this);
     ok_->setObjectName("okButton");
     ok_->setGeometry(232, 84, 75, 25);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/week_grid.h"
+#include "files/text_file.h"
 #include "timetable/lesson_fill.h"
 #include "timetable/lesson_rules.h"
 #include "timetable/loading.h"
@@ -34,11 +35,15 @@ std::string DayName(const AppContext& ctx) {
     return ctx.state.Names.LongDayNames[ctx.state.SelColumn];
 }
 
-// A subject becomes part of file names: whatever the dialog let through, it holds none of the
-// refused characters.
-LessonFields Cleaned(LessonFields lesson) {
-    lesson.Subject = WithoutRefusedCharacters(lesson.Subject).Text;
-    return lesson;
+// The answer as it may enter the time-table: each text on one line, and the subject (a part of
+// file names) without the refused characters the user put in. A subject chosen from the list
+// stays as it is, and so do the refused characters the subject the dialog opened with held.
+LessonFields Cleaned(const LessonFields& opening, const std::vector<std::string>& choices,
+                     LessonFields answer) {
+    for (auto* text : {&answer.Subject, &answer.Room, &answer.Teacher}) *text = OneLine(*text);
+    if (std::find(choices.begin(), choices.end(), answer.Subject) == choices.end())
+        answer.Subject = WithoutAddedRefusedCharacters(opening.Subject, answer.Subject).Text;
+    return answer;
 }
 
 // Selects the cell the selected lesson position shows in now that the day may have moved
@@ -67,8 +72,9 @@ void SaveEdit(AppContext& ctx) {
 // a subject.
 bool AskLesson(AppContext& ctx, const std::string& title, LessonFields& lesson) {
     const auto choices = LoadSubjectList(ctx);
+    const LessonFields opening = lesson;
     if (!ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson)) return false;
-    lesson = Cleaned(lesson);
+    lesson = Cleaned(opening, choices, lesson);
     // A lesson without a subject would leave a gap in the day.
     return !lesson.Subject.empty();
 }

@@ -1,7 +1,10 @@
 #include "timetable/lesson_rules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string_view>
+
+#include "files/text_file.h"
 
 namespace skemora {
 
@@ -67,6 +70,48 @@ CleanedText WithoutRefusedCharacters(const std::string& text) {
     return cleaned;
 }
 
+CleanedText WithoutTypedRefusedCharacters(const std::string& before, const std::string& typed) {
+    std::size_t start = 0;
+    while (start < before.size() && start < typed.size() && before[start] == typed[start]) ++start;
+    std::size_t end = typed.size();
+    for (std::size_t kept = before.size(); end > start && kept > start; --end, --kept) {
+        if (before[kept - 1] != typed[end - 1]) break;
+    }
+    // Refused characters are ASCII, never part of a longer UTF-8 sequence, so cutting at a byte
+    // boundary inside one keeps it whole.
+    CleanedText edit = WithoutRefusedCharacters(typed.substr(start, end - start));
+    CleanedText cleaned{typed.substr(0, start) + edit.Text + typed.substr(end), edit.Refused};
+    // Leading dots at or after `start` lead because of the edit.
+    std::size_t dot = start;
+    while (dot < cleaned.Text.size() && cleaned.Text[dot] == '.' &&
+           cleaned.Text.find_first_not_of('.') >= dot) {
+        cleaned.Text.erase(dot, 1);
+        cleaned.Refused += '.';
+    }
+    return cleaned;
+}
+
+CleanedText WithoutAddedRefusedCharacters(const std::string& opening, const std::string& answer) {
+    const std::string held = WithoutRefusedCharacters(opening).Refused;
+    std::size_t next = 0;
+    CleanedText cleaned;
+    for (char c : answer) {
+        const std::size_t found = IsRefusedCharacter(c) ? held.find(c, next) : next;
+        if (found == std::string::npos) {
+            cleaned.Refused += c;
+            continue;
+        }
+        next = IsRefusedCharacter(c) ? found + 1 : next;
+        cleaned.Text += c;
+    }
+    if (opening.empty() || opening.front() != '.') {
+        const std::size_t dots = std::min(cleaned.Text.find_first_not_of('.'), cleaned.Text.size());
+        cleaned.Refused += cleaned.Text.substr(0, dots);
+        cleaned.Text.erase(0, dots);
+    }
+    return cleaned;
+}
+
 std::optional<LessonFields> LessonFromList(const std::vector<std::string>& subjectList,
                                            const std::string& subject) {
     std::optional<LessonFields> found;
@@ -126,7 +171,7 @@ bool InsertLessonAt(DayRecord& day, int position, const LessonFields& lesson) {
 }
 
 std::optional<std::string> NewUserName(const std::string& typed) {
-    std::string name = WithoutRefusedCharacters(typed).Text;
+    std::string name = WithoutTypedRefusedCharacters("", OneLine(typed)).Text;
     if (name.find_first_not_of(". ") == std::string::npos) return std::nullopt;
     return name;
 }

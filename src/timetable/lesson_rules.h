@@ -35,6 +35,16 @@ struct CleanedText {
     std::string Refused;  // each refused character found, in order, once per occurrence
 };
 CleanedText WithoutRefusedCharacters(const std::string& text);
+// What an edit of a subject or a user name leaves: `typed` without the refused characters the
+// edit put in, and without the dots it put at the start (a name beginning with "." would name
+// hidden files). The edit is what lies between the parts `typed` shares with `before` at its
+// start and at its end; the rest stood in `before` and stays, so the text a field was opened
+// with is never changed. Each dot removed counts as a refused ".".
+CleanedText WithoutTypedRefusedCharacters(const std::string& before, const std::string& typed);
+// What a dialog's answer may keep of its refused characters after any number of edits: those
+// the `opening` text held, matched in order; the others are removed, and so are leading dots
+// unless the opening began with one.
+CleanedText WithoutAddedRefusedCharacters(const std::string& opening, const std::string& answer);
 
 // Room and teacher of the last entry of `subject` in the subject list; nothing when none is.
 std::optional<LessonFields> LessonFromList(const std::vector<std::string>& subjectList,
@@ -52,8 +62,9 @@ bool InsertLessonAt(DayRecord& day, int position, const LessonFields& lesson);
 LessonFields LessonAt(const DayRecord& day, int position);
 void SetLesson(DayRecord& day, int position, const LessonFields& lesson);
 
-// The name a new user gets from the typed text: without refused characters, and nothing when
-// what is left cannot name a file and a folder (empty, or only dots and blanks).
+// The name a new user gets from the typed text: on one line, without refused characters and
+// leading dots, and nothing when what is left cannot name a file and a folder (empty, or only
+// dots and blanks).
 std::optional<std::string> NewUserName(const std::string& typed);
 // The new user's class: the dialog's class field replaces the shown class unless they are equal,
 // in which case the class dialog asks for it.

@@ -3,6 +3,7 @@
 #include "app/refresh.h"
 #include "files/file_ops.h"
 #include "files/skemora_error.h"
+#include "files/text_file.h"
 #include "timetable/file_names.h"
 #include "timetable/lesson_file.h"
 #include "timetable/lesson_rules.h"
@@ -94,7 +95,7 @@ void NewTimetable(AppContext& ctx) {
     if (ClassNeedsConfirming(answer->ClassName, state.ClassName)) {
         EditClass(ctx);
     } else {
-        state.ClassName = answer->ClassName;
+        state.ClassName = OneLine(answer->ClassName);
         ctx.view.ClassField.Caption = state.ClassName;
     }
     // The hint names the class just stored.

@@ -51,6 +51,7 @@ Tnewtime::Tnewtime(QWidget* parent)
     });
     connect(cancel_, &QPushButton::clicked, this, [this] { done(kAnswerCancel); });
     RefuseCharacters(name_, [this](const QString& character) { emit refusedCharacter(character); });
+    KeepOneLine(class_);
     setTabOrder(name_, class_);
     setTabOrder(class_, ok_);
     setTabOrder(ok_, cancel_);

@@ -15,6 +15,7 @@ void EditSchool(AppContext& ctx) {
     ContactCardFields card;
     if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
     if (!ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card)) return;
+    KeepOnOneLine(card.Fields);
     WriteLines(path, ContactCardLines(card));
 }
 
@@ -22,8 +23,8 @@ void EditClass(AppContext& ctx) {
     if (!TimetableOpenOrSaveAs(ctx)) return;
     std::string name = ctx.state.ClassName;
     if (!ctx.dialogs.EditClassName(name)) return;
-    ctx.state.ClassName = name;
-    ctx.view.ClassField.Caption = name;
+    ctx.state.ClassName = OneLine(name);
+    ctx.view.ClassField.Caption = ctx.state.ClassName;
     SetModified(ctx, true);
     Save(ctx);
 }

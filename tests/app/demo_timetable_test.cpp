@@ -5,6 +5,7 @@
 #include "files/file_ops.h"
 #include "notes/mates.h"
 #include "notes/note_files.h"
+#include "timetable/lesson_rules.h"
 #include "timetable/timetable_fixture.h"
 
 namespace skemora::test {
@@ -57,7 +58,7 @@ TEST_P(DemoTimetableTest, TheFirstLookShowsAFilledWeek) {
     EXPECT_EQ(MateNames(ReadLines(MatesFilePath(user, ctx.state.UserName))).size(), 3u);
     EXPECT_EQ(ReadLines(SchoolFilePath(ctx.state)).at(0), "Odense Friskole");
     EXPECT_EQ(ReadLines(TeacherFilePath(user, "Maths")).at(0), "Anna Berg");
-    EXPECT_TRUE(FileExists(LinkFilePath(user, "Physics/Chemistry")));
+    EXPECT_TRUE(FileExists(LinkFilePath(user, "Science")));
 }
 
 TEST_P(DemoTimetableTest, ASecondPeriodBeganAFewWeeksBack) {
@@ -94,6 +95,25 @@ INSTANTIATE_TEST_SUITE_P(Days, DemoTimetableTest,
                                            DemoCase{"SundaySundayFirst", {2025, 3, 2}, false},
                                            DemoCase{"FridayEndOfYear", {2027, 12, 31}, false}),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(DemoTimetable, NoNameHoldsWhatTheFieldsRefuse) {
+    TempFolder folder;
+    const std::string data = folder / "demo/";
+    ASSERT_TRUE(MakeDemoTimetable(data, {2026, 12, 9}));
+    const std::string user = data + kDemoUserName + "/";
+    std::vector<std::string> names = {kDemoUserName};
+    for (const std::string& file : {data + kDemoUserName + ".dfd", user + "S1.dfd"}) {
+        const auto lines = ReadLines(file);
+        for (int d = 0; d < kDays; ++d)
+            for (int j = 0; j < kLessons; ++j) names.push_back(lines.at(37 * d + 3 * j + 1));
+    }
+    const auto list = ReadLines(user + "fagl.txt");
+    for (std::size_t i = 0; i < list.size(); i += 3) names.push_back(list[i]);
+    for (const auto& name : names) {
+        const auto typed = WithoutTypedRefusedCharacters("", name);
+        EXPECT_EQ(typed.Refused, "") << name;
+    }
+}
 
 TEST(DemoTimetable, IsMadeOnceAndKeptAfterThat) {
     TempFolder folder;

@@ -10,13 +10,13 @@
 namespace skemora::test {
 namespace {
 
-TEST(FileOpsTest, OnlyOrdinaryVisibleFilesExist) {
+TEST(FileOpsTest, OnlyOrdinaryFilesExistHiddenOnesToo) {
     TempFolder folder;
     WriteBytes(folder / "file.dfd", "");
     WriteBytes(folder / ".hidden.dfd", "x");
     std::filesystem::create_directory(folder / "folder.dfd");
     EXPECT_TRUE(FileExists(folder / "file.dfd"));
-    EXPECT_FALSE(FileExists(folder / ".hidden.dfd"));
+    EXPECT_TRUE(FileExists(folder / ".hidden.dfd"));
     EXPECT_FALSE(FileExists(folder / "folder.dfd"));
     EXPECT_FALSE(FileExists(folder / "missing.dfd"));
     EXPECT_FALSE(FileExists(folder.Path()));

@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "app/window_events.h"
+#include "notes/note_commands.h"
+#include "notes/note_files.h"
 #include "timetable/lesson_fill.h"
 #include "timetable/lesson_rules.h"
 #include "timetable/new_timetable.h"
@@ -251,6 +253,49 @@ TEST_F(LessonEditingTest, ASundayStandsForTheSchoolWeekTheOptionGivesIt) {
         } else {
             EXPECT_EQ(SubjectIn(Period(1)), "Edited");
             EXPECT_EQ(SubjectIn(Period(2)), "Later");
+        }
+    }
+}
+
+TEST_F(LessonEditingTest, ASubjectKeepsTheRefusedCharactersItHadOrWasChosenWith) {
+    OpenFourOnWednesday();
+    SetLesson(ctx.state.Days[2], 1, {"Physics/Chemistry", "Lab 2", "Nielsen"});
+    WriteLines(User() + "fagl.txt", {"Art/Design", "3", "Dahl"});
+    SelectCell(ctx, {2, 1});
+    struct Case {
+        const char* what;
+        void (*command)(AppContext&);
+        LessonFields answer;
+        Lines stored;
+    };
+    const Case cases[] = {
+        {"only the room changed",
+         &ChangeLesson,
+         {"Physics/Chemistry", "Lab 3", "Nielsen"},
+         Wednesday({"W0", "Physics/Chemistry", "W2", "W3"})},
+        {"typed after the opening subject",
+         &ChangeLesson,
+         {"Physics/Chemistry 2", "Lab 3", "N"},
+         Wednesday({"W0", "Physics/Chemistry 2", "W2", "W3"})},
+        {"chosen from the list",
+         &AddLesson,
+         {"Art/Design", "3", "Dahl"},
+         Wednesday({"W0", "Physics/Chemistry 2", "W2", "W3", "Art/Design"})},
+        {"typed into an empty field",
+         &AddLesson,
+         {"Math/2", "", ""},
+         Wednesday({"W0", "Physics/Chemistry 2", "W2", "W3", "Art/Design", "Math2"})},
+    };
+    WriteLines(LinkFilePath(User(), "Physics/Chemistry"), {"https://phet.colorado.edu/"});
+    for (const auto& c : cases) {
+        dialogs.LessonAnswers = {c.answer};
+        c.command(ctx);
+        EXPECT_EQ(WednesdayIn(Period(1)), c.stored) << c.what;
+        if (&c == &cases[0]) {
+            // The lesson still finds its subject's links.
+            dialogs.LinksAnswers = {std::nullopt};
+            LinksCommand(ctx);
+            EXPECT_EQ(dialogs.LinksDialogs.back().Lines, Lines{"https://phet.colorado.edu/"});
         }
     }
 }

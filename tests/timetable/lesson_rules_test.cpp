@@ -64,6 +64,64 @@ TEST(LessonRules, TypingMathSlashTwoGivesOneRefusalAndMath2) {
     EXPECT_EQ(refused, "/");
 }
 
+TEST(LessonRules, OnlyWhatAnEditPutsInLosesItsRefusedCharactersAndLeadingDots) {
+    struct Case {
+        const char* what;
+        const char* before;
+        const char* typed;
+        const char* kept;
+        const char* refused;
+    };
+    const Case cases[] = {
+        {"the opening text is left alone", "Physics/Chemistry", "Physics/Chemistry",
+         "Physics/Chemistry", ""},
+        {"typing after it keeps its slash", "Physics/Chemistry", "Physics/Chemistry 2",
+         "Physics/Chemistry 2", ""},
+        {"a slash typed into it goes", "Physics/Chemistry", "Physics/Chem/istry",
+         "Physics/Chemistry", "/"},
+        {"a paste in the middle loses its own", "ab", "a<x:y>b", "axyb", "<:>"},
+        {"a paste over everything", "Old", "C:\\x", "Cx", ":\\"},
+        {"a dot typed first", "NET", ".NET", "NET", "."},
+        {"dots pasted into an empty field", "", "..NET", "NET", ".."},
+        {"deleting what stood before a dot", "X.NET", ".NET", "NET", "."},
+        {"an opening dot stays", ".NET", ".NET2", ".NET2", ""},
+        {"a second dot before an opening one", ".NET", "..NET", ".NET", "."},
+        {"dots inside and at the end stay", "Pe", "Pe.ter.", "Pe.ter.", ""},
+        {"a letter before a dot", ".NET", "A.NET", "A.NET", ""},
+        {"letters around the edit repeat", "aaa", "aa/aa", "aaaa", "/"},
+        {"UTF-8 next to a refused character", "Ærø", "Ær:ø", "Ærø", ":"},
+    };
+    for (const auto& c : cases) {
+        const auto cleaned = WithoutTypedRefusedCharacters(c.before, c.typed);
+        EXPECT_EQ(cleaned.Text, c.kept) << c.what;
+        EXPECT_EQ(cleaned.Refused, c.refused) << c.what;
+    }
+}
+
+TEST(LessonRules, AnAnswerKeepsTheRefusedCharactersItsOpeningTextHeld) {
+    struct Case {
+        const char* opening;
+        const char* answer;
+        const char* kept;
+        const char* refused;
+    };
+    const Case cases[] = {
+        {"Physics/Chemistry", "Physics/Chemistry", "Physics/Chemistry", ""},
+        {"x/y/z", "Ax/y/zB", "Ax/y/zB", ""},  // two edits, one at each end
+        {"Physics/Chemistry", "Physics/Chem/istry", "Physics/Chemistry", "/"},
+        {"a:b/c", "a/b:c", "a/bc", ":"},  // kept in the opening's order
+        {"", "Math/2", "Math2", "/"},
+        {"", "..NET", "NET", ".."},
+        {".NET", ".NET 2", ".NET 2", ""},
+        {"NET", ".NET", "NET", "."},
+    };
+    for (const auto& c : cases) {
+        const auto cleaned = WithoutAddedRefusedCharacters(c.opening, c.answer);
+        EXPECT_EQ(cleaned.Text, c.kept) << c.answer;
+        EXPECT_EQ(cleaned.Refused, c.refused) << c.answer;
+    }
+}
+
 TEST(LessonRules, AKnownSubjectGivesTheRoomAndTeacherOfItsLastEntry) {
     const std::vector<std::string> list = {"Math", "12",   "Hansen", "Art",   "3",
                                            "Berg", "Math", "14",     "Jensen"};
@@ -162,9 +220,10 @@ TEST(LessonRules, RefusedChangesLeaveTheDayAlone) {
 
 TEST(LessonRules, ANewUserNameMustNameAFileAndAFolder) {
     const std::pair<const char*, std::optional<std::string>> cases[] = {
-        {"Peter", "Peter"},  {"Pe:ter", "Peter"},  {"Anne Marie", "Anne Marie"},
-        {"", std::nullopt},  {"..", std::nullopt}, {" . ", std::nullopt},
-        {"/", std::nullopt}, {"../x", "..x"},
+        {"Peter", "Peter"},     {"Pe:ter", "Peter"},   {"Anne Marie", "Anne Marie"},
+        {"", std::nullopt},     {"..", std::nullopt},  {" . ", std::nullopt},
+        {"/", std::nullopt},    {"../x", "x"},         {".Peter", "Peter"},
+        {"Pe.ter.", "Pe.ter."}, {"Pe\nter", "Pe ter"},
     };
     for (const auto& [typed, name] : cases) EXPECT_EQ(NewUserName(typed), name) << typed;
     EXPECT_TRUE(ClassNeedsConfirming("6U", "6U"));

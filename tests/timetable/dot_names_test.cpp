@@ -1,0 +1,87 @@
+// Names beginning with "." (hidden names on Linux): a file the program writes under such a name
+// is read back, the commands that decide between reading, asking and creating see such a file,
+// and a new user's name cannot begin with one. Today is Wednesday 10 September 2003.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/window_events.h"
+#include "notes/homework_rules.h"
+#include "notes/note_commands.h"
+#include "timetable/new_timetable.h"
+#include "timetable_fixture.h"
+
+namespace skemora::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kAug11 = 12276;  // Monday 11 August 2003
+
+using DotNamesTest = TimetableTest;
+
+TEST_F(DotNamesTest, TheLinksAndTeacherCardOfADotSubjectAreReadBack) {
+    Start();
+    WritePeter({kAug11}, {".NET"});
+    OpenPeter();
+    SelectCell(ctx, {0, 0});
+    ContactCardFields card;
+    card.Fields[0] = "Ada Lovelace";
+    dialogs.LinksAnswers = {Lines{"https://dot.net"}, std::nullopt};
+    dialogs.ContactCardAnswers = {card, std::nullopt};
+    for (int opening = 0; opening < 2; ++opening) {
+        LinksCommand(ctx);
+        TeacherCommand(ctx);
+    }
+    EXPECT_EQ(dialogs.LinksDialogs.back().Lines, Lines{"https://dot.net"});
+    EXPECT_EQ(dialogs.ContactCardsShown.back().second, card);
+    EXPECT_EQ(ReadLines(User() + ".NET.lin"), Lines{"https://dot.net"});
+}
+
+TEST_F(DotNamesTest, ATimetableUnderADotNameOpensWithItsLessonsAndIsNeverWrittenOver) {
+    Start();
+    const std::string main = folder / ".Peter.dfd";
+    fs::create_directories(folder / ".Peter");
+    WriteLines(main, LessonFile("Kept"));
+    WriteLines(folder / ".Peter/fratil.dfd", {std::to_string(kAug11)});
+    const std::string stored = ReadBytes(main);
+
+    OpenTimetable(ctx, main);
+    EXPECT_EQ(ctx.view.Title, ".Peter.dfd");
+    EXPECT_EQ(ctx.state.Days[0].Subject[0], "Kept");
+
+    // Save As onto it asks before replacing it.
+    dialogs.SaveAnswers = {main};
+    dialogs.AskAnswers = {kAnswerCancel};
+    SaveAs(ctx);
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    EXPECT_EQ(dialogs.Questions[0].Message, ctx.texts.ReplaceQuestion);
+
+    // A new user typed as ".Peter" is Peter; the hidden one stays as it was.
+    dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{".Peter", "7B"}};
+    NewTimetable(ctx);
+    EXPECT_EQ(ctx.view.Title, "Peter.dfd");
+    EXPECT_TRUE(fs::exists(folder / "Peter.dfd"));
+    EXPECT_EQ(ReadBytes(main), stored);
+}
+
+TEST(DotNames, CreatingADocumentNeverEmptiesAnExistingHiddenFile) {
+    TempFolder folder;
+    const std::string profile = folder / ".profile";
+    WriteBytes(profile, "export PATH\n");
+    std::deque<std::optional<std::string>> answers = {profile};
+    std::string title;
+    const CreatedFile created = CreateShortcutFile(
+        [&answers](const std::string&) -> std::optional<std::string> {
+            if (answers.empty()) return std::nullopt;
+            auto answer = answers.front();
+            answers.pop_front();
+            return answer;
+        },
+        {"Write filename for the new file", "Filetype missing!"}, title);
+    EXPECT_NE(created.Result, CreateFileResult::Created);
+    EXPECT_EQ(ReadBytes(profile), "export PATH\n");
+}
+
+}  // namespace
+}  // namespace skemora::test
