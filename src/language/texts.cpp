@@ -14,7 +14,7 @@ struct SlotText {
 };
 
 // Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
-const std::array<SlotText, 33> kSlotTexts = {{
+const std::array<SlotText, 36> kSlotTexts = {{
     {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
     {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
     {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
@@ -59,6 +59,20 @@ const std::array<SlotText, 33> kSlotTexts = {{
      "on %2 was merged into the period before it: its weeks now show that period's lessons.",
      "Et skema kan højst have %1 perioder. For at gøre plads til ændringen er perioden, der "
      "begyndte %2, lagt sammen med perioden før den: dens uger viser nu den periodes timer."},
+    // Homework following inserted and deleted lessons
+    {&MessageTexts::DeleteHomeworkQuestion,
+     "Delete the lesson and its homework and file shortcuts (week %1)?",
+     "Skal timen slettes sammen med dens lektier og genveje (uge %1)?"},
+    {&MessageTexts::HomeworkPushedOut,
+     "The day's 12th lesson has homework or file shortcuts (week %1), and a new lesson would push "
+     "them out of the day. No lesson was inserted.",
+     "Dagens 12. time har lektier eller genveje (uge %1), og en ny time ville skubbe dem ud af "
+     "dagen. Der er ikke sat nogen time ind."},
+    {&MessageTexts::HomeworkFileDamaged,
+     "The homework file %1 cannot be read in full, so its homework cannot move with the lessons. "
+     "The time-table was not changed.",
+     "Lektiefilen %1 kan ikke læses helt, så lektierne i den kan ikke flyttes med timerne. "
+     "Skemaet er ikke ændret."},
 }};
 
 struct ErrorTextRow {

@@ -48,6 +48,10 @@ struct MessageTexts {
     std::string CannotDeleteThis;  // "You can't delete this." (the same in both languages)
     std::string HelpFileMissing;   // "Help file not found: "
     std::string PeriodsMerged;     // %1 the most periods kept, %2 the merged period's start
+    // Homework following inserted and deleted lessons
+    std::string DeleteHomeworkQuestion;  // %1 the weeks in which the lesson has homework
+    std::string HomeworkPushedOut;       // %1 the weeks in which the last lesson has homework
+    std::string HomeworkFileDamaged;     // %1 the week homework file
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
