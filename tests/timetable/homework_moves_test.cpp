@@ -7,6 +7,8 @@
 #include <filesystem>
 
 #include "app/week_grid.h"
+#include "app/window_events.h"
+#include "timetable/file_names.h"
 #include "notes/note_files.h"
 #include "timetable/lesson_editing.h"
 #include "timetable/lesson_rules.h"
@@ -222,6 +224,51 @@ TEST_F(HomeworkMoveTest, TheUpcomingListLosesOnlyTheDeletedLesson) {
     DeleteLesson(ctx);
     EXPECT_EQ(ReadLines(upcoming), (Lines{std::to_string(kSep24), "W3", "/d/w3.doc"}));
     EXPECT_EQ(Stored(39)[kWednesday][3].Shortcuts, Lines{"/d/w3.doc"});
+}
+
+// The later weeks are found by their files' names, which change year at New Year and follow the
+// "Monday first" option.
+TEST(HomeworkMoveAcrossNewYear, LaterWeeksOfTheNextYearMoveToo) {
+    for (bool sundayFirst : {false, true}) {
+        TempFolder folder;
+        FakeDialogs dialogs;
+        FakePlatform platform;
+        AppContext ctx{dialogs, platform};
+        platform.TodayDate = {2024, 12, 18};
+        platform.Settings["Mandag"] = sundayFirst ? "1" : "0";
+        ConstructMainWindow(ctx, folder.Path());
+        FirstShow(ctx, {});
+        if (ctx.state.SundayFirst != sundayFirst) MondayFirstClick(ctx);
+        ASSERT_EQ(ctx.state.SundayFirst, sundayFirst);
+        fs::create_directories(folder / "Peter");
+        WriteLines(folder / "Peter.dfd", LessonFile("M0"));
+        WriteLines(folder / "Peter/fratil.dfd", {"5"});
+        OpenTimetable(ctx, folder / "Peter.dfd");
+        SetLesson(ctx.state.Days[0], 1, {"M1", "", ""});
+        WriteLines(folder / "Peter.dfd", TimetableLines(ctx.state.Days, ctx.state.ClassName));
+        const auto fileOf = [&](const Date& d) {
+            return folder / "Peter/" +
+                   WeekFileName(d.Year, WeekNumber(d.Year, d.Month, d.Day, sundayFirst));
+        };
+        const Date earlier{2024, 12, 4}, shown{2024, 12, 18}, later{2025, 1, 8};
+        for (const Date& d : {earlier, shown, later}) {
+            WeekHomework homework;
+            homework[0][1].HomeworkText = {"m1"};
+            WriteLines(fileOf(d), WeekHomeworkLines(homework));
+        }
+        OpenTimetable(ctx, folder / "Peter.dfd");
+        SelectCell(ctx, {0, 1});
+        dialogs.LessonAnswers = {LessonFields{"New", "", ""}};
+        InsertLesson(ctx);
+        ASSERT_EQ(ctx.state.Days[0].Subject[2], "M1");
+        for (const Date& d : {earlier, shown, later}) {
+            WeekHomework homework;
+            ParseWeekHomework(homework, ReadLines(fileOf(d)));
+            const int at = d == earlier ? 1 : 2;
+            EXPECT_EQ(homework[0][at].HomeworkText, Lines{"m1"})
+                << sundayFirst << " " << d.Year << "-" << d.Month << "-" << d.Day;
+        }
+    }
 }
 
 }  // namespace
