@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto written = WeekHomeworkLines(homework);
     WeekHomework again;
-    ParseWeekHomework(again, written);
+    Check(ParseWeekHomework(again, written), "written homework reads back whole");
     Check(Same(homework, again), "written homework reads back the same");
     Check(WeekHomeworkLines(again) == written, "writing read homework is stable");
     Check(DecodeLines(EncodeLines(written)) == written, "written lines survive the file");

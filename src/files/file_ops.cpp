@@ -1,5 +1,6 @@
 #include "files/file_ops.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,6 +56,23 @@ bool CopyFile(const std::string& from, const std::string& to) {
 
 bool MoveFile(const std::string& from, const std::string& to) {
     return !WriteStepFails(WriteStep::Rename) && std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool NameTaken(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0;
+}
+
+bool CreateNewFile(const std::string& path) {
+    if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path);
+    // O_EXCL refuses every name already there, a link included, without following it.
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EEXIST) return false;
+        throw CannotCreateFile(path);
+    }
+    if (close(fd) != 0) throw CannotCreateFile(path);
+    return true;
 }
 
 }  // namespace skemora

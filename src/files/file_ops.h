@@ -17,4 +17,13 @@ bool CopyFile(const std::string& from, const std::string& to);
 // Renames `from` over `to` (same file system), replacing it. False on failure.
 bool MoveFile(const std::string& from, const std::string& to);
 
+// Creating documents for the homework dialog.
+// True when anything at all goes by that name: a file of any kind, hidden or not, a folder, a
+// link (even one that leads nowhere).
+bool NameTaken(const std::string& path);
+// Creates `path` as a new empty file in one step that never opens anything already there:
+// false, with nothing touched, when the name is taken. Throws CannotCreateFile(path) when it
+// cannot be created for another reason.
+bool CreateNewFile(const std::string& path);
+
 }  // namespace skemora

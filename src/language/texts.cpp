@@ -80,6 +80,20 @@ const auto kSlotTexts = std::to_array<SlotText>({
      "Denne ferie strækker sig over %1 måneder. Skal den oprettes alligevel?"},
     {&MessageTexts::HolidayProgressLabel, "Entering the holiday period …",
      "Opretter ferieperioden …"},
+    // Homework following inserted and deleted lessons
+    {&MessageTexts::DeleteHomeworkQuestion,
+     "Delete the lesson and its homework and file shortcuts (week %1)?",
+     "Skal timen slettes sammen med dens lektier og genveje (uge %1)?"},
+    {&MessageTexts::HomeworkPushedOut,
+     "The day's 12th lesson has homework or file shortcuts (week %1), and a new lesson would push "
+     "them out of the day. No lesson was inserted.",
+     "Dagens 12. time har lektier eller genveje (uge %1), og en ny time ville skubbe dem ud af "
+     "dagen. Der er ikke sat nogen time ind."},
+    {&MessageTexts::HomeworkFileDamaged,
+     "The homework file %1 cannot be read in full, so its homework cannot move with the lessons. "
+     "The time-table was not changed.",
+     "Lektiefilen %1 kan ikke læses helt, så lektierne i den kan ikke flyttes med timerne. "
+     "Skemaet er ikke ændret."},
 });
 
 struct ErrorTextRow {

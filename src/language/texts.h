@@ -56,6 +56,10 @@ struct MessageTexts {
     std::string NotATimetable;         // %1 the file chosen, %2 the data folder
     std::string LongHolidayQuestion;   // %1 the number of months
     std::string HolidayProgressLabel;  // "Entering the holiday period …"
+    // Homework following inserted and deleted lessons
+    std::string DeleteHomeworkQuestion;  // %1 the weeks in which the lesson has homework
+    std::string HomeworkPushedOut;       // %1 the weeks in which the last lesson has homework
+    std::string HomeworkFileDamaged;     // %1 the week homework file
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.

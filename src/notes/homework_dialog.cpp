@@ -158,18 +158,20 @@ void TForm5::AddShortcut() {
 void TForm5::CreateFile() {
     CreatedFile created;
     try {
-        created = CreateShortcutFile(
-            services_.SaveFileName,
-            {texts_.FileNamePrompt.toStdString(), texts_.MissingType.toStdString()}, saveTitle_);
+        // A name that is taken is never written over: the user is told and asked for another.
+        for (;;) {
+            created = CreateShortcutFile(
+                services_.SaveFileName,
+                {texts_.FileNamePrompt.toStdString(), texts_.MissingType.toStdString()},
+                saveTitle_);
+            if (created.Result != CreateFileResult::Exists) break;
+            services_.Message(texts_.FileExists);
+        }
     } catch (const SkemoraError& error) {
         // Nothing is added for a document that is not there.
         const auto& arguments = error.Arguments();
         const std::string path = arguments.empty() ? std::string() : arguments.front();
         services_.Message(texts_.CannotCreate.arg(QString::fromStdString(path)));
-        return;
-    }
-    if (created.Result == CreateFileResult::Exists) {
-        services_.Message(texts_.FileExists);
         return;
     }
     if (created.Result != CreateFileResult::Created) return;

@@ -1,7 +1,6 @@
 #include "notes/homework_rules.h"
 
 #include "files/file_ops.h"
-#include "files/text_file.h"
 
 namespace skemora {
 
@@ -44,12 +43,12 @@ CreatedFile CreateShortcutFile(
         const std::optional<std::string> path = askName(title);
         if (!path) return {};
         title = texts.Prompt;
-        if (FileExists(*path)) return {CreateFileResult::Exists, *path};
         if (!HasFileType(*path)) {
+            if (NameTaken(*path)) return {CreateFileResult::Exists, *path};
             title = texts.MissingType;
             continue;
         }
-        WriteLines(*path, {});
+        if (!CreateNewFile(*path)) return {CreateFileResult::Exists, *path};
         return {CreateFileResult::Created, *path};
     }
 }

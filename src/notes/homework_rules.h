@@ -30,10 +30,11 @@ struct CreatedFile {
 struct CreateFileTexts {
     std::string Prompt, MissingType;
 };
-// Asks for a new file's name with `askName(title)` until the user cancels, names an ordinary
-// file that exists, or names a file with a type, which is then created empty. `title` is the
-// save dialog's title and lasts between calls: after a missing-type name it stays the
-// missing-type message. Throws CannotCreateFile when the file cannot be created.
+// Asks for a new file's name with `askName(title)` until the user cancels, names something
+// that exists (of any kind: nothing is ever replaced), or names a new file with a type, which is
+// then created empty. `title` is the save dialog's title and lasts between calls: after a
+// missing-type name it stays the missing-type message. Throws CannotCreateFile when the file
+// cannot be created.
 CreatedFile CreateShortcutFile(
     const std::function<std::optional<std::string>(const std::string& title)>& askName,
     const CreateFileTexts& texts, std::string& title);

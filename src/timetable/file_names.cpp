@@ -1,5 +1,7 @@
 #include "timetable/file_names.h"
 
+#include <algorithm>
+
 namespace skemora {
 
 std::vector<std::string> WrittenFileExtensions() {
@@ -39,6 +41,23 @@ std::string WeekNotesFileName(int year, int week) {
     std::string name = WeekFileName(year, week);
     name.back() = 'z';
     return name;
+}
+
+std::optional<WeekFileWeek> WeekOfWeekFileName(const std::string& name) {
+    const std::string suffix = ".dff";
+    if (name.size() < 1 + 3 + suffix.size() || name.front() != 'a' ||
+        !name.ends_with(suffix)) {
+        return std::nullopt;
+    }
+    const std::string digits = name.substr(1, name.size() - 1 - suffix.size());
+    // Four-digit years and two-digit weeks are all the calendar makes.
+    if (digits.size() != 6 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const WeekFileWeek week{std::stoi(digits.substr(0, 4)), std::stoi(digits.substr(4))};
+    if (WeekFileName(week.Year, week.Week) != name) return std::nullopt;
+    return week;
 }
 
 }  // namespace skemora

@@ -2,6 +2,7 @@
 // and subject lists, and the week files. Paths are these names in the data or user folder.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,5 +41,12 @@ std::string RetiringPeriodFileName(int index);
 std::string WeekFileName(int year, int week);
 // The week file name with its last character "z": the week's notes file.
 std::string WeekNotesFileName(int year, int week);
+
+// The year and week a week homework file name was made of; nothing for any other name.
+struct WeekFileWeek {
+    int Year = 0;
+    int Week = 0;
+};
+std::optional<WeekFileWeek> WeekOfWeekFileName(const std::string& name);
 
 }  // namespace skemora

@@ -1,9 +1,13 @@
 #include "timetable/lesson_editing.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/week_grid.h"
 #include "files/text_file.h"
+#include "files/skemora_error.h"
+#include "timetable/homework_moves.h"
+#include "timetable/lesson_file.h"
 #include "timetable/lesson_fill.h"
 #include "timetable/lesson_rules.h"
 #include "timetable/loading.h"
@@ -11,6 +15,7 @@
 #include "timetable/save_as.h"
 #include "timetable/subject_list_files.h"
 #include "timetable/timetable_state.h"
+#include "timetable/week_homework_files.h"
 
 namespace skemora {
 
@@ -68,6 +73,63 @@ void SaveEdit(AppContext& ctx) {
     Save(ctx);
 }
 
+// "7, 9, 12"
+std::string WeekList(const std::vector<int>& weeks) {
+    std::string text;
+    for (int week : weeks) text += (text.empty() ? "" : ", ") + std::to_string(week);
+    return text;
+}
+
+// Whether the lessons in memory are the ones last written to their file.
+bool LessonsStored(const AppContext& ctx) {
+    return ctx.state.LessonLines == TimetableLines(ctx.state.Days, ctx.state.ClassName);
+}
+
+// Puts the moved homework files in place and shows the week with its homework again.
+void PlaceMovedHomework(AppContext& ctx, HomeworkMove& move) {
+    std::optional<SkemoraError> failure;
+    try {
+        move.Commit();
+    } catch (const SkemoraError& error) {
+        failure = error;
+    }
+    ReadWeekHomework(ctx);
+    ShowTimetable(ctx);
+    if (failure) throw *failure;
+}
+
+// The end of an insert or delete whose homework moves (`move` staged, or null when no file
+// changes): the homework files are put in place once the lessons are on disk. When the lessons
+// cannot be saved the edit is undone, so that no later save stores them without their homework.
+void SaveShiftEdit(AppContext& ctx, const DayRecord& before, HomeworkMove* move) {
+    if (!move) {
+        SaveEdit(ctx);
+        return;
+    }
+    auto& saving = ctx.state.Saving;
+    const bool modified = saving.Modified;
+    const int pending = saving.PendingPeriodStart;
+    try {
+        SaveEdit(ctx);
+    } catch (...) {
+        if (LessonsStored(ctx)) {
+            try {
+                PlaceMovedHomework(ctx, *move);
+            } catch (const SkemoraError&) {
+                // The save's own error is the one reported.
+            }
+            throw;
+        }
+        ctx.state.Days[ctx.state.SelColumn - 1] = before;
+        saving.PendingPeriodStart = pending;
+        SetModified(ctx, modified || saving.NotesChanged);
+        ShowTimetable(ctx);
+        ReselectLesson(ctx);
+        throw;
+    }
+    PlaceMovedHomework(ctx, *move);
+}
+
 // Opens the lesson dialog offering the stored subjects; true on OK with an answer that holds
 // a subject.
 bool AskLesson(AppContext& ctx, const std::string& title, LessonFields& lesson) {
@@ -121,12 +183,23 @@ void DeleteLesson(AppContext& ctx) {
     const int position = ctx.state.SelLesson;
     LessonFields shown = LessonAt(*day, position);
     const std::string title = ctx.texts.DeleteLessonTitle + shown.Subject + ", " + DayName(ctx);
+    HomeworkMove move(ctx, position, LessonShift::Delete);
     if (!ctx.dialogs.EditLesson(title, {}, ctx.state.SubjectList, shown)) return;
-    if (!DeleteLessonAt(*day, position)) {
+    if (LessonCount(*day) <= 1) {
         ctx.dialogs.ShowMessage(ctx.texts.OneLessonADay);
         return;
     }
-    SaveEdit(ctx);
+    // The lesson's own homework goes with it, but only when the user says so.
+    const auto weeks = move.WeeksWithHomeworkAt(position);
+    if (!weeks.empty() &&
+        ctx.dialogs.Ask(title, FillTemplate(ctx.texts.DeleteHomeworkQuestion,
+                                            {WeekList(weeks)})) != kAnswerYes) {
+        return;
+    }
+    const bool moves = move.Stage();
+    const DayRecord before = *day;
+    if (!DeleteLessonAt(*day, position)) return;
+    SaveShiftEdit(ctx, before, moves ? &move : nullptr);
 }
 
 void AddLesson(AppContext& ctx) {
@@ -142,12 +215,21 @@ void InsertLesson(AppContext& ctx) {
     DayRecord* day = SelectedDay(ctx);
     if (!day || !LessonSelected(ctx, *day) || !day->Subject[kLessons - 1].empty()) return;
     const int position = ctx.state.SelLesson;
+    HomeworkMove move(ctx, position, LessonShift::Insert);
+    // Homework is never pushed out of the day.
+    const auto pushedOut = move.WeeksWithHomeworkAt(kLessons - 1);
+    if (!pushedOut.empty()) {
+        ctx.dialogs.ShowMessage(FillTemplate(ctx.texts.HomeworkPushedOut, {WeekList(pushedOut)}));
+        return;
+    }
     LessonFields lesson;
     const std::string title =
         ctx.texts.InsertLessonTitle + day->Subject[position] + ", " + DayName(ctx);
     if (!AskLesson(ctx, title, lesson)) return;
+    const bool moves = move.Stage();
+    const DayRecord before = *day;
     if (!InsertLessonAt(*day, position, lesson)) return;
-    SaveEdit(ctx);
+    SaveShiftEdit(ctx, before, moves ? &move : nullptr);
 }
 
 void RemoveLessonFromList(AppContext& ctx) {

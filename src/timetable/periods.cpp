@@ -44,4 +44,10 @@ int MondayOf(const Date& date) {
     return DayNumber(monday.Year, monday.Month, monday.Day);
 }
 
+int ShownMonday(const Date& date, bool sundayFirst) {
+    if (sundayFirst && WeekdayOf(date.Year, date.Month, date.Day) == 1)
+        return DayNumber(date.Year, date.Month, date.Day) + 1;
+    return MondayOf(date);
+}
+
 }  // namespace skemora

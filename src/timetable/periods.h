@@ -34,5 +34,8 @@ std::vector<std::string> PeriodListLines(const PeriodList& periods);
 int PeriodForDate(const PeriodList& periods, int dayNumber);
 // The day number of the Monday on or before the date (Monday-based whatever the option).
 int MondayOf(const Date& date);
+// The Monday of the school week shown while the date is selected: the Monday on or before it,
+// except that with Sunday first a Sunday opens the week after it.
+int ShownMonday(const Date& date, bool sundayFirst);
 
 }  // namespace skemora

@@ -3,6 +3,7 @@
 #include "calendar/calendar.h"
 #include "files/paths.h"
 #include "timetable/file_names.h"
+#include "timetable/periods.h"
 
 namespace skemora {
 
@@ -59,8 +60,7 @@ bool SundayOpensWeek(const MainState& state) {
 }  // namespace
 
 int MondayOfSelectedWeek(const MainState& state) {
-    if (SundayOpensWeek(state)) return PeriodDayOfSelectedDate(state);
-    return MondayOf({state.SelYear, state.SelMonth, state.SelDay});
+    return ShownMonday({state.SelYear, state.SelMonth, state.SelDay}, state.SundayFirst);
 }
 
 int PeriodDayOfSelectedDate(const MainState& state) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/text_file.h"
+#include "timetable/periods.h"
 
 namespace skemora {
 
@@ -21,26 +22,32 @@ bool TakeLines(const std::vector<std::string>& lines, std::size_t& pos, int coun
 
 }  // namespace
 
-void ParseWeekHomework(WeekHomework& homework, const std::vector<std::string>& lines) {
+bool ParseWeekHomework(WeekHomework& homework, const std::vector<std::string>& lines) {
     std::size_t pos = 0;
+    bool whole = true;
     while (pos < lines.size()) {
-        if (lines.size() - pos < 3) return;
+        if (lines.size() - pos < 3) return false;
         const int day = StrToInt(lines[pos]);
         const int lesson = StrToInt(lines[pos + 1]);
         const int textCount = StrToInt(lines[pos + 2]);
         pos += 3;
-        if (textCount < 0) return;
+        if (textCount < 0) return false;
         LessonHomework* target = nullptr;
         if (day >= 1 && day <= kDays && lesson >= 1 && lesson <= kLessons) {
             target = &homework[day - 1][lesson - 1];
+        } else {
+            whole = false;
         }
-        if (!TakeLines(lines, pos, textCount, target ? &target->HomeworkText : nullptr)) return;
-        if (pos >= lines.size()) return;
+        if (!TakeLines(lines, pos, textCount, target ? &target->HomeworkText : nullptr))
+            return false;
+        if (pos >= lines.size()) return false;
         const int shortcutCount = StrToInt(lines[pos]);
         ++pos;
-        if (shortcutCount < 0) return;
-        if (!TakeLines(lines, pos, shortcutCount, target ? &target->Shortcuts : nullptr)) return;
+        if (shortcutCount < 0) return false;
+        if (!TakeLines(lines, pos, shortcutCount, target ? &target->Shortcuts : nullptr))
+            return false;
     }
+    return whole;
 }
 
 std::vector<std::string> WeekHomeworkLines(const WeekHomework& homework) {
@@ -58,6 +65,30 @@ std::vector<std::string> WeekHomeworkLines(const WeekHomework& homework) {
         }
     }
     return lines;
+}
+
+void InsertHomeworkPosition(WeekHomework& homework, int day, int position) {
+    auto& lessons = homework[day];
+    std::move_backward(lessons.begin() + position, lessons.end() - 1, lessons.end());
+    lessons[position] = LessonHomework{};
+}
+
+void DeleteHomeworkPosition(WeekHomework& homework, int day, int position) {
+    auto& lessons = homework[day];
+    std::move(lessons.begin() + position + 1, lessons.end(), lessons.begin() + position);
+    lessons.back() = LessonHomework{};
+}
+
+std::vector<int> ShownMondaysOfWeekFile(int year, int week, bool sundayFirst) {
+    std::vector<int> mondays;
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= DaysInMonth(year, month); ++day) {
+            if (WeekNumber(year, month, day, sundayFirst) != week) continue;
+            const int monday = ShownMonday({year, month, day}, sundayFirst);
+            if (mondays.empty() || mondays.back() != monday) mondays.push_back(monday);
+        }
+    }
+    return mondays;
 }
 
 }  // namespace skemora

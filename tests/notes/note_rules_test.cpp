@@ -2,7 +2,10 @@
 // contact card's keys, and the homework dialog's description and create-file flow.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <deque>
+#include <filesystem>
 
 #include "files/file_ops.h"
 #include "files/skemora_error.h"
@@ -153,6 +156,40 @@ TEST_F(CreateFileFlow, AnExistingFileIsNotTouched) {
     answers = {folder / "old.txt"};
     EXPECT_EQ(Run().Result, CreateFileResult::Exists);
     EXPECT_EQ(ReadBytes(folder / "old.txt"), "keep");
+}
+
+// Whatever already goes by the name stays exactly as it was, whether or not the name has a type.
+TEST_F(CreateFileFlow, NothingThatExistsIsEverReplaced) {
+    namespace fs = std::filesystem;
+    WriteBytes(folder / "target.txt", "target");
+    struct Case {
+        const char* name;
+        void (*make)(const std::string& path, const std::string& target);
+    };
+    const Case cases[] = {
+        {".profile", [](const std::string& p, const std::string&) { WriteBytes(p, "keep"); }},
+        {".hidden.txt", [](const std::string& p, const std::string&) { WriteBytes(p, "keep"); }},
+        {"notes", [](const std::string& p, const std::string&) { WriteBytes(p, "keep"); }},
+        {"folder.doc", [](const std::string& p, const std::string&) { fs::create_directory(p); }},
+        {"Documents", [](const std::string& p, const std::string&) { fs::create_directory(p); }},
+        {"link.txt", [](const std::string& p, const std::string& t) { fs::create_symlink(t, p); }},
+        {"dangling.txt",
+         [](const std::string& p, const std::string& t) { fs::create_symlink(t + ".gone", p); }},
+        {"pipe.txt", [](const std::string& p, const std::string&) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }},
+    };
+    for (const auto& c : cases) {
+        const std::string path = folder / c.name;
+        c.make(path, folder / "target.txt");
+        const Snapshot before = FilesUnder(folder.Path());
+        const auto type = fs::symlink_status(path).type();
+        answers = {path};
+        const CreatedFile created = Run();
+        EXPECT_EQ(created.Result, CreateFileResult::Exists) << c.name;
+        EXPECT_EQ(FilesUnder(folder.Path()), before) << c.name;
+        EXPECT_EQ(fs::symlink_status(path).type(), type) << c.name;
+        EXPECT_FALSE(fs::exists(folder / "target.txt.gone")) << c.name;
+    }
+    EXPECT_EQ(ReadBytes(folder / "target.txt"), "target");
 }
 
 TEST_F(CreateFileFlow, AFileThatCannotBeCreatedIsAnError) {

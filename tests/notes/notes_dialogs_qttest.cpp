@@ -285,9 +285,8 @@ private slots:
         dialog.setServices(services);
         dialog.setHomework({});
         auto* create = Child<QPushButton>(dialog, "createButton");
-        create->click();  // exists
+        create->click();  // exists: told so and asked again; no type, then new.txt
         QCOMPARE(messages, std::vector<QString>{"File exist! Use Add shortcut instead."});
-        create->click();  // no type, then new.txt
         QCOMPARE(titles.size(), 3u);
         QCOMPARE(titles[2],
                  std::string("Filetype missing! ie. wordfile.doc instead of just wordfile"));
