@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "app/accepting_dialog.h"
 #include "app/class_name_dialog.h"
 #include "app/question_dialog.h"
 
@@ -84,13 +85,30 @@ std::optional<std::string> QtDialogs::SaveFileName(const std::string& folder,
     return dialog.selectedFiles().first().toStdString();
 }
 
-bool QtDialogs::EditClassName(std::string& name) {
-    TForm12 fallback(mainWindow_);
+bool QtDialogs::EditClassName(std::string& name, const AcceptStep& save) {
+    AcceptingDialog<TForm12> fallback(mainWindow_);
     TForm12* dialog = className_ ? className_.data() : &fallback;
     if (texts_) dialog->setTexts(Utf8(texts_->ClassTitle), Utf8(texts_->ClassPrompt));
     dialog->setClassName(Utf8(name));
-    if (dialog->exec() != kAnswerYes) return false;
-    name = dialog->className().toStdString();
+    return ExecSaving(
+        dialog, [&] { name = dialog->className().toStdString(); }, save);
+}
+
+bool QtDialogs::ExecSaving(QDialog* dialog, const std::function<void()>& readBack,
+                           const AcceptStep& save) {
+    auto* check = dynamic_cast<AcceptCheck*>(dialog);
+    const auto store = [&] {
+        readBack();
+        const auto failure = save ? save() : std::nullopt;
+        if (failure) QMessageBox::critical(dialog, kBoxTitle, Utf8(*failure));
+        return !failure;
+    };
+    if (check) check->BeforeAccept = store;
+    const int result = dialog->exec();
+    if (check) check->BeforeAccept = nullptr;
+    if (result != kAnswerYes) return false;
+    // A dialog made without the check stores after closing.
+    if (!check) store();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "language/texts.h"
 
 #include <array>
+#include <cerrno>
 #include <vector>
 
 namespace skemora {
@@ -14,7 +15,7 @@ struct SlotText {
 };
 
 // Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
-const std::array<SlotText, 33> kSlotTexts = {{
+const std::array<SlotText, 34> kSlotTexts = {{
     {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
     {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
     {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
@@ -59,6 +60,10 @@ const std::array<SlotText, 33> kSlotTexts = {{
      "on %2 was merged into the period before it: its weeks now show that period's lessons.",
      "Et skema kan højst have %1 perioder. For at gøre plads til ændringen er perioden, der "
      "begyndte %2, lagt sammen med perioden før den: dens uger viser nu den periodes timer."},
+    // Errors and opening.
+    {&MessageTexts::PageOpenFailed,
+     "The page was written to %1, but no program on this computer could open it.",
+     "Siden er gemt i %1, men intet program på denne computer kunne åbne den."},
 }};
 
 struct ErrorTextRow {
@@ -82,7 +87,7 @@ struct DialogText {
     const char* Danish;
 };
 
-const std::array<DialogText, 48> kDialogTexts = {{
+const std::array<DialogText, 49> kDialogTexts = {{
     {&DialogTexts::AskYes, "Yes", "Ja"},
     {&DialogTexts::AskNo, "No", "Nej"},
     {&DialogTexts::AskCancel, "Cancel", "Fortryd"},
@@ -135,6 +140,26 @@ const std::array<DialogText, 48> kDialogTexts = {{
     {&DialogTexts::ColorListHint, "Pick color of date", "Vælg datofarve"},
     {&DialogTexts::HolidayOk, "OK", "OK"},
     {&DialogTexts::HolidayCancel, "Cancel", "Fortryd"},
+    // Errors and opening.
+    {&DialogTexts::OpenFailed, "No program on this computer could open %1.",
+     "Intet program på denne computer kunne åbne %1."},
+}};
+
+// Errors and opening: why a file could not be written, in the system's common cases.
+struct SystemReasonRow {
+    int Error;
+    const char* English;
+    const char* Danish;
+};
+
+const std::array<SystemReasonRow, 7> kSystemReasons = {{
+    {ENOSPC, "No space left on device", "Der er ikke mere plads på disken"},
+    {EROFS, "Read-only file system", "Filsystemet er skrivebeskyttet"},
+    {EACCES, "Permission denied", "Adgang nægtet"},
+    {EPERM, "Operation not permitted", "Handlingen er ikke tilladt"},
+    {ENAMETOOLONG, "File name too long", "Filnavnet er for langt"},
+    {EDQUOT, "Disk quota exceeded", "Diskkvoten er opbrugt"},
+    {EFBIG, "File too large", "Filen er for stor"},
 }};
 
 }  // namespace
@@ -187,7 +212,16 @@ std::string ErrorText(const SkemoraError& error, int languageCode) {
             if (row.Kind == error.Kind()) text = row.Danish;
         }
     }
-    return FillTemplate(text, arguments);
+    std::string message = FillTemplate(text, arguments);
+    if (error.SystemError() != 0) message += "\n" + SystemReasonText(error.SystemError(), languageCode);
+    return message;
+}
+
+std::string SystemReasonText(int systemError, int languageCode) {
+    for (const SystemReasonRow& row : kSystemReasons) {
+        if (row.Error == systemError) return languageCode == kDanish ? row.Danish : row.English;
+    }
+    return SystemErrorText(systemError);
 }
 
 }  // namespace skemora

@@ -48,6 +48,8 @@ struct MessageTexts {
     std::string CannotDeleteThis;  // "You can't delete this." (the same in both languages)
     std::string HelpFileMissing;   // "Help file not found: "
     std::string PeriodsMerged;     // %1 the most periods kept, %2 the merged period's start
+    // Errors and opening.
+    std::string PageOpenFailed;  // %1 the page written that nothing could open
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
@@ -80,6 +82,8 @@ struct DialogTexts {
     std::string HolidayNameText, HolidayNameHint, FromDateHint, ToDateHint;
     std::string HolidayNameLabel, FromLabel, ToLabel, ColorLabel, ColorListHint, HolidayOk,
         HolidayCancel;
+    // Errors and opening: %1 the document, address or mail address nothing could open.
+    std::string OpenFailed;
 };
 
 // The texts of a language: 6 is Danish, any other code English.
@@ -94,5 +98,9 @@ const std::vector<std::string DialogTexts::*>& DialogTextFields();
 
 // An error's message in the language.
 std::string ErrorText(const SkemoraError& error, int languageCode);
+
+// Errors and opening: the reason of a system error number in the language; one the tables do not
+// hold is given as the system words it.
+std::string SystemReasonText(int systemError, int languageCode);
 
 }  // namespace skemora

@@ -35,12 +35,13 @@ void LinksCommand(AppContext& ctx) {
     std::vector<std::string> addresses = LinesIfExists(path);
     const std::string title =
         " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
-    if (!ctx.dialogs.EditLinks(title, addresses)) return;
-    if (!addresses.empty()) {
-        WriteLines(path, addresses);
-    } else if (FileExists(path)) {
-        DeleteFile(path);
-    }
+    ctx.dialogs.EditLinks(title, addresses, SavingStep(state.LanguageCode, [&] {
+                              if (!addresses.empty()) {
+                                  WriteLines(path, addresses);
+                              } else if (FileExists(path)) {
+                                  DeleteFile(path);
+                              }
+                          }));
 }
 
 void TeacherCommand(AppContext& ctx) {
@@ -51,8 +52,9 @@ void TeacherCommand(AppContext& ctx) {
     ContactCardFields card = ContactCardFromLines(LinesIfExists(path));
     const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
                               lesson->Subject + " - " + lesson->Teacher;
-    if (!ctx.dialogs.EditContactCard(title, card)) return;
-    WriteLines(path, ContactCardLines(card));
+    ctx.dialogs.EditContactCard(title, card, SavingStep(state.LanguageCode, [&] {
+                                    WriteLines(path, ContactCardLines(card));
+                                }));
 }
 
 void StudentsCommand(AppContext& ctx) {
@@ -66,8 +68,8 @@ void StudentsCommand(AppContext& ctx) {
     const std::string title = " " + ctx.texts.StudentsWord + " - " + state.UserName + "-";
     const std::string cardTitle =
         " " + ctx.view.LessonButtons[kStudentsButton].Caption + " - " + state.UserName + "-";
-    if (!ctx.dialogs.EditMates(title, cardTitle, mates)) return;
-    WriteLines(path, mates);
+    ctx.dialogs.EditMates(title, cardTitle, mates,
+                          SavingStep(state.LanguageCode, [&] { WriteLines(path, mates); }));
 }
 
 }  // namespace skemora

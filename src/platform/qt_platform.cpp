@@ -99,8 +99,8 @@ QUrl UrlFor(const std::string& target) {
     return QUrl::fromUserInput(text);
 }
 
-void QtPlatform::OpenUrl(const std::string& url) {
-    QDesktopServices::openUrl(UrlFor(url));
+bool QtPlatform::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(UrlFor(url));
 }
 
 void QtPlatform::ProcessEvents() {

@@ -1,6 +1,7 @@
 #include "timetable/lesson_editing.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "app/week_grid.h"
 #include "timetable/lesson_fill.h"
@@ -63,14 +64,20 @@ void SaveEdit(AppContext& ctx) {
     Save(ctx);
 }
 
-// Opens the lesson dialog offering the stored subjects; true on OK with an answer that holds
-// a subject.
-bool AskLesson(AppContext& ctx, const std::string& title, LessonFields& lesson) {
+// Opens the lesson dialog offering the stored subjects. Its OK puts an answer that holds a
+// subject into the day with `apply` and saves; the dialog stays open while the save fails.
+void AskLesson(AppContext& ctx, const std::string& title, LessonFields& lesson,
+               const std::function<bool(const LessonFields&)>& apply) {
     const auto choices = LoadSubjectList(ctx);
-    if (!ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson)) return false;
-    lesson = Cleaned(lesson);
-    // A lesson without a subject would leave a gap in the day.
-    return !lesson.Subject.empty();
+    ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson,
+                           SavingStep(ctx.state.LanguageCode, [&] {
+                               const LessonFields cleaned = Cleaned(lesson);
+                               // A lesson without a subject would leave a gap in the day.
+                               if (cleaned.Subject.empty()) return;
+                               SaveOrUndo(ctx, [&] {
+                                   if (apply(cleaned)) SaveEdit(ctx);
+                               });
+                           }));
 }
 
 }  // namespace
@@ -103,10 +110,11 @@ void ChangeLesson(AppContext& ctx) {
     }
     const int position = ctx.state.SelLesson;
     LessonFields lesson = LessonAt(*day, position);
-    if (!AskLesson(ctx, ctx.texts.ChangeLessonTitle + lesson.Subject + ", " + DayName(ctx), lesson))
-        return;
-    SetLesson(*day, position, lesson);
-    SaveEdit(ctx);
+    AskLesson(ctx, ctx.texts.ChangeLessonTitle + lesson.Subject + ", " + DayName(ctx), lesson,
+              [&](const LessonFields& answer) {
+                  SetLesson(*day, position, answer);
+                  return true;
+              });
 }
 
 void DeleteLesson(AppContext& ctx) {
@@ -115,7 +123,7 @@ void DeleteLesson(AppContext& ctx) {
     const int position = ctx.state.SelLesson;
     LessonFields shown = LessonAt(*day, position);
     const std::string title = ctx.texts.DeleteLessonTitle + shown.Subject + ", " + DayName(ctx);
-    if (!ctx.dialogs.EditLesson(title, {}, ctx.state.SubjectList, shown)) return;
+    if (!ctx.dialogs.EditLesson(title, {}, ctx.state.SubjectList, shown, {})) return;
     if (!DeleteLessonAt(*day, position)) {
         ctx.dialogs.ShowMessage(ctx.texts.OneLessonADay);
         return;
@@ -127,9 +135,8 @@ void AddLesson(AppContext& ctx) {
     DayRecord* day = SelectedDay(ctx);
     if (!day || !day->Subject[kLessons - 1].empty()) return;
     LessonFields lesson;
-    if (!AskLesson(ctx, ctx.texts.AddLessonTitle + DayName(ctx), lesson)) return;
-    if (!AddLessonTo(*day, lesson)) return;
-    SaveEdit(ctx);
+    AskLesson(ctx, ctx.texts.AddLessonTitle + DayName(ctx), lesson,
+              [&](const LessonFields& answer) { return AddLessonTo(*day, answer); });
 }
 
 void InsertLesson(AppContext& ctx) {
@@ -139,9 +146,9 @@ void InsertLesson(AppContext& ctx) {
     LessonFields lesson;
     const std::string title =
         ctx.texts.InsertLessonTitle + day->Subject[position] + ", " + DayName(ctx);
-    if (!AskLesson(ctx, title, lesson)) return;
-    if (!InsertLessonAt(*day, position, lesson)) return;
-    SaveEdit(ctx);
+    AskLesson(ctx, title, lesson, [&](const LessonFields& answer) {
+        return InsertLessonAt(*day, position, answer);
+    });
 }
 
 void RemoveLessonFromList(AppContext& ctx) {
@@ -149,7 +156,7 @@ void RemoveLessonFromList(AppContext& ctx) {
     const auto choices = LoadSubjectList(ctx);
     LessonFields lesson;
     const std::string title = ctx.texts.DeleteWord + ctx.texts.FromListSuffix;
-    if (!ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson)) return;
+    if (!ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson, {})) return;
     RemoveSubject(ctx, lesson.Subject);
 }
 

@@ -14,18 +14,22 @@ void EditSchool(AppContext& ctx) {
     const std::string path = SchoolFilePath(ctx.state);
     ContactCardFields card;
     if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
-    if (!ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card)) return;
-    WriteLines(path, ContactCardLines(card));
+    ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card,
+                                SavingStep(ctx.state.LanguageCode,
+                                           [&] { WriteLines(path, ContactCardLines(card)); }));
 }
 
 void EditClass(AppContext& ctx) {
     if (!TimetableOpenOrSaveAs(ctx)) return;
     std::string name = ctx.state.ClassName;
-    if (!ctx.dialogs.EditClassName(name)) return;
-    ctx.state.ClassName = name;
-    ctx.view.ClassField.Caption = name;
-    SetModified(ctx, true);
-    Save(ctx);
+    ctx.dialogs.EditClassName(name, SavingStep(ctx.state.LanguageCode, [&] {
+                                  SaveOrUndo(ctx, [&] {
+                                      ctx.state.ClassName = name;
+                                      ctx.view.ClassField.Caption = name;
+                                      SetModified(ctx, true);
+                                      Save(ctx);
+                                  });
+                              }));
 }
 
 }  // namespace skemora
