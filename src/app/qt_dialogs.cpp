@@ -18,6 +18,13 @@ QString Utf8(const std::string& text) {
 
 constexpr char kBoxTitle[] = "Skemora";
 
+// The general error box. Its text can be selected and copied, to quote a path or a reason.
+void ShowErrorBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, kBoxTitle, text, QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
 }  // namespace
 
 QString QtNameFilters(const std::string& filter) {
@@ -57,7 +64,7 @@ void QtDialogs::ShowMessage(const std::string& text) {
 }
 
 void QtDialogs::ShowError(const std::string& text) {
-    QMessageBox::critical(mainWindow_, kBoxTitle, Utf8(text));
+    ShowErrorBox(mainWindow_, Utf8(text));
 }
 
 std::optional<std::string> QtDialogs::OpenFileName(const std::string& folder,
@@ -100,7 +107,7 @@ bool QtDialogs::ExecSaving(QDialog* dialog, const std::function<void()>& readBac
     const auto store = [&] {
         readBack();
         const auto failure = save ? save() : std::nullopt;
-        if (failure) QMessageBox::critical(dialog, kBoxTitle, Utf8(*failure));
+        if (failure) ShowErrorBox(dialog, Utf8(*failure));
         return !failure;
     };
     if (check) check->BeforeAccept = store;

@@ -18,8 +18,9 @@ week_file="$user/$(printf 'a%d%02d.dff' "$pinned_year" "$pinned_week")"
 limit_kib=4
 # Monday's first lesson holds homework lines until the file is a few bytes under the limit.
 {
-    printf '1\r\n1\r\n62\r\n'
-    for line in $(seq 1 62); do printf 'Monday homework line %02d: %s\r\n' "$line" "$(printf 'x%.0s' $(seq 1 38))"; done
+    printf '1\r\n1\r\n49\r\n'
+    padding="$(printf 'x%.0s' $(seq 1 56))"
+    for line in $(seq 1 49); do printf 'Monday homework line %02d: %s\r\n' "$line" "$padding"; done
     printf '0\r\n'
 } >"$week_file"
 size="$(stat -c %s "$week_file")"
@@ -61,11 +62,20 @@ xdotool type --delay 20 "$typed"
 ok() { xdotool mousemove --sync $((DX + 336 + 37)) $((DY + 232 + 12)) click 1; }
 ok
 
-# The error box: its text (Ctrl+C copies a message box's text) names the file and the reason.
-find_dialog Skemora
+# The error box, a window besides the main window and the homework dialog: its text, selected
+# and copied, names the file and the reason.
+error_box() {
+    dialog="$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null |
+        grep -vx -e "$window" -e "$homework" | tail -n 1)"
+    [ -n "$dialog" ]
+}
+wait_for 20 error_box || fail "no error box appeared"
 screenshot full_disk_error || true
 printf '' | xclip -selection clipboard
-xdotool windowfocus --sync "$dialog" key ctrl+c
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool windowfocus --sync "$dialog"
+xdotool mousemove --sync $((X + 100)) $((Y + 20)) click 1
+xdotool key ctrl+a ctrl+c
 wait_for 20 clipboard_holds "File too large" ||
     fail "the error box does not name the reason: $(clipboard)"
 clipboard_holds "Cannot create file $week_file" || fail "the error box says: $(clipboard)"
@@ -88,5 +98,5 @@ prlimit --pid "$pid" --fsize=unlimited
 ok
 wait_for 20 dialog_closed || fail "the homework dialog stayed open after the limit was lifted"
 grep -q "^$typed"$'\r'"\$" "$week_file" || fail "the week file lacks the homework"
-grep -q "^Monday homework line 62" "$week_file" || fail "the week file lost Monday's homework"
+grep -q "^Monday homework line 49" "$week_file" || fail "the week file lost Monday's homework"
 close_and_wait
