@@ -213,7 +213,8 @@ std::string ErrorText(const SkemoraError& error, int languageCode) {
         }
     }
     std::string message = FillTemplate(text, arguments);
-    if (error.SystemError() != 0) message += "\n" + SystemReasonText(error.SystemError(), languageCode);
+    if (error.SystemError() != 0)
+        message += "\n" + SystemReasonText(error.SystemError(), languageCode);
     return message;
 }
 

@@ -80,8 +80,9 @@ bool QtDialogs::EditMates(const std::string& title, const std::string& cardTitle
                           std::vector<std::string>& mates, const AcceptStep& save) {
     TForm8* dialog = Made(mates_, mainWindow_);
     if (texts_) dialog->setTexts(Utf8(texts_->AddMate), Utf8(texts_->DeleteMate));
-    dialog->setCardEditor(
-        [this, cardTitle](ContactCardFields& card) { return EditContactCard(cardTitle, card, {}); });
+    dialog->setCardEditor([this, cardTitle](ContactCardFields& card) {
+        return EditContactCard(cardTitle, card, {});
+    });
     dialog->setWindowTitle(Utf8(title));
     dialog->setMates(mates);
     return ExecSaving(

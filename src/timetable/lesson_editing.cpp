@@ -146,9 +146,8 @@ void InsertLesson(AppContext& ctx) {
     LessonFields lesson;
     const std::string title =
         ctx.texts.InsertLessonTitle + day->Subject[position] + ", " + DayName(ctx);
-    AskLesson(ctx, title, lesson, [&](const LessonFields& answer) {
-        return InsertLessonAt(*day, position, answer);
-    });
+    AskLesson(ctx, title, lesson,
+              [&](const LessonFields& answer) { return InsertLessonAt(*day, position, answer); });
 }
 
 void RemoveLessonFromList(AppContext& ctx) {

@@ -14,9 +14,9 @@ void EditSchool(AppContext& ctx) {
     const std::string path = SchoolFilePath(ctx.state);
     ContactCardFields card;
     if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
-    ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card,
-                                SavingStep(ctx.state.LanguageCode,
-                                           [&] { WriteLines(path, ContactCardLines(card)); }));
+    ctx.dialogs.EditContactCard(
+        " " + ctx.texts.SchoolInformationTitle, card,
+        SavingStep(ctx.state.LanguageCode, [&] { WriteLines(path, ContactCardLines(card)); }));
 }
 
 void EditClass(AppContext& ctx) {

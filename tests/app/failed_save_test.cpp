@@ -39,42 +39,53 @@ void Twice(std::deque<std::optional<T>>& queue, const T& typed, bool cancel) {
 const ContactCardFields kCard = {"Hansen", "Vej 1", "", "", "1234", "", "h@s.dk"};
 
 const Case kCases[] = {
-    {"homework", [](Session& s) { SelectCell(s.ctx, {0, 0}); },
+    {"homework",
+     [](Session& s) {
+         SelectCell(s.ctx, {0, 0});
+     },
      [](FakeDialogs& d, bool cancel) {
          Twice(d.HomeworkAnswers, LessonHomework{{"read p. 12", "and p. 13"}, {}}, cancel);
      },
      &HomeworkCommand},
-    {"links", [](Session& s) { SelectCell(s.ctx, {0, 0}); },
+    {"links",
+     [](Session& s) {
+         SelectCell(s.ctx, {0, 0});
+     },
      [](FakeDialogs& d, bool cancel) {
          Twice(d.LinksAnswers, std::vector<std::string>{"http://a.dk"}, cancel);
      },
      &LinksCommand},
-    {"teacher card", [](Session& s) { SelectCell(s.ctx, {0, 0}); },
+    {"teacher card",
+     [](Session& s) {
+         SelectCell(s.ctx, {0, 0});
+     },
      [](FakeDialogs& d, bool cancel) { Twice(d.ContactCardAnswers, kCard, cancel); },
      &TeacherCommand},
     {"school card", [](Session&) {},
-     [](FakeDialogs& d, bool cancel) { Twice(d.ContactCardAnswers, kCard, cancel); },
-     &EditSchool},
+     [](FakeDialogs& d, bool cancel) { Twice(d.ContactCardAnswers, kCard, cancel); }, &EditSchool},
     {"school mates", [](Session&) {},
-     [](FakeDialogs& d, bool cancel) {
-         Twice(d.MatesAnswers, ContactCardLines(kCard), cancel);
-     },
+     [](FakeDialogs& d, bool cancel) { Twice(d.MatesAnswers, ContactCardLines(kCard), cancel); },
      &StudentsCommand},
     {"class", [](Session&) {},
      [](FakeDialogs& d, bool cancel) { Twice(d.ClassNameAnswers, std::string("7B"), cancel); },
      &EditClass},
-    {"lesson change", [](Session& s) { SelectCell(s.ctx, {0, 0}); },
+    {"lesson change",
+     [](Session& s) {
+         SelectCell(s.ctx, {0, 0});
+     },
      [](FakeDialogs& d, bool cancel) {
          Twice(d.LessonAnswers, LessonFields{"Bio", "12", "Jensen"}, cancel);
      },
      &ChangeLesson},
-    {"lesson added", [](Session& s) { SelectCell(s.ctx, {2, 0}); },
+    {"lesson added",
+     [](Session& s) {
+         SelectCell(s.ctx, {2, 0});
+     },
      [](FakeDialogs& d, bool cancel) {
          Twice(d.LessonAnswers, LessonFields{"Art", "4", "Berg"}, cancel);
      },
      &AddLesson},
-    {"holiday",
-     [](Session&) {},
+    {"holiday", [](Session&) {},
      [](FakeDialogs& d, bool cancel) {
          Twice(d.HolidayAnswers,
                FakeDialogs::HolidayAnswer{{2003, 10, 13}, {2003, 10, 17}, "Efterår", 2}, cancel);
@@ -119,7 +130,8 @@ TEST(FailedSaveTest, ADialogWhoseSaveFailsStaysOpenForAnotherTryOrACancel) {
             s.Open({DayNumber(2003, 8, 11)}, {"Math"});
             const DayRecords days = s.ctx.state.Days;
             const std::string className = s.ctx.state.ClassName;
-            EXPECT_EQ(RunCase(s, c, true, true), before) << "a cancel after the error changes nothing";
+            EXPECT_EQ(RunCase(s, c, true, true), before)
+                << "a cancel after the error changes nothing";
             EXPECT_EQ(s.dialogs.Errors.size(), 1u);
             for (int d = 0; d < kDays; ++d) {
                 EXPECT_EQ(s.ctx.state.Days[d].Subject, days[d].Subject);

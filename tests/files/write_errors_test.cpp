@@ -47,7 +47,8 @@ bool FailWithErrno(WriteStep step) {
 
 struct Case {
     const char* what;
-    std::function<void(const std::string& folder)> write;  // fails to write a file  // the path it failed to write
+    std::function<void(const std::string& folder)>
+        write;  // fails to write a file  // the path it failed to write
     const char* english;
     const char* danish;
 };
@@ -59,16 +60,15 @@ const Case kCases[] = {
          WriteLines(folder + "a202613.dfz", std::vector<std::string>(200, "homework line"));
      },
      "File too large", "Filen er for stor"},
-    {"a full disk", [](const std::string& folder) {
+    {"a full disk",
+     [](const std::string& folder) {
          failingErrno = ENOSPC;
          SetWriteFaultHook(&FailWithErrno);
          WriteLines(folder + "a202613.dff", {"read p. 12"});
      },
      "No space left on device", "Der er ikke mere plads på disken"},
     {"a folder that is not there",
-     [](const std::string& folder) {
-         WriteLines(folder + "gone/skol.dfd", {"School"});
-     },
+     [](const std::string& folder) { WriteLines(folder + "gone/skol.dfd", {"School"}); },
      "No such file or directory", "No such file or directory"},
     {"a name longer than the file system holds",
      [](const std::string& folder) {
@@ -91,7 +91,8 @@ TEST(WriteErrorsTest, EveryWriteErrorNamesTheSystemsReasonInTheLanguage) {
             ASSERT_EQ(error.Kind(), ErrorKind::CannotCreateFile);
             const std::string path = error.Arguments().at(0);
             EXPECT_EQ(ErrorText(error, kEnglish), "Cannot create file " + path + "\n" + c.english);
-            EXPECT_EQ(ErrorText(error, kDanish), "Kan ikke oprette filen " + path + "\n" + c.danish);
+            EXPECT_EQ(ErrorText(error, kDanish),
+                      "Kan ikke oprette filen " + path + "\n" + c.danish);
             EXPECT_EQ(std::string(error.what()),
                       "Cannot create file " + path + "\n" + SystemErrorText(error.SystemError()));
         }
