@@ -60,8 +60,9 @@ class FailedSaveDialogsQtTest : public QObject {
 private slots:
     void aFailedSaveKeepsTheHomeworkDialogOpenWithTheText() {
         const DialogTexts texts = DialogTextsFor(kEnglish);
+        QWidget mainWindow;  // the dialogs' parent, which removes them afterwards
         QtDialogs dialogs;
-        dialogs.Attach(nullptr, nullptr, nullptr, &texts, nullptr);
+        dialogs.Attach(&mainWindow, nullptr, nullptr, &texts, nullptr);
 
         int tries = 0;
         std::vector<std::string> seen;
@@ -94,8 +95,9 @@ private slots:
         FakePlatform platform;
         platform.OpenWorks = false;
         const DialogTexts texts = DialogTextsFor(kDanish);
+        QWidget mainWindow;  // the dialogs' parent, which removes them afterwards
         QtDialogs dialogs;
-        dialogs.Attach(nullptr, nullptr, nullptr, &texts, &platform);
+        dialogs.Attach(&mainWindow, nullptr, nullptr, &texts, &platform);
 
         QString addressBox;
         std::vector<std::string> addresses = {"http://a.dk"};
