@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "holidays/holiday_editor_rules.h"
+#include "language/texts.h"
 #include "notes/contact_card.h"
 #include "timetable/lesson_rules.h"
 #include "timetable/week_homework.h"
@@ -18,6 +19,24 @@ namespace skemora {
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
 constexpr int kAnswerCancel = 2;
+
+// What a dialog's OK runs before the dialog closes, once the dialog's fields are read back into
+// the caller's: it stores them and answers nothing, or the error text when storing failed. The
+// dialog then shows the text and stays open with everything typed in it, for another OK or a
+// cancel. An empty step stores nothing.
+using AcceptStep = std::function<std::optional<std::string>()>;
+
+// A step that runs `save`, giving a failure as the error's message in the language.
+inline AcceptStep SavingStep(int languageCode, std::function<void()> save) {
+    return [languageCode, save = std::move(save)]() -> std::optional<std::string> {
+        try {
+            save();
+        } catch (const SkemoraError& error) {
+            return ErrorText(error, languageCode);
+        }
+        return std::nullopt;
+    };
+}
 
 class Dialogs {
 public:
@@ -37,9 +56,10 @@ public:
                                                     const std::string& filter,
                                                     const std::string& defaultExtension) = 0;
     // The class-name dialog (TForm12): true on OK, with the name changed in place.
-    virtual bool EditClassName(std::string& name) = 0;
+    virtual bool EditClassName(std::string& name, const AcceptStep& save) = 0;
     // The contact card (TForm7) under `title`: true on OK, with the fields changed in place.
-    virtual bool EditContactCard(const std::string& title, ContactCardFields& card) = 0;
+    virtual bool EditContactCard(const std::string& title, ContactCardFields& card,
+                                 const AcceptStep& save) = 0;
 
     // Lesson editing: the start-time, lesson and new-user dialogs.
     // The time dialog (TForm10) under `title`, opening with `time` (HH:MM): the HH:MM text on
@@ -49,7 +69,8 @@ public:
     // The lesson dialog (TForm11) under `title`, offering `choices` as subjects; a subject of
     // `subjectList` chosen or typed fills room and teacher. True on OK, with `lesson` changed.
     virtual bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
-                            const std::vector<std::string>& subjectList, LessonFields& lesson) = 0;
+                            const std::vector<std::string>& subjectList, LessonFields& lesson,
+                            const AcceptStep& save) = 0;
     // The new-user dialog (Tnewtime), opening empty: the typed name and class on OK, once
     // `acceptable` agrees to them; until it does, OK keeps the dialog open with what was typed.
     struct NewUserAnswer {
@@ -61,19 +82,22 @@ public:
     // Lesson notes: the homework, links and school-mates dialogs.
     // The homework dialog (TForm5) for one lesson: true on OK (or Yes to the close question),
     // with the description and shortcuts changed in place.
-    virtual bool EditHomework(const std::string& title, LessonHomework& homework) = 0;
+    virtual bool EditHomework(const std::string& title, LessonHomework& homework,
+                              const AcceptStep& save) = 0;
     // The links dialog (TForm6): true on OK, with the address list changed in place.
-    virtual bool EditLinks(const std::string& title, std::vector<std::string>& addresses) = 0;
+    virtual bool EditLinks(const std::string& title, std::vector<std::string>& addresses,
+                           const AcceptStep& save) = 0;
     // The school-mates dialog (TForm8) over the mates' work list; each mate is edited on the
     // contact card titled `cardTitle`. True on OK, with the work list changed in place.
     virtual bool EditMates(const std::string& title, const std::string& cardTitle,
-                           std::vector<std::string>& mates) = 0;
+                           std::vector<std::string>& mates, const AcceptStep& save) = 0;
 
     // Holidays: the holiday editor with its date picker.
     // The holiday editor (TFerieForm) under `title`: true on OK, with From, To, Name and
     // ColourIndex of the record read back. The name and colour the editor shows are its own,
     // kept from its last use.
-    virtual bool EditHoliday(const std::string& title, HolidayEditorRecord& record) = 0;
+    virtual bool EditHoliday(const std::string& title, HolidayEditorRecord& record,
+                             const AcceptStep& save) = 0;
 
     // Progress of long work (a holiday period over many months).
     class Progress {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/accepting_dialog.h"
 #include "app/class_name_dialog.h"
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
         skemora::TForm1 form1(dialogs, platform, dataFolder, arguments);
         // The settings store (TForm3) has nothing to show; it lives in the main window's context.
         skemora::TForm4 form4(&form1);
-        skemora::TForm12 form12(&form1);
+        skemora::AcceptingDialog<skemora::TForm12> form12(&form1);
         dialogs.Attach(&form1, &form4, &form12, &form1.context().dialogTexts, &platform);
         form1.show();
         return QApplication::exec();

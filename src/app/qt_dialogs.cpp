@@ -9,6 +9,7 @@
 #include <QProgressDialog>
 #include <QStringList>
 
+#include "app/accepting_dialog.h"
 #include "app/class_name_dialog.h"
 #include "app/question_dialog.h"
 
@@ -53,6 +54,8 @@ private:
 
 void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, kBoxTitle, text, QMessageBox::Ok, parent);
+    // The text can be selected and copied, to quote a path or a reason.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     titleFont.setBold(true);
     const int width =
@@ -135,13 +138,30 @@ std::unique_ptr<Dialogs::Progress> QtDialogs::StartProgress(const std::string& l
     return std::make_unique<QtProgress>(mainWindow_, Utf8(label), cancel, total);
 }
 
-bool QtDialogs::EditClassName(std::string& name) {
-    TForm12 fallback(mainWindow_);
+bool QtDialogs::EditClassName(std::string& name, const AcceptStep& save) {
+    AcceptingDialog<TForm12> fallback(mainWindow_);
     TForm12* dialog = className_ ? className_.data() : &fallback;
     if (texts_) dialog->setTexts(Utf8(texts_->ClassTitle), Utf8(texts_->ClassPrompt));
     dialog->setClassName(Utf8(name));
-    if (dialog->exec() != kAnswerYes) return false;
-    name = dialog->className().toStdString();
+    return ExecSaving(
+        dialog, [&] { name = dialog->className().toStdString(); }, save);
+}
+
+bool QtDialogs::ExecSaving(QDialog* dialog, const std::function<void()>& readBack,
+                           const AcceptStep& save) {
+    auto* check = dynamic_cast<AcceptCheck*>(dialog);
+    const auto store = [&] {
+        readBack();
+        const auto failure = save ? save() : std::nullopt;
+        if (failure) ShowMessageBox(dialog, QMessageBox::Critical, Utf8(*failure));
+        return !failure;
+    };
+    if (check) check->BeforeAccept = store;
+    const int result = dialog->exec();
+    if (check) check->BeforeAccept = nullptr;
+    if (result != kAnswerYes) return false;
+    // A dialog made without the check stores after closing.
+    if (!check) store();
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "language/texts.h"
 #include "platform/platform.h"
 
+class QDialog;
 class QWidget;
 
 namespace skemora {
@@ -42,24 +43,29 @@ public:
     std::optional<std::string> SaveFileName(const std::string& folder, const std::string& fileName,
                                             const std::string& filter,
                                             const std::string& defaultExtension) override;
-    bool EditClassName(std::string& name) override;
-    bool EditContactCard(const std::string& title, ContactCardFields& card) override;
+    bool EditClassName(std::string& name, const AcceptStep& save) override;
+    bool EditContactCard(const std::string& title, ContactCardFields& card,
+                         const AcceptStep& save) override;
 
     // Lesson editing.
     std::optional<std::string> EditTime(const std::string& title, const std::string& time) override;
     bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
-                    const std::vector<std::string>& subjectList, LessonFields& lesson) override;
+                    const std::vector<std::string>& subjectList, LessonFields& lesson,
+                    const AcceptStep& save) override;
     std::optional<NewUserAnswer> AskNewUser(
         const std::function<bool(const NewUserAnswer&)>& acceptable) override;
 
     // Lesson notes.
-    bool EditHomework(const std::string& title, LessonHomework& homework) override;
-    bool EditLinks(const std::string& title, std::vector<std::string>& addresses) override;
+    bool EditHomework(const std::string& title, LessonHomework& homework,
+                      const AcceptStep& save) override;
+    bool EditLinks(const std::string& title, std::vector<std::string>& addresses,
+                   const AcceptStep& save) override;
     bool EditMates(const std::string& title, const std::string& cardTitle,
-                   std::vector<std::string>& mates) override;
+                   std::vector<std::string>& mates, const AcceptStep& save) override;
 
     // Holidays.
-    bool EditHoliday(const std::string& title, HolidayEditorRecord& record) override;
+    bool EditHoliday(const std::string& title, HolidayEditorRecord& record,
+                     const AcceptStep& save) override;
 
     // Progress: a QProgressDialog over the main window.
     std::unique_ptr<Progress> StartProgress(const std::string& label, int total) override;
@@ -88,6 +94,11 @@ private:
 
     // Holidays dialogs.
     QPointer<TFerieForm> holidayEditor_;
+
+    // Shows a dialog made as an AcceptingDialog modally. Its OK runs `readBack` (the fields into
+    // the caller's) and then `save`; while that fails, the error is shown over the dialog, which
+    // stays open. True when it closed with OK.
+    bool ExecSaving(QDialog* dialog, const std::function<void()>& readBack, const AcceptStep& save);
 };
 
 // A message box titled "Skemora" over `parent`, wide enough for a window manager's title bar

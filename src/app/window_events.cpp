@@ -77,7 +77,8 @@ void ClassFieldClick(AppContext& ctx) {
 void ShowHelp(AppContext& ctx) {
     if (ctx.view.HelpFile.empty()) ctx.view.HelpFile = HelpFileOf(ctx.state);
     if (FileExists(ctx.view.HelpFile)) {
-        ctx.platform.OpenUrl(ctx.view.HelpFile);
+        if (!ctx.platform.OpenUrl(ctx.view.HelpFile))
+            ctx.dialogs.ShowMessage(FillTemplate(ctx.dialogTexts.OpenFailed, {ctx.view.HelpFile}));
     } else {
         ctx.dialogs.ShowMessage(ctx.texts.HelpFileMissing + ctx.view.HelpFile);
     }

@@ -28,11 +28,13 @@ std::optional<SchoolLines> ReadSchoolLines(const MainState& state) {
     return SchoolLines{line(0), line(4), line(5)};
 }
 
-// Writes the page and opens it; a page that cannot be written is not opened.
+// Writes the page and opens it; a page that cannot be written is not opened, one that nothing
+// opens is named with where it was written.
 void WriteAndOpen(AppContext& ctx, const std::vector<std::string>& lines) {
     const std::string path = HtmlPagePath(ctx.state);
     WriteLines(path, lines);
-    ctx.platform.OpenUrl(path);
+    if (!ctx.platform.OpenUrl(path))
+        ctx.dialogs.ShowMessage(FillTemplate(ctx.texts.PageOpenFailed, {path}));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "files/skemora_error.h"
 
+#include <cstring>
+
 namespace skemora {
 
 std::string_view EnglishErrorTemplate(ErrorKind kind) {
@@ -61,8 +63,20 @@ SkemoraError InvalidInteger(const std::string& text) {
     return SkemoraError(ErrorKind::InvalidInteger, {text});
 }
 
-SkemoraError CannotCreateFile(const std::string& path) {
-    return SkemoraError(ErrorKind::CannotCreateFile, {path});
+SkemoraError::SkemoraError(ErrorKind kind, std::vector<std::string> arguments, int systemError)
+    : std::runtime_error(FillTemplate(EnglishErrorTemplate(kind), arguments) + "\n" +
+                         SystemErrorText(systemError)),
+      kind_(kind),
+      arguments_(std::move(arguments)),
+      systemError_(systemError) {}
+
+SkemoraError CannotCreateFile(const std::string& path, int systemError) {
+    if (systemError == 0) return SkemoraError(ErrorKind::CannotCreateFile, {path});
+    return SkemoraError(ErrorKind::CannotCreateFile, {path}, systemError);
+}
+
+std::string SystemErrorText(int systemError) {
+    return std::strerror(systemError);
 }
 
 }  // namespace skemora

@@ -32,11 +32,18 @@ public:
     ErrorKind Kind() const { return kind_; }
     const std::vector<std::string>& Arguments() const { return arguments_; }
     const SkemoraError* Cause() const { return cause_.get(); }
+    // The system's error number behind a file that could not be written; 0 when none. Its
+    // reason is shown on a line after the message.
+    int SystemError() const { return systemError_; }
 
 private:
     ErrorKind kind_;
     std::vector<std::string> arguments_;
     std::shared_ptr<const SkemoraError> cause_;
+    int systemError_ = 0;
+
+    SkemoraError(ErrorKind kind, std::vector<std::string> arguments, int systemError);
+    friend SkemoraError CannotCreateFile(const std::string& path, int systemError);
 };
 
 // The English message of a kind, with %1, %2, ... where the arguments go.
@@ -46,7 +53,9 @@ std::string FillTemplate(std::string_view text, const std::vector<std::string>& 
 
 // "'%s' is not a valid integer value"
 SkemoraError InvalidInteger(const std::string& text);
-// "Cannot create file %s"
-SkemoraError CannotCreateFile(const std::string& path);
+// "Cannot create file %s", followed by the reason of `systemError` (an errno value, 0 for none).
+SkemoraError CannotCreateFile(const std::string& path, int systemError = 0);
+// The system's own words for an error number.
+std::string SystemErrorText(int systemError);
 
 }  // namespace skemora

@@ -322,6 +322,18 @@ bool IsLeftoverTemporary(const std::string& entry, const std::vector<std::string
     return false;
 }
 
+// The temporary beside `name`: ".<name>.XXXXXX", or, for a name too long to take the eight
+// extra characters, ".skemora<extension>.XXXXXX", which the leftover sweep knows all the same.
+std::string TemporaryNameFor(const std::string& name) {
+    constexpr std::size_t kAdded = 8;  // the leading "." and ".XXXXXX"
+    if (name.size() + kAdded <= NAME_MAX) return "." + name + ".XXXXXX";
+    constexpr std::size_t kLongestExtension = 16;
+    const std::size_t dot = name.find_last_of('.');
+    const std::string extension =
+        dot != std::string::npos && name.size() - dot <= kLongestExtension ? name.substr(dot) : "";
+    return ".skemora" + extension + ".XXXXXX";
+}
+
 }  // namespace
 
 int RemoveLeftoverTemporaries(const std::string& folder,
@@ -348,19 +360,20 @@ int RemoveLeftoverTemporaries(const std::string& folder,
 }
 
 StagedFile::StagedFile(const std::string& path, const std::string& bytes) : path_(path) {
-    const std::string folder = FolderPart(path);
-    std::string pattern = folder + "/." + FileNamePart(path) + ".XXXXXX";
-    if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path);
+    std::string pattern = FolderPart(path) + "/" + TemporaryNameFor(FileNamePart(path));
+    if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path, errno);
     const int descriptor = mkstemp(pattern.data());
-    if (descriptor < 0) throw CannotCreateFile(path);
+    if (descriptor < 0) throw CannotCreateFile(path, errno);
     temporary_ = pattern;
     const bool written = WriteAll(descriptor, bytes) && fchmod(descriptor, ModeFor(path)) == 0 &&
                          !WriteStepFails(WriteStep::Sync) && fsync(descriptor) == 0;
+    int reason = written ? 0 : errno;
     const bool closed = close(descriptor) == 0 && !WriteStepFails(WriteStep::Close);
+    if (reason == 0 && !closed) reason = errno;
     if (!written || !closed) {
         unlink(temporary_.c_str());
         temporary_.clear();
-        throw CannotCreateFile(path);
+        throw CannotCreateFile(path, reason);
     }
 }
 
@@ -371,9 +384,10 @@ StagedFile::~StagedFile() {
 void StagedFile::Commit() {
     if (temporary_.empty()) throw CannotCreateFile(path_);
     if (WriteStepFails(WriteStep::Rename) || rename(temporary_.c_str(), path_.c_str()) != 0) {
+        const int reason = errno;
         unlink(temporary_.c_str());
         temporary_.clear();
-        throw CannotCreateFile(path_);
+        throw CannotCreateFile(path_, reason);
     }
     temporary_.clear();
     SyncFolder(FolderPart(path_));

@@ -3,11 +3,14 @@
 // of a null pointer.
 #pragma once
 
+#include <cerrno>
+
 namespace skemora {
 
 enum class WriteStep { Create, Write, Sync, Close, Rename, Delete };
 
-// Answers true when the step is to fail as a full or broken disk would make it fail.
+// Answers true when the step is to fail as a full or broken disk would make it fail. The step
+// then reports errno as its reason: ENOSPC unless the hook sets another.
 using WriteFaultHook = bool (*)(WriteStep step);
 
 namespace detail {
@@ -20,7 +23,12 @@ inline void SetWriteFaultHook(WriteFaultHook hook) {
 }
 
 inline bool WriteStepFails(WriteStep step) {
-    return detail::writeFaultHook != nullptr && detail::writeFaultHook(step);
+    if (detail::writeFaultHook == nullptr) return false;
+    const int saved = errno;
+    errno = ENOSPC;
+    if (detail::writeFaultHook(step)) return true;
+    errno = saved;
+    return false;
 }
 
 }  // namespace skemora

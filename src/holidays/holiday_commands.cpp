@@ -35,12 +35,8 @@ TakenAnswer TakenAnswerOf(int answer) {
     return TakenAnswer::Cancel;
 }
 
-}  // namespace
-
-void nyhelligdagClick(AppContext& ctx) {
-    HolidayEditorRecord record = EditorRecord(ctx);
-    if (!ctx.dialogs.EditHoliday(ctx.texts.HolidaysTitle, record)) return;
-
+// Marks the editor's period in the month files and shows the result.
+void ApplyHoliday(AppContext& ctx, const HolidayEditorRecord& record) {
     HolidayPeriod period;
     period.From = record.From;
     period.To = record.To;
@@ -86,6 +82,15 @@ void nyhelligdagClick(AppContext& ctx) {
         return;
     }
     RefreshAll(ctx);
+}
+
+}  // namespace
+
+void nyhelligdagClick(AppContext& ctx) {
+    HolidayEditorRecord record = EditorRecord(ctx);
+    // The months are written while the editor is open, so that a failed write keeps it there.
+    ctx.dialogs.EditHoliday(ctx.texts.HolidaysTitle, record,
+                            SavingStep(ctx.state.LanguageCode, [&] { ApplyHoliday(ctx, record); }));
 }
 
 void slethelligdagClick(AppContext& ctx) {

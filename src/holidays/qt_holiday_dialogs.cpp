@@ -1,5 +1,6 @@
 // QtDialogs' holiday editor: TFerieForm, made on first use and kept, so the name and colour the
 // user left in it are there the next time.
+#include "app/accepting_dialog.h"
 #include "app/qt_dialogs.h"
 #include "holidays/holiday_dialog.h"
 
@@ -31,21 +32,25 @@ HolidayDialogTexts HolidayTextsOf(const DialogTexts& texts) {
 
 }  // namespace
 
-bool QtDialogs::EditHoliday(const std::string& title, HolidayEditorRecord& record) {
+bool QtDialogs::EditHoliday(const std::string& title, HolidayEditorRecord& record,
+                            const AcceptStep& save) {
     if (!holidayEditor_) {
-        holidayEditor_ = new TFerieForm(mainWindow_);
+        holidayEditor_ = new AcceptingDialog<TFerieForm>(mainWindow_);
         if (texts_) holidayEditor_->setName(Utf8(texts_->HolidayNameText));
     }
     TFerieForm& editor = *holidayEditor_;
     if (texts_) editor.setTexts(HolidayTextsOf(*texts_));
     editor.setWindowTitle(Utf8(title));
     editor.start(record);
-    if (editor.exec() != kAnswerYes) return false;
-    record.From = editor.fromDate();
-    record.To = editor.toDate();
-    record.Name = editor.name().toStdString();
-    record.ColourIndex = editor.colourIndex();
-    return true;
+    return ExecSaving(
+        &editor,
+        [&] {
+            record.From = editor.fromDate();
+            record.To = editor.toDate();
+            record.Name = editor.name().toStdString();
+            record.ColourIndex = editor.colourIndex();
+        },
+        save);
 }
 
 }  // namespace skemora

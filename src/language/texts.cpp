@@ -1,6 +1,7 @@
 #include "language/texts.h"
 
 #include <array>
+#include <cerrno>
 #include <vector>
 
 namespace skemora {
@@ -94,6 +95,10 @@ const auto kSlotTexts = std::to_array<SlotText>({
      "The time-table was not changed.",
      "Lektiefilen %1 kan ikke læses helt, så lektierne i den kan ikke flyttes med timerne. "
      "Skemaet er ikke ændret."},
+    // Errors and opening.
+    {&MessageTexts::PageOpenFailed,
+     "The page was written to %1, but no program on this computer could open it.",
+     "Siden er gemt i %1, men intet program på denne computer kunne åbne den."},
 });
 
 struct ErrorTextRow {
@@ -181,6 +186,26 @@ const auto kDialogTexts = std::to_array<DialogText>({
      "and add it again.",
      "Filens navn indeholder et linjeskift, så den kan ikke gemmes som genvej. Omdøb filen, og "
      "tilføj den igen."},
+    // Errors and opening.
+    {&DialogTexts::OpenFailed, "No program on this computer could open %1.",
+     "Intet program på denne computer kunne åbne %1."},
+});
+
+// Errors and opening: why a file could not be written, in the system's common cases.
+struct SystemReasonRow {
+    int Error;
+    const char* English;
+    const char* Danish;
+};
+
+const auto kSystemReasons = std::to_array<SystemReasonRow>({
+    {ENOSPC, "No space left on device", "Der er ikke mere plads på disken"},
+    {EROFS, "Read-only file system", "Filsystemet er skrivebeskyttet"},
+    {EACCES, "Permission denied", "Adgang nægtet"},
+    {EPERM, "Operation not permitted", "Handlingen er ikke tilladt"},
+    {ENAMETOOLONG, "File name too long", "Filnavnet er for langt"},
+    {EDQUOT, "Disk quota exceeded", "Diskkvoten er opbrugt"},
+    {EFBIG, "File too large", "Filen er for stor"},
 });
 
 }  // namespace
@@ -233,7 +258,17 @@ std::string ErrorText(const SkemoraError& error, int languageCode) {
             if (row.Kind == error.Kind()) text = row.Danish;
         }
     }
-    return FillTemplate(text, arguments);
+    std::string message = FillTemplate(text, arguments);
+    if (error.SystemError() != 0)
+        message += "\n" + SystemReasonText(error.SystemError(), languageCode);
+    return message;
+}
+
+std::string SystemReasonText(int systemError, int languageCode) {
+    for (const SystemReasonRow& row : kSystemReasons) {
+        if (row.Error == systemError) return languageCode == kDanish ? row.Danish : row.English;
+    }
+    return SystemErrorText(systemError);
 }
 
 }  // namespace skemora

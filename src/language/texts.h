@@ -60,6 +60,8 @@ struct MessageTexts {
     std::string DeleteHomeworkQuestion;  // %1 the weeks in which the lesson has homework
     std::string HomeworkPushedOut;       // %1 the weeks in which the last lesson has homework
     std::string HomeworkFileDamaged;     // %1 the week homework file
+    // Errors and opening.
+    std::string PageOpenFailed;  // %1 the page written that nothing could open
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
@@ -97,6 +99,8 @@ struct DialogTexts {
     std::string TimeInvalid, CardCloseQuestion;
     // Single-line values: a file whose name holds a line break is no shortcut
     std::string ShortcutLineBreak;
+    // Errors and opening: %1 the document, address or mail address nothing could open.
+    std::string OpenFailed;
 };
 
 // The texts of a language: 6 is Danish, any other code English.
@@ -111,5 +115,9 @@ const std::vector<std::string DialogTexts::*>& DialogTextFields();
 
 // An error's message in the language.
 std::string ErrorText(const SkemoraError& error, int languageCode);
+
+// Errors and opening: the reason of a system error number in the language; one the tables do not
+// hold is given as the system words it.
+std::string SystemReasonText(int systemError, int languageCode);
 
 }  // namespace skemora

@@ -84,13 +84,22 @@ void HomeworkCommand(AppContext& ctx) {
         stored.Shortcuts.size(),
         stored.Shortcuts.empty() ? std::string() : stored.Shortcuts.front()};
 
-    if (ctx.dialogs.EditHomework(title, edited)) {
+    // The homework is written while the dialog is open, so that a failed write keeps it there.
+    const LessonHomework before = stored;
+    const auto save = SavingStep(state.LanguageCode, [&] {
         stored = edited;
-        // The homework is written first, so that a damaged upcoming-files list cannot lose it;
-        // a failure is reported once the week has been read again.
-        std::optional<SkemoraError> failure;
         try {
             WriteWeekHomework(ctx);
+        } catch (...) {
+            stored = before;
+            throw;
+        }
+    });
+    if (ctx.dialogs.EditHomework(title, edited, save)) {
+        // The homework is written before the upcoming-files list, so that a damaged list cannot
+        // lose it; a failure is reported once the week has been read again.
+        std::optional<SkemoraError> failure;
+        try {
             UpdateUpcomingFiles(UpcomingFilesPath(state.UserFolder), change, edited);
         } catch (const SkemoraError& error) {
             failure = error;

@@ -36,13 +36,14 @@ void LinksCommand(AppContext& ctx) {
     std::vector<std::string> addresses = LinesIfExists(path);
     const std::string title =
         " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
-    if (!ctx.dialogs.EditLinks(title, addresses)) return;
-    KeepOnOneLine(addresses);
-    if (!addresses.empty()) {
-        WriteLines(path, addresses);
-    } else if (FileExists(path)) {
-        DeleteFile(path);
-    }
+    ctx.dialogs.EditLinks(title, addresses, SavingStep(state.LanguageCode, [&] {
+                              KeepOnOneLine(addresses);
+                              if (!addresses.empty()) {
+                                  WriteLines(path, addresses);
+                              } else if (FileExists(path)) {
+                                  DeleteFile(path);
+                              }
+                          }));
 }
 
 void TeacherCommand(AppContext& ctx) {
@@ -53,9 +54,10 @@ void TeacherCommand(AppContext& ctx) {
     ContactCardFields card = ContactCardFromLines(LinesIfExists(path));
     const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
                               lesson->Subject + " - " + lesson->Teacher;
-    if (!ctx.dialogs.EditContactCard(title, card)) return;
-    KeepOnOneLine(card.Fields);
-    WriteLines(path, ContactCardLines(card));
+    ctx.dialogs.EditContactCard(title, card, SavingStep(state.LanguageCode, [&] {
+                                    KeepOnOneLine(card.Fields);
+                                    WriteLines(path, ContactCardLines(card));
+                                }));
 }
 
 void StudentsCommand(AppContext& ctx) {
@@ -70,9 +72,10 @@ void StudentsCommand(AppContext& ctx) {
     const std::string cardTitle = " " +
                                   ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) +
                                   " - " + state.UserName + "-";
-    if (!ctx.dialogs.EditMates(title, cardTitle, mates)) return;
-    KeepOnOneLine(mates);
-    WriteLines(path, mates);
+    ctx.dialogs.EditMates(title, cardTitle, mates, SavingStep(state.LanguageCode, [&] {
+                              KeepOnOneLine(mates);
+                              WriteLines(path, mates);
+                          }));
 }
 
 }  // namespace skemora

@@ -1,5 +1,6 @@
 // The lesson notes' dialogs of QtDialogs: homework (TForm5), links (TForm6), the contact card
 // (TForm7) and the school mates (TForm8), each made on first use and kept for the run.
+#include "app/accepting_dialog.h"
 #include "app/qt_dialogs.h"
 #include "notes/contact_card_dialog.h"
 #include "notes/homework_dialog.h"
@@ -16,17 +17,19 @@ QString Utf8(const std::string& text) {
 
 template <typename Dialog>
 Dialog* Made(QPointer<Dialog>& dialog, QWidget* parent) {
-    if (!dialog) dialog = new Dialog(parent);
+    if (!dialog) dialog = new AcceptingDialog<Dialog>(parent);
     return dialog.data();
 }
 
 }  // namespace
 
 void QtDialogs::OpenThroughPlatform(const std::string& target) {
-    if (platform_) platform_->OpenUrl(target);
+    if (platform_ && !platform_->OpenUrl(target) && texts_)
+        ShowMessage(FillTemplate(texts_->OpenFailed, {target}));
 }
 
-bool QtDialogs::EditContactCard(const std::string& title, ContactCardFields& card) {
+bool QtDialogs::EditContactCard(const std::string& title, ContactCardFields& card,
+                                const AcceptStep& save) {
     TForm7* dialog = Made(contactCard_, mainWindow_);
     if (texts_)
         dialog->setTexts(Utf8(texts_->NameAddressLabel), Utf8(texts_->PhoneLabel),
@@ -39,12 +42,12 @@ bool QtDialogs::EditContactCard(const std::string& title, ContactCardFields& car
         });
     dialog->setWindowTitle(Utf8(title));
     dialog->setCard(card);
-    if (dialog->exec() != kAnswerYes) return false;
-    card = dialog->card();
-    return true;
+    return ExecSaving(
+        dialog, [&] { card = dialog->card(); }, save);
 }
 
-bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework) {
+bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework,
+                             const AcceptStep& save) {
     TForm5* dialog = Made(homework_, mainWindow_);
     if (texts_) {
         const DialogTexts& t = *texts_;
@@ -62,34 +65,34 @@ bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework)
     dialog->setServices(std::move(services));
     dialog->setWindowTitle(Utf8(title));
     dialog->setHomework(homework);
-    if (dialog->exec() != kAnswerYes) return false;
-    homework = dialog->homework();
-    return true;
+    return ExecSaving(
+        dialog, [&] { homework = dialog->homework(); }, save);
 }
 
-bool QtDialogs::EditLinks(const std::string& title, std::vector<std::string>& addresses) {
+bool QtDialogs::EditLinks(const std::string& title, std::vector<std::string>& addresses,
+                          const AcceptStep& save) {
     TForm6* dialog = Made(links_, mainWindow_);
     if (texts_) dialog->setTexts(Utf8(texts_->AddLink), Utf8(texts_->DeleteLink));
     dialog->setOpener([this](const std::string& address) { OpenThroughPlatform(address); });
     dialog->setWindowTitle(Utf8(title));
     dialog->setAddresses(addresses);
-    const bool accepted = dialog->exec() == kAnswerYes;
-    if (accepted) addresses = dialog->addresses();
+    const bool accepted = ExecSaving(
+        dialog, [&] { addresses = dialog->addresses(); }, save);
     dialog->setAddresses({});
     return accepted;
 }
 
 bool QtDialogs::EditMates(const std::string& title, const std::string& cardTitle,
-                          std::vector<std::string>& mates) {
+                          std::vector<std::string>& mates, const AcceptStep& save) {
     TForm8* dialog = Made(mates_, mainWindow_);
     if (texts_) dialog->setTexts(Utf8(texts_->AddMate), Utf8(texts_->DeleteMate));
-    dialog->setCardEditor(
-        [this, cardTitle](ContactCardFields& card) { return EditContactCard(cardTitle, card); });
+    dialog->setCardEditor([this, cardTitle](ContactCardFields& card) {
+        return EditContactCard(cardTitle, card, {});
+    });
     dialog->setWindowTitle(Utf8(title));
     dialog->setMates(mates);
-    if (dialog->exec() != kAnswerYes) return false;
-    mates = dialog->mates();
-    return true;
+    return ExecSaving(
+        dialog, [&] { mates = dialog->mates(); }, save);
 }
 
 }  // namespace skemora

@@ -17,8 +17,9 @@ public:
     virtual int ScreenHeight() = 0;
     // Month names January first, day names Sunday first.
     virtual NameTables LocaleNames() = 0;
-    // Opens a file path, web address or mailto: address with the desktop's handler.
-    virtual void OpenUrl(const std::string& url) = 0;
+    // Opens a file path, web address or mailto: address with the desktop's handler; false when
+    // the desktop has nothing to open it with.
+    virtual bool OpenUrl(const std::string& url) = 0;
     // Lets pending window events run.
     virtual void ProcessEvents() = 0;
 

@@ -102,8 +102,8 @@ QUrl UrlFor(const std::string& target, const std::string& folder) {
     return QUrl::fromUserInput(text);
 }
 
-void QtPlatform::OpenUrl(const std::string& url) {
-    QDesktopServices::openUrl(UrlFor(url, dataFolder_));
+bool QtPlatform::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(UrlFor(url, dataFolder_));
 }
 
 void QtPlatform::ProcessEvents() {

@@ -23,7 +23,7 @@ public:
     // The primary screen's height; SKEMORA_SCREEN_HEIGHT, when set to a number, replaces it.
     int ScreenHeight() override;
     NameTables LocaleNames() override;
-    void OpenUrl(const std::string& url) override;
+    bool OpenUrl(const std::string& url) override;
     void ProcessEvents() override;
 
     std::optional<std::string> ReadSetting(const std::string& name) override;

@@ -1,6 +1,7 @@
 #include "timetable/lesson_editing.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "app/week_grid.h"
@@ -130,15 +131,20 @@ void SaveShiftEdit(AppContext& ctx, const DayRecord& before, HomeworkMove* move)
     PlaceMovedHomework(ctx, *move);
 }
 
-// Opens the lesson dialog offering the stored subjects; true on OK with an answer that holds
-// a subject.
-bool AskLesson(AppContext& ctx, const std::string& title, LessonFields& lesson) {
+// Opens the lesson dialog offering the stored subjects. Its OK hands an answer that holds a
+// subject to `applyAndSave`, which puts it into the day and saves; when that fails the edit is
+// undone and the dialog stays open with what was typed.
+void AskLesson(AppContext& ctx, const std::string& title, LessonFields& lesson,
+               const std::function<void(const LessonFields&)>& applyAndSave) {
     const auto choices = LoadSubjectList(ctx);
     const LessonFields opening = lesson;
-    if (!ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson)) return false;
-    lesson = Cleaned(opening, choices, lesson);
-    // A lesson without a subject would leave a gap in the day.
-    return !lesson.Subject.empty();
+    ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson,
+                           SavingStep(ctx.state.LanguageCode, [&] {
+                               const LessonFields cleaned = Cleaned(opening, choices, lesson);
+                               // A lesson without a subject would leave a gap in the day.
+                               if (cleaned.Subject.empty()) return;
+                               SaveOrUndo(ctx, [&] { applyAndSave(cleaned); });
+                           }));
 }
 
 }  // namespace
@@ -171,10 +177,11 @@ void ChangeLesson(AppContext& ctx) {
     }
     const int position = ctx.state.SelLesson;
     LessonFields lesson = LessonAt(*day, position);
-    if (!AskLesson(ctx, ctx.texts.ChangeLessonTitle + lesson.Subject + ", " + DayName(ctx), lesson))
-        return;
-    SetLesson(*day, position, lesson);
-    SaveEdit(ctx);
+    AskLesson(ctx, ctx.texts.ChangeLessonTitle + lesson.Subject + ", " + DayName(ctx), lesson,
+              [&](const LessonFields& answer) {
+                  SetLesson(*day, position, answer);
+                  SaveEdit(ctx);
+              });
 }
 
 void DeleteLesson(AppContext& ctx) {
@@ -184,7 +191,7 @@ void DeleteLesson(AppContext& ctx) {
     LessonFields shown = LessonAt(*day, position);
     const std::string title = ctx.texts.DeleteLessonTitle + shown.Subject + ", " + DayName(ctx);
     HomeworkMove move(ctx, position, LessonShift::Delete);
-    if (!ctx.dialogs.EditLesson(title, {}, ctx.state.SubjectList, shown)) return;
+    if (!ctx.dialogs.EditLesson(title, {}, ctx.state.SubjectList, shown, {})) return;
     if (LessonCount(*day) <= 1) {
         ctx.dialogs.ShowMessage(ctx.texts.OneLessonADay);
         return;
@@ -206,9 +213,10 @@ void AddLesson(AppContext& ctx) {
     DayRecord* day = SelectedDay(ctx);
     if (!day || !day->Subject[kLessons - 1].empty()) return;
     LessonFields lesson;
-    if (!AskLesson(ctx, ctx.texts.AddLessonTitle + DayName(ctx), lesson)) return;
-    if (!AddLessonTo(*day, lesson)) return;
-    SaveEdit(ctx);
+    AskLesson(ctx, ctx.texts.AddLessonTitle + DayName(ctx), lesson,
+              [&](const LessonFields& answer) {
+                  if (AddLessonTo(*day, answer)) SaveEdit(ctx);
+              });
 }
 
 void InsertLesson(AppContext& ctx) {
@@ -225,11 +233,12 @@ void InsertLesson(AppContext& ctx) {
     LessonFields lesson;
     const std::string title =
         ctx.texts.InsertLessonTitle + day->Subject[position] + ", " + DayName(ctx);
-    if (!AskLesson(ctx, title, lesson)) return;
-    const bool moves = move.Stage();
-    const DayRecord before = *day;
-    if (!InsertLessonAt(*day, position, lesson)) return;
-    SaveShiftEdit(ctx, before, moves ? &move : nullptr);
+    AskLesson(ctx, title, lesson, [&](const LessonFields& answer) {
+        const bool moves = move.Stage();
+        const DayRecord before = *day;
+        if (!InsertLessonAt(*day, position, answer)) return;
+        SaveShiftEdit(ctx, before, moves ? &move : nullptr);
+    });
 }
 
 void RemoveLessonFromList(AppContext& ctx) {
@@ -237,7 +246,7 @@ void RemoveLessonFromList(AppContext& ctx) {
     const auto choices = LoadSubjectList(ctx);
     LessonFields lesson;
     const std::string title = ctx.texts.DeleteWord + ctx.texts.FromListSuffix;
-    if (!ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson)) return;
+    if (!ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson, {})) return;
     RemoveSubject(ctx, lesson.Subject);
 }
 

@@ -1,5 +1,8 @@
 // The lesson editing part of QtDialogs: the time, lesson and new-user dialogs, each made on
 // first use as a child of the main window and kept for the run.
+#include <QMessageBox>
+
+#include "app/accepting_dialog.h"
 #include "app/qt_dialogs.h"
 #include "timetable/lesson_dialog.h"
 #include "timetable/new_user_dialog.h"
@@ -41,9 +44,10 @@ std::optional<std::string> QtDialogs::EditTime(const std::string& title, const s
 }
 
 bool QtDialogs::EditLesson(const std::string& title, const std::vector<std::string>& choices,
-                           const std::vector<std::string>& subjectList, LessonFields& lesson) {
+                           const std::vector<std::string>& subjectList, LessonFields& lesson,
+                           const AcceptStep& save) {
     if (!lesson_) {
-        lesson_ = new TForm11(mainWindow_);
+        lesson_ = new AcceptingDialog<TForm11>(mainWindow_);
         TForm11* dialog = lesson_;
         QObject::connect(dialog, &TForm11::refusedCharacter, dialog,
                          [this, dialog](const QString& c) { ShowRefusedCharacter(dialog, c); });
@@ -53,9 +57,8 @@ bool QtDialogs::EditLesson(const std::string& title, const std::vector<std::stri
                           Utf8(texts_->TeacherLabel), Utf8(texts_->LessonCancel));
     }
     lesson_->prepare(Utf8(title), choices, subjectList, lesson);
-    if (lesson_->exec() != kAnswerYes) return false;
-    lesson = lesson_->lesson();
-    return true;
+    return ExecSaving(
+        lesson_, [&] { lesson = lesson_->lesson(); }, save);
 }
 
 std::optional<Dialogs::NewUserAnswer> QtDialogs::AskNewUser(

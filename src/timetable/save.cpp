@@ -237,4 +237,22 @@ void Save(AppContext& ctx) {
     if (pending > 0) saving.PendingPeriodStart = 0;
 }
 
+void SaveOrUndo(AppContext& ctx, const std::function<void()>& editAndSave) {
+    const DayRecords days = ctx.state.Days;
+    const std::string className = ctx.state.ClassName;
+    const bool modified = ctx.state.Saving.Modified;
+    const std::int32_t pending = ctx.state.Saving.PendingPeriodStart;
+    const ViewModel view = ctx.view;
+    try {
+        editAndSave();
+    } catch (...) {
+        ctx.state.Days = days;
+        ctx.state.ClassName = className;
+        SetModified(ctx, modified);
+        ctx.state.Saving.PendingPeriodStart = pending;
+        ctx.view = view;
+        throw;
+    }
+}
+
 }  // namespace skemora

@@ -14,19 +14,24 @@ void EditSchool(AppContext& ctx) {
     const std::string path = SchoolFilePath(ctx.state);
     ContactCardFields card;
     if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
-    if (!ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card)) return;
-    KeepOnOneLine(card.Fields);
-    WriteLines(path, ContactCardLines(card));
+    ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card,
+                                SavingStep(ctx.state.LanguageCode, [&] {
+                                    KeepOnOneLine(card.Fields);
+                                    WriteLines(path, ContactCardLines(card));
+                                }));
 }
 
 void EditClass(AppContext& ctx) {
     if (!TimetableOpenOrSaveAs(ctx)) return;
     std::string name = ctx.state.ClassName;
-    if (!ctx.dialogs.EditClassName(name)) return;
-    ctx.state.ClassName = OneLine(name);
-    ctx.view.ClassField.Caption = ctx.state.ClassName;
-    SetModified(ctx, true);
-    Save(ctx);
+    ctx.dialogs.EditClassName(name, SavingStep(ctx.state.LanguageCode, [&] {
+                                  SaveOrUndo(ctx, [&] {
+                                      ctx.state.ClassName = OneLine(name);
+                                      ctx.view.ClassField.Caption = ctx.state.ClassName;
+                                      SetModified(ctx, true);
+                                      Save(ctx);
+                                  });
+                              }));
 }
 
 }  // namespace skemora

@@ -180,7 +180,7 @@ private slots:
             field->setText("7B");
             Click(d, "okButton");
         });
-        QVERIFY(dialogs.EditClassName(name));
+        QVERIFY(dialogs.EditClassName(name, {}));
         QCOMPARE(shownName, QString("6U"));
         QCOMPARE(name, std::string("7B"));
         QCOMPARE(className.windowTitle(), QString("Klassenavn"));
@@ -191,7 +191,7 @@ private slots:
             field->setText("9Z");
             d.close();
         });
-        QVERIFY(!dialogs.EditClassName(name));
+        QVERIFY(!dialogs.EditClassName(name, {}));
         QCOMPARE(name, std::string("7B"));
     }
 

@@ -138,6 +138,12 @@ TEST_F(MainWindowTest, HelpOpensTheLanguagesFileOrNamesTheMissingOne) {
     WriteBytes(folder / "ZEZUVIDEZ1.HLP", "help");
     ShowHelp(ctx);
     EXPECT_EQ(platform.Opened, std::vector<std::string>{folder / "ZEZUVIDEZ1.HLP"});
+    // A help file that nothing on the desktop opens is named.
+    platform.OpenWorks = false;
+    dialogs.Messages.clear();
+    ShowHelp(ctx);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_NE(dialogs.Messages[0].find(folder / "ZEZUVIDEZ1.HLP"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, ClassFieldDoesNothingWithoutATimetable) {

@@ -116,6 +116,25 @@ TEST_F(ExportCommandTest, BothPagesNameTheEncodingTheirBytesAreWrittenIn) {
     }
 }
 
+TEST_F(ExportCommandTest, APageNothingOpensIsToldWithWhereItWasWritten) {
+    for (const auto& [language, said] :
+         {std::pair{kEnglish, "no program on this computer could open it"},
+          std::pair{kDanish, "intet program på denne computer kunne åbne den"}}) {
+        for (auto command : {&ConverttoClick, &Calendar1Click}) {
+            OpenPeter();
+            ctx.state.LanguageCode = language;
+            ctx.texts = MessageTextsFor(language);
+            platform.OpenWorks = false;
+            dialogs.Messages.clear();
+            command(ctx);
+            ASSERT_EQ(dialogs.Messages.size(), 1u);
+            EXPECT_NE(dialogs.Messages[0].find(Page()), std::string::npos) << dialogs.Messages[0];
+            EXPECT_NE(dialogs.Messages[0].find(said), std::string::npos) << dialogs.Messages[0];
+            EXPECT_TRUE(std::filesystem::exists(Page()));
+        }
+    }
+}
+
 TEST_F(ExportCommandTest, APageThatCannotBeWrittenIsReportedAndNotOpened) {
     OpenPeter();
     // A folder where the page should be: the page cannot replace it, whoever runs the test.

@@ -126,7 +126,8 @@ TEST(WriteLinesTest, FailuresThrowCannotCreateFileAndLeaveNothingBehind) {
         WriteLines(missing, {"x"});
         FAIL() << "no error";
     } catch (const SkemoraError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create file " + missing);
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot create file " + missing + "\nNo such file or directory");
     }
     std::filesystem::create_directory(folder / "f.txt");
     EXPECT_THROW(WriteLines(folder / "f.txt", {"x"}), SkemoraError);

@@ -178,7 +178,7 @@ private slots:
             Child<QPushButton>(shown, "cancelButton")->click();
         });
         HolidayEditorRecord record = Record({2002, 12, 20}, kDanish);
-        QVERIFY(!dialogs.EditHoliday("Helligdage", record));
+        QVERIFY(!dialogs.EditHoliday("Helligdage", record, {}));
     }
 
     void colourListDrawsSwatchesAndColoursTheLabel() {
@@ -356,7 +356,7 @@ private slots:
             Child<QPushButton>(shown, "okButton")->click();
         });
         HolidayEditorRecord record = Record({2003, 4, 14});
-        QVERIFY(dialogs.EditHoliday("Holidays", record));
+        QVERIFY(dialogs.EditHoliday("Holidays", record, {}));
         QCOMPARE(record.Name, std::string("Easter"));
         QCOMPARE(record.ColourIndex, 4);
         QCOMPARE(record.From, (Date{2003, 4, 14}));
@@ -371,7 +371,7 @@ private slots:
             shown.close();
         });
         HolidayEditorRecord second = Record({2003, 12, 1});
-        QVERIFY(!dialogs.EditHoliday("Holidays", second));
+        QVERIFY(!dialogs.EditHoliday("Holidays", second, {}));
         QCOMPARE(second.Name, std::string());
     }
 };

@@ -344,7 +344,7 @@ private slots:
             Child<QPushButton>(shown, "addButton")->click();
             Child<QPushButton>(shown, "okButton")->click();
         });
-        QVERIFY(dialogs.EditLinks(" Links - Peter-Art", addresses));
+        QVERIFY(dialogs.EditLinks(" Links - Peter-Art", addresses, {}));
         QCOMPARE(addresses, (std::vector<std::string>{"http://a.dk", "http://b.dk"}));
         QCOMPARE(platform.Opened, std::vector<std::string>{"http://a.dk"});
 
@@ -363,7 +363,7 @@ private slots:
             QCOMPARE(Child<QListWidget>(shown, "nameList")->count(), 2);
             Child<QPushButton>(shown, "okButton")->click();
         });
-        QVERIFY(dialogs.EditMates(" Students - Peter-", " Elever  - Peter-", mates));
+        QVERIFY(dialogs.EditMates(" Students - Peter-", " Elever  - Peter-", mates, {}));
         QCOMPARE(mates.size(), 14u);
         QCOMPARE(mates[7], std::string("Bo"));
 
@@ -374,7 +374,7 @@ private slots:
             QCOMPARE(Child<QLabel>(shown, "homeworkStrip")->text(), QString("Lektiebeskrivelse"));
             shown.close();
         });
-        QVERIFY(!dialogs.EditHomework("  Homework Monday  Art", homework));
+        QVERIFY(!dialogs.EditHomework("  Homework Monday  Art", homework, {}));
     }
 };
 

@@ -103,20 +103,15 @@ public:
         LastDefaultExtension = defaultExtension;
         return Next(SaveAnswers);
     }
-    bool EditClassName(std::string& name) override {
+    bool EditClassName(std::string& name, const AcceptStep& save) override {
         ++ClassDialogs;
-        auto answer = Next(ClassNameAnswers);
-        if (!answer) return false;
-        name = *answer;
-        return true;
+        return Answer(ClassNameAnswers, name, save);
     }
 
-    bool EditContactCard(const std::string& title, ContactCardFields& card) override {
+    bool EditContactCard(const std::string& title, ContactCardFields& card,
+                         const AcceptStep& save) override {
         ContactCardsShown.emplace_back(title, card);
-        auto answer = Next(ContactCardAnswers);
-        if (!answer) return false;
-        card = *answer;
-        return true;
+        return Answer(ContactCardAnswers, card, save);
     }
 
     // Lesson editing.
@@ -126,12 +121,10 @@ public:
         return Next(TimeAnswers);
     }
     bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
-                    const std::vector<std::string>&, LessonFields& lesson) override {
+                    const std::vector<std::string>&, LessonFields& lesson,
+                    const AcceptStep& save) override {
         LessonsShown.push_back({title, choices, lesson});
-        auto answer = Next(LessonAnswers);
-        if (!answer) return false;
-        lesson = *answer;
-        return true;
+        return Answer(LessonAnswers, lesson, save);
     }
     // Each answer refused by `acceptable` stands for the user changing the entry and pressing OK
     // again; the next queued answer is the next try.
@@ -146,30 +139,35 @@ public:
     }
 
     // Lesson notes.
-    bool EditHomework(const std::string& title, LessonHomework& homework) override {
+    bool EditHomework(const std::string& title, LessonHomework& homework,
+                      const AcceptStep& save) override {
         HomeworkDialogs.push_back({title, homework});
-        return Answer(HomeworkAnswers, homework);
+        return Answer(HomeworkAnswers, homework, save);
     }
-    bool EditLinks(const std::string& title, std::vector<std::string>& addresses) override {
+    bool EditLinks(const std::string& title, std::vector<std::string>& addresses,
+                   const AcceptStep& save) override {
         LinksDialogs.push_back({title, {}, addresses});
-        return Answer(LinksAnswers, addresses);
+        return Answer(LinksAnswers, addresses, save);
     }
     bool EditMates(const std::string& title, const std::string& cardTitle,
-                   std::vector<std::string>& mates) override {
+                   std::vector<std::string>& mates, const AcceptStep& save) override {
         MatesDialogs.push_back({title, cardTitle, mates});
-        return Answer(MatesAnswers, mates);
+        return Answer(MatesAnswers, mates, save);
     }
 
     // Holidays.
-    bool EditHoliday(const std::string& title, HolidayEditorRecord& record) override {
+    bool EditHoliday(const std::string& title, HolidayEditorRecord& record,
+                     const AcceptStep& save) override {
         HolidayEditorsShown.emplace_back(title, record);
-        auto answer = Next(HolidayAnswers);
-        if (!answer) return false;
-        record.From = answer->From;
-        record.To = answer->To;
-        record.Name = answer->Name;
-        record.ColourIndex = answer->ColourIndex;
-        return true;
+        for (;;) {
+            auto answer = Next(HolidayAnswers);
+            if (!answer) return false;
+            record.From = answer->From;
+            record.To = answer->To;
+            record.Name = answer->Name;
+            record.ColourIndex = answer->ColourIndex;
+            if (Stored(save)) return true;
+        }
     }
 
     std::unique_ptr<Progress> StartProgress(const std::string& label, int total) override {
@@ -191,13 +189,26 @@ private:
         std::size_t index_;
     };
 
-    // The next scripted answer into `value`; false when it is "closed without OK".
+    // Runs the accept step of an OK; false when storing failed: the error box is recorded in
+    // Errors and the dialog stays open for the next scripted answer of its queue.
+    bool Stored(const AcceptStep& save) {
+        if (!save) return true;
+        auto failure = save();
+        if (!failure) return true;
+        Errors.push_back(*failure);
+        return false;
+    }
+
+    // The scripted answers into `value` until one is stored; false when one is "closed without
+    // OK".
     template <typename T>
-    static bool Answer(std::deque<std::optional<T>>& queue, T& value) {
-        auto answer = Next(queue);
-        if (!answer) return false;
-        value = *answer;
-        return true;
+    bool Answer(std::deque<std::optional<T>>& queue, T& value, const AcceptStep& save) {
+        for (;;) {
+            auto answer = Next(queue);
+            if (!answer) return false;
+            value = *answer;
+            if (Stored(save)) return true;
+        }
     }
 
     template <typename T>

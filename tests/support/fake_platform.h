@@ -27,7 +27,11 @@ public:
     Date Today() override { return TodayDate; }
     int ScreenHeight() override { return Height; }
     NameTables LocaleNames() override { return EnglishNames(); }
-    void OpenUrl(const std::string& url) override { Opened.push_back(url); }
+    bool OpenUrl(const std::string& url) override {
+        Opened.push_back(url);
+        return OpenWorks;
+    }
+    bool OpenWorks = true;  // false: the desktop has nothing to open anything with
     void ProcessEvents() override { ++EventsProcessed; }
 
     std::optional<std::string> ReadSetting(const std::string& name) override {

@@ -239,14 +239,14 @@ private slots:
             Child<QLineEdit>(d, "roomField")->setText("14");
             Child<QPushButton>(d, "cancelButton")->click();
         });
-        QVERIFY(!dialogs.EditLesson("Ret timen Math, Mandag", {}, {}, lesson));
+        QVERIFY(!dialogs.EditLesson("Ret timen Math, Mandag", {}, {}, lesson, {}));
         QCOMPARE(lesson, (LessonFields{"Math", "12", "Hansen"}));
         QCOMPARE(roomLabel, QString::fromUtf8("Værelse"));
         WhenModal([&](QWidget& d) {
             Child<QLineEdit>(d, "roomField")->setText("14");
             Child<QPushButton>(d, "okButton")->click();
         });
-        QVERIFY(dialogs.EditLesson("Ret timen Math, Mandag", {}, {}, lesson));
+        QVERIFY(dialogs.EditLesson("Ret timen Math, Mandag", {}, {}, lesson, {}));
         QCOMPARE(lesson, (LessonFields{"Math", "14", "Hansen"}));
 
         QString title;
@@ -375,7 +375,7 @@ private slots:
             Child<QPushButton>(d, "okButton")->click();
         });
         LessonFields lesson;
-        QVERIFY(dialogs.EditLesson("Add a new lesson to Monday", {}, {}, lesson));
+        QVERIFY(dialogs.EditLesson("Add a new lesson to Monday", {}, {}, lesson, {}));
         QCOMPARE(message, QString("Illigal character: ?"));
         QCOMPARE(lesson.Subject, "");
     }

@@ -191,17 +191,19 @@ TEST_F(LessonEditingTest, AnEditInWeek40LeavesEarlierWeeksAlone) {
     EXPECT_EQ(ctx.view.Days[2].Cells[0].Caption, "Art");
 }
 
-TEST_F(LessonEditingTest, AFailedSaveKeepsTheEditForTheNextSave) {
+TEST_F(LessonEditingTest, AFailedSaveKeepsTheDialogOpenAndClosingItKeepsTheStoredLessons) {
     OpenFourOnWednesday();
     SelectCell(ctx, {2, 1});
     fs::remove_all(User());
-    dialogs.LessonAnswers = {LessonFields{"Art", "", ""}};
-    EXPECT_FALSE(ErrorOf([&] { ChangeLesson(ctx); }).empty());
-    EXPECT_TRUE(ctx.state.Saving.Modified);
-    EXPECT_TRUE(ctx.view.Menus.Save.Enabled);
-    EXPECT_EQ(ctx.state.Days[2].Subject[1], "Art");
+    dialogs.LessonAnswers = {LessonFields{"Art", "", ""}, std::nullopt};
+    EXPECT_TRUE(ErrorOf([&] { ChangeLesson(ctx); }).empty());
+    EXPECT_EQ(dialogs.Errors.size(), 1u);
+    EXPECT_FALSE(ctx.state.Saving.Modified);
+    EXPECT_FALSE(ctx.view.Menus.Save.Enabled);
+    EXPECT_EQ(ctx.state.Days[2].Subject[1], "W1");
     fs::create_directories(User());
-    Save(ctx);
+    dialogs.LessonAnswers = {LessonFields{"Art", "", ""}};
+    ChangeLesson(ctx);
     EXPECT_EQ(WednesdayIn(Period(1)), Wednesday({"W0", "Art", "W2", "W3"}));
 }
 

@@ -432,13 +432,14 @@ TEST_F(StorageTest, AFailedSaveKeepsTheTimetableModifiedAndCanBeRepeated) {
     WritePeter({kAug11}, {"Base"});
     OpenPeter();
     fs::remove_all(User());
-    EXPECT_EQ(ErrorOf([&] { EditMonday("Edited"); }), "Cannot create file " + Period(1));
+    EXPECT_EQ(ErrorOf([&] { EditMonday("Edited"); }),
+              "Cannot create file " + Period(1) + "\nNo such file or directory");
     EXPECT_TRUE(ctx.state.Saving.Modified);
     EXPECT_TRUE(ctx.view.Menus.Save.Enabled);
     EXPECT_TRUE(ctx.view.SaveButton.Enabled);
     EXPECT_EQ(ctx.state.Saving.PendingPeriodStart, kSep8);
     WriteBytes(folder / "Peter", "a file where the folder should be");
-    EXPECT_EQ(ErrorOf([&] { Save(ctx); }), "Cannot create file " + Period(1));
+    EXPECT_EQ(ErrorOf([&] { Save(ctx); }), "Cannot create file " + Period(1) + "\nNot a directory");
     fs::remove(folder / "Peter");
     fs::create_directories(User());
     Save(ctx);
@@ -509,7 +510,7 @@ TEST_P(DamagedFileTest, ShowsTheErrorAndNoSaveWritesOverTheFile) {
     EXPECT_EQ(SubjectIn(folder / "Peter.dfd"), "Base");
 }
 
-TEST_F(StorageTest, AClassTypedWhileThePeriodListIsDamagedIsSavedOnceItReadsAgain) {
+TEST_F(StorageTest, AClassTypedWhileThePeriodListIsDamagedIsRefusedWithTheDialogOpen) {
     Start({2003, 9, 10});
     WritePeter({kAug11, kSep8}, {"Base", "September"});
     OpenPeter();
@@ -517,13 +518,19 @@ TEST_F(StorageTest, AClassTypedWhileThePeriodListIsDamagedIsSavedOnceItReadsAgai
     WriteLines(User() + "fratil.dfd", {"12276", "", "12304"});
     EXPECT_NE(ErrorOf([&] { Select(2003, 9, 11); }), "");
 
-    dialogs.ClassNameAnswers.push_back("7X");
-    EXPECT_NE(ErrorOf([&] { ClassFieldClick(ctx); }), "");
-    EXPECT_TRUE(ctx.state.Saving.Modified);
+    // The refusal shows over the class dialog, which is then closed: nothing changes.
+    dialogs.Errors.clear();
+    dialogs.ClassNameAnswers = {"7X", std::nullopt};
+    EXPECT_EQ(ErrorOf([&] { ClassFieldClick(ctx); }), "");
+    ASSERT_EQ(dialogs.Errors.size(), 1u);
+    EXPECT_NE(dialogs.Errors[0].find("could not be read"), std::string::npos);
+    EXPECT_FALSE(ctx.state.Saving.Modified);
     EXPECT_EQ(ReadLines(Period(1)).at(185), "6U");
 
     WriteBytes(User() + "fratil.dfd", list);
     Select(2003, 9, 12);
+    dialogs.ClassNameAnswers = {"7X"};
+    ClassFieldClick(ctx);
     EXPECT_EQ(ReadLines(Period(1)).at(185), "7X");
     EXPECT_FALSE(ctx.state.Saving.Modified);
     EXPECT_EQ(ReadBytes(User() + "fratil.dfd"), list);
@@ -534,8 +541,10 @@ TEST_F(StorageTest, AWeekWhoseLessonFileIsDamagedStillLetsTheUserMoveOn) {
     WritePeter({kAug11, kSep8}, {"Base", "September"});
     WriteLines(Period(1), Lines(100, "800"));
     EXPECT_NE(ErrorOf([&] { OpenPeter(); }), "");
+    dialogs.Errors.clear();
     dialogs.ClassNameAnswers.push_back("7X");
-    EXPECT_NE(ErrorOf([&] { ClassFieldClick(ctx); }), "");
+    ClassFieldClick(ctx);
+    EXPECT_EQ(dialogs.Errors.size(), 1u);
     // The change cannot be saved over the damaged file, but it does not hold the user back:
     // another period's week shows its own lessons.
     Select(2003, 9, 1);
