@@ -15,17 +15,11 @@
 #include "app/qt_dialogs.h"
 #include "language/texts.h"
 #include "support/fake_platform.h"
+#include "support/named_child.h"
 
 using namespace skemora;
 
 namespace {
-
-template <typename T>
-T* Child(QWidget& dialog, const char* name) {
-    auto* child = dialog.findChild<T*>(name);
-    if (!child) qFatal("no child %s", name);
-    return child;
-}
 
 // Runs `action` on the modal window once it is shown, when it is not `under`; two seconds at most.
 void WhenModal(std::function<void(QWidget&)> action, QWidget* under = nullptr,

@@ -18,6 +18,7 @@
 #include "holidays/holiday_dialog.h"
 #include "holidays/holiday_tables.h"
 #include "language/texts.h"
+#include "support/named_child.h"
 
 using namespace skemora;
 
@@ -64,13 +65,6 @@ void WhenModal(std::function<void(T&)> action) {
         });
     };
     QTimer::singleShot(0, *poll);
-}
-
-template <typename W>
-W* Child(QObject& parent, const char* name) {
-    auto* widget = parent.findChild<W*>(name);
-    if (!widget) qFatal("no child %s", name);
-    return widget;
 }
 
 QLabel* Day(TForm9& picker, int day) {

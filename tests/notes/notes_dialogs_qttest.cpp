@@ -20,17 +20,11 @@
 #include "notes/mates_dialog.h"
 #include "support/fake_platform.h"
 #include "support/temp_folder.h"
+#include "support/named_child.h"
 
 using namespace skemora;
 
 namespace {
-
-template <typename T>
-T* Child(QWidget& dialog, const char* name) {
-    auto* child = dialog.findChild<T*>(name);
-    if (!child) qFatal("no child %s", name);
-    return child;
-}
 
 // Runs `action` on the modal dialog once its loop runs, looking for it for up to two seconds.
 void WhenModal(std::function<void(QWidget&)> action, int triesLeft = 100) {

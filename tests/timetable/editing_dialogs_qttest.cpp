@@ -18,17 +18,11 @@
 #include "timetable/lesson_dialog.h"
 #include "timetable/new_user_dialog.h"
 #include "timetable/time_dialog.h"
+#include "support/named_child.h"
 
 using namespace skemora;
 
 namespace {
-
-template <typename T>
-T* Child(QWidget& parent, const char* name) {
-    auto* child = parent.findChild<T*>(name);
-    if (!child) qFatal("no child %s", name);
-    return child;
-}
 
 // Shows the dialog, puts the focus on `first` and answers the widgets Tab moves the focus to.
 QList<QWidget*> TabChain(QDialog& dialog, QWidget* first, int steps) {
