@@ -62,10 +62,9 @@ public:
                                  const AcceptStep& save) = 0;
 
     // Lesson editing: the start-time, lesson and new-user dialogs.
-    // The time dialog (TForm10) under `title`, opening with `time` (HH:MM): the HH:MM text on
-    // OK, nothing otherwise.
-    virtual std::optional<std::string> EditTime(const std::string& title,
-                                                const std::string& time) = 0;
+    // The time dialog (TForm10) under `title`, opening with `time` (HH:MM): true on OK, with
+    // `time` the HH:MM text.
+    virtual bool EditTime(const std::string& title, std::string& time, const AcceptStep& save) = 0;
     // The lesson dialog (TForm11) under `title`, offering `choices` as subjects; a subject of
     // `subjectList` chosen or typed fills room and teacher. True on OK, with `lesson` changed.
     virtual bool EditLesson(const std::string& title, const std::vector<std::string>& choices,

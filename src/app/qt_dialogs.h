@@ -48,7 +48,7 @@ public:
                          const AcceptStep& save) override;
 
     // Lesson editing.
-    std::optional<std::string> EditTime(const std::string& title, const std::string& time) override;
+    bool EditTime(const std::string& title, std::string& time, const AcceptStep& save) override;
     bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
                     const std::vector<std::string>& subjectList, LessonFields& lesson,
                     const AcceptStep& save) override;

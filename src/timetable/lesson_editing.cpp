@@ -152,15 +152,18 @@ void AskLesson(AppContext& ctx, const std::string& title, LessonFields& lesson,
 void EditStartTime(AppContext& ctx) {
     DayRecord* day = SelectedDay(ctx);
     if (!day) return;
-    const auto answer = ctx.dialogs.EditTime(DayName(ctx), FormatTime(day->StartTime));
-    if (!answer) return;
-    const auto time = StartTimeOfText(*answer);
-    if (!time) return;
-    day->StartTime = *time;
-    for (auto& column : ctx.view.Days) {
-        for (auto& cell : column.Cells) cell.Caption.clear();
-    }
-    SaveEdit(ctx);
+    std::string text = FormatTime(day->StartTime);
+    ctx.dialogs.EditTime(DayName(ctx), text, SavingStep(ctx.state.LanguageCode, [&] {
+                             const auto time = StartTimeOfText(text);
+                             if (!time) return;
+                             SaveOrUndo(ctx, [&] {
+                                 day->StartTime = *time;
+                                 for (auto& column : ctx.view.Days) {
+                                     for (auto& cell : column.Cells) cell.Caption.clear();
+                                 }
+                                 SaveEdit(ctx);
+                             });
+                         }));
 }
 
 void ChangeLesson(AppContext& ctx) {

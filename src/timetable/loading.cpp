@@ -81,7 +81,7 @@ void LoadPeriod(AppContext& ctx, int period) {
 
     ShowTimetable(ctx);
     ctx.view.LessonButtons[kStudentsButton].Enabled = true;
-    ctx.view.ClassField.Caption = state.ClassName;
+    ShowClass(ctx);
     SetModified(ctx, false);
 }
 

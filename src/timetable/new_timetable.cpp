@@ -96,10 +96,8 @@ void NewTimetable(AppContext& ctx) {
         EditClass(ctx);
     } else {
         state.ClassName = OneLine(answer->ClassName);
-        ctx.view.ClassField.Caption = state.ClassName;
     }
-    // The hint names the class just stored.
-    ctx.view.LessonButtons[kStudentsButton].Hint = ctx.texts.SchoolMatesHint + state.ClassName;
+    ShowClass(ctx);
     SetModified(ctx, true);
     Save(ctx);
 }

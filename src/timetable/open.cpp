@@ -61,7 +61,7 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         RefreshLessons(ctx);
     }
     RefreshWeekPanel(ctx);
-    ctx.view.LessonButtons[kStudentsButton].Hint = ctx.texts.SchoolMatesHint + state.ClassName;
+    ShowClass(ctx);
 }
 
 namespace {

@@ -23,9 +23,9 @@ void QtDialogs::ShowRefusedCharacter(QWidget* dialog, const QString& character) 
     ShowMessageBox(dialog, QMessageBox::Information, text + character);
 }
 
-std::optional<std::string> QtDialogs::EditTime(const std::string& title, const std::string& time) {
+bool QtDialogs::EditTime(const std::string& title, std::string& time, const AcceptStep& save) {
     if (!time_) {
-        time_ = new TForm10(mainWindow_);
+        time_ = new AcceptingDialog<TForm10>(mainWindow_);
         TForm10* dialog = time_;
         // Queued: the field finishes its change before the box shows.
         QObject::connect(
@@ -39,8 +39,8 @@ std::optional<std::string> QtDialogs::EditTime(const std::string& title, const s
     }
     if (texts_) time_->setCancelText(Utf8(texts_->TimeCancel));
     time_->prepare(Utf8(title), Utf8(time));
-    if (time_->exec() != kAnswerYes) return std::nullopt;
-    return time_->time().toStdString();
+    return ExecSaving(
+        time_, [&] { time = time_->time().toStdString(); }, save);
 }
 
 bool QtDialogs::EditLesson(const std::string& title, const std::vector<std::string>& choices,

@@ -27,7 +27,7 @@ void EditClass(AppContext& ctx) {
     ctx.dialogs.EditClassName(name, SavingStep(ctx.state.LanguageCode, [&] {
                                   SaveOrUndo(ctx, [&] {
                                       ctx.state.ClassName = OneLine(name);
-                                      ctx.view.ClassField.Caption = ctx.state.ClassName;
+                                      ShowClass(ctx);
                                       SetModified(ctx, true);
                                       Save(ctx);
                                   });

@@ -18,6 +18,11 @@ void SetModified(AppContext& ctx, bool modified) {
     ctx.view.SaveButton.Enabled = modified;
 }
 
+void ShowClass(AppContext& ctx) {
+    ctx.view.ClassField.Caption = ctx.state.ClassName;
+    ctx.view.LessonButtons[kStudentsButton].Hint = ctx.texts.SchoolMatesHint + ctx.state.ClassName;
+}
+
 void SetUser(MainState& state, const std::string& mainFileName) {
     state.UserName = UserNameOf(mainFileName);
     state.UserFolder = UserFolderOf(state.DataFolder, mainFileName);

@@ -13,6 +13,8 @@ bool IsTimetableOpen(const AppContext& ctx);
 // The one place that changes Modified: the Save command, the Save As command and the save
 // button are enabled exactly while there are unsaved changes.
 void SetModified(AppContext& ctx, bool modified);
+// The class box and the school mates button's hint show the stored class.
+void ShowClass(AppContext& ctx);
 // Makes the main file name (as in the caption) the user's: UserName and UserFolder.
 void SetUser(MainState& state, const std::string& mainFileName);
 

@@ -85,6 +85,12 @@ const Case kCases[] = {
          Twice(d.LessonAnswers, LessonFields{"Art", "4", "Berg"}, cancel);
      },
      &AddLesson},
+    {"start time",
+     [](Session& s) {
+         SelectCell(s.ctx, {0, 0});
+     },
+     [](FakeDialogs& d, bool cancel) { Twice(d.TimeAnswers, std::string("09:15"), cancel); },
+     &EditStartTime},
     {"holiday", [](Session&) {},
      [](FakeDialogs& d, bool cancel) {
          Twice(d.HolidayAnswers,
@@ -136,6 +142,7 @@ TEST(FailedSaveTest, ADialogWhoseSaveFailsStaysOpenForAnotherTryOrACancel) {
             for (int d = 0; d < kDays; ++d) {
                 EXPECT_EQ(s.ctx.state.Days[d].Subject, days[d].Subject);
                 EXPECT_EQ(s.ctx.state.Days[d].Room, days[d].Room);
+                EXPECT_EQ(s.ctx.state.Days[d].StartTime, days[d].StartTime);
             }
             EXPECT_EQ(s.ctx.state.ClassName, className);
             EXPECT_FALSE(s.ctx.state.Saving.Modified);

@@ -115,10 +115,9 @@ public:
     }
 
     // Lesson editing.
-    std::optional<std::string> EditTime(const std::string& title,
-                                        const std::string& time) override {
+    bool EditTime(const std::string& title, std::string& time, const AcceptStep& save) override {
         TimesShown.emplace_back(title, time);
-        return Next(TimeAnswers);
+        return Answer(TimeAnswers, time, save);
     }
     bool EditLesson(const std::string& title, const std::vector<std::string>& choices,
                     const std::vector<std::string>&, LessonFields& lesson,

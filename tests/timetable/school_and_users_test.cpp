@@ -58,8 +58,10 @@ TEST_F(SchoolAndUsersTest, TheClassGoesIntoTheLoadedPeriodOnly) {
     EXPECT_EQ(ReadLines(folder / "Peter.dfd").at(185), "6U");
     EXPECT_EQ(List(), (Lines{"12276", "12304"}));
     EXPECT_EQ(ctx.view.ClassField.Caption, "7U");
+    EXPECT_EQ(ctx.view.LessonButtons[kStudentsButton].Hint, "School mates 7U");
     Select(2003, 9, 1);
     EXPECT_EQ(ctx.view.ClassField.Caption, "6U");
+    EXPECT_EQ(ctx.view.LessonButtons[kStudentsButton].Hint, "School mates 6U");
     ClassFieldClick(ctx);  // an empty class is allowed
     EXPECT_EQ(ReadLines(folder / "Peter.dfd").at(185), "");
     EXPECT_EQ(ReadLines(Period(1)).at(185), "7U");
