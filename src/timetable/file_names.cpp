@@ -17,8 +17,11 @@ std::string UserNameOf(const std::string& fileName) {
 
 bool IsMainFileName(const std::string& fileName) {
     const std::string extension = kTimetableExtension;
-    return fileName.size() > extension.size() && fileName.front() != '.' &&
-           fileName.compare(fileName.size() - extension.size(), extension.size(), extension) == 0;
+    if (fileName.size() <= extension.size() ||
+        fileName.compare(fileName.size() - extension.size(), extension.size(), extension) != 0)
+        return false;
+    const std::string user = UserNameOf(fileName);
+    return user != "." && user != "..";
 }
 
 std::string UserFolderOf(const std::string& dataFolder, const std::string& fileName) {

@@ -27,8 +27,9 @@ std::vector<std::string> WrittenFileExtensions();
 // The user name of a main file name: the name without its last four characters (".dfd"); a
 // name of four characters or fewer is kept whole, so the user folder is never the data folder.
 std::string UserNameOf(const std::string& fileName);
-// Whether a file name in the data folder can be a main time-table file: a user name that does
-// not begin with "." (so its folder is neither the data folder nor above it) plus ".dfd".
+// Whether a file name in the data folder can be a main time-table file: a user name other than
+// "." and ".." (so its folder is neither the data folder nor above it) plus ".dfd". A hidden
+// name an earlier version let a pupil choose still opens.
 bool IsMainFileName(const std::string& fileName);
 // The user folder of a main file name in the data folder (ending with "/"), ending with "/".
 std::string UserFolderOf(const std::string& dataFolder, const std::string& fileName);

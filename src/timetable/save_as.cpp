@@ -22,6 +22,11 @@ void SaveAs(AppContext& ctx) {
         path = *chosen;
         std::string name = FileNamePart(path);
         if (name.empty()) continue;
+        // A name beginning with "." would make the pupil's folder and files hidden.
+        if (name.front() == '.') {
+            ctx.dialogs.ShowMessage(ctx.dialogTexts.IllegalCharacter + ".");
+            continue;
+        }
         if (name.find('.') == std::string::npos) {
             name += kTimetableExtension;
             path += kTimetableExtension;

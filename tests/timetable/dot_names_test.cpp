@@ -1,6 +1,6 @@
 // Names beginning with "." (hidden names on Linux): a file the program writes under such a name
 // is read back, the commands that decide between reading, asking and creating see such a file,
-// and a new user's name cannot begin with one. Today is Wednesday 10 September 2003.
+// an earlier version's hidden pupil opens, and no new user's name can begin with one. Today is Wednesday 10 September 2003.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +9,8 @@
 #include "notes/homework_rules.h"
 #include "notes/note_commands.h"
 #include "timetable/new_timetable.h"
+#include "timetable/open.h"
+#include "timetable/save_as.h"
 #include "timetable_fixture.h"
 
 namespace skemora::test {
@@ -46,16 +48,18 @@ TEST_F(DotNamesTest, ATimetableUnderADotNameOpensWithItsLessonsAndIsNeverWritten
     WriteLines(folder / ".Peter/fratil.dfd", {std::to_string(kAug11)});
     const std::string stored = ReadBytes(main);
 
-    OpenTimetable(ctx, main);
+    dialogs.OpenAnswers = {main};
+    OpenCommand(ctx);
     EXPECT_EQ(ctx.view.Title, ".Peter.dfd");
     EXPECT_EQ(ctx.state.Days[0].Subject[0], "Kept");
 
-    // Save As onto it asks before replacing it.
-    dialogs.SaveAnswers = {main};
-    dialogs.AskAnswers = {kAnswerCancel};
+    // Save As never makes a hidden pupil, nor writes over one.
+    dialogs.SaveAnswers = {main, folder / ".Paul.dfd", std::nullopt};
     SaveAs(ctx);
-    ASSERT_EQ(dialogs.Questions.size(), 1u);
-    EXPECT_EQ(dialogs.Questions[0].Message, ctx.texts.ReplaceQuestion);
+    EXPECT_EQ(dialogs.Messages, (Lines{"Illigal character: .", "Illigal character: ."}));
+    EXPECT_EQ(ReadBytes(main), stored);
+    EXPECT_FALSE(fs::exists(folder / ".Paul.dfd"));
+    EXPECT_FALSE(fs::exists(folder / ".Paul"));
 
     // A new user typed as ".Peter" is Peter; the hidden one stays as it was.
     dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{".Peter", "7B"}};

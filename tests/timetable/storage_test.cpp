@@ -303,6 +303,9 @@ TEST_F(StorageTest, OpenCommandOpensOnlyAMainTimetableFileOfTheDataFolder) {
     fs::create_directory_symlink(User(), folder / "inside");
     fs::create_symlink(Period(1), folder / "Link.dfd");
     fs::create_directory_symlink(folder.Path(), elsewhere / "data");
+    // Their user folders would be the data folder itself and the one above it.
+    WriteLines(folder / "..dfd", LessonFile("Dot"));
+    WriteLines(folder / "...dfd", LessonFile("Dots"));
 
     struct Case {
         std::string Chosen;
@@ -315,6 +318,8 @@ TEST_F(StorageTest, OpenCommandOpensOnlyAMainTimetableFileOfTheDataFolder) {
         {folder / "Link.dfd", ""},           // a link in the data folder to a period file
         {elsewhere / "Paula.dfd", ""},       // a time-table outside the data folder
         {folder / "notes.txt", ""},          // not a .dfd file
+        {folder / "..dfd", ""},
+        {folder / "...dfd", ""},
         {User() + "../Peter.dfd", "Peter.dfd"},
         {elsewhere / "data/Peter.dfd", "Peter.dfd"},  // the data folder reached through a link
     };
