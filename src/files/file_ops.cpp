@@ -64,14 +64,14 @@ bool NameTaken(const std::string& path) {
 }
 
 bool CreateNewFile(const std::string& path) {
-    if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path);
+    if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path, errno);
     // O_EXCL refuses every name already there, a link included, without following it.
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         if (errno == EEXIST) return false;
-        throw CannotCreateFile(path);
+        throw CannotCreateFile(path, errno);
     }
-    if (close(fd) != 0) throw CannotCreateFile(path);
+    if (close(fd) != 0) throw CannotCreateFile(path, errno);
     return true;
 }
 

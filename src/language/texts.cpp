@@ -220,6 +220,7 @@ MessageTexts MessageTextsFor(int languageCode) {
 DialogTexts DialogTextsFor(int languageCode) {
     const bool danish = languageCode == kDanish;
     DialogTexts dialogs;
+    dialogs.LanguageCode = danish ? kDanish : kEnglish;
     for (const DialogText& row : kDialogTexts)
         dialogs.*row.Field = danish ? row.Danish : row.English;
     return dialogs;

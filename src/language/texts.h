@@ -66,6 +66,7 @@ struct MessageTexts {
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
 struct DialogTexts {
+    int LanguageCode = kEnglish;
     // Question dialog
     std::string AskYes, AskNo, AskCancel;
     // Homework
@@ -103,7 +104,8 @@ struct DialogTexts {
     std::string OpenFailed;
 };
 
-// The texts of a language: 6 is Danish, any other code English.
+// The texts of a language: 6 is Danish, any other code English. DialogTexts also say which
+// language they are in, for the reasons of write errors that a dialog shows itself.
 MessageTexts MessageTextsFor(int languageCode);
 DialogTexts DialogTextsFor(int languageCode);
 // The English texts of the dialogs as designed, before any language is applied.

@@ -130,6 +130,7 @@ void TForm5::setServices(HomeworkDialogServices services) {
     if (services.OpenFileName) services_.OpenFileName = std::move(services.OpenFileName);
     if (services.SaveFileName) services_.SaveFileName = std::move(services.SaveFileName);
     if (services.Message) services_.Message = std::move(services.Message);
+    if (services.Reason) services_.Reason = std::move(services.Reason);
 }
 
 void TForm5::reject() {
@@ -164,14 +165,25 @@ void TForm5::CreateFile() {
                 services_.SaveFileName,
                 {texts_.FileNamePrompt.toStdString(), texts_.MissingType.toStdString()},
                 saveTitle_);
-            if (created.Result != CreateFileResult::Exists) break;
-            services_.Message(texts_.FileExists);
+            if (created.Result == CreateFileResult::Exists) {
+                services_.Message(texts_.FileExists);
+            } else if (created.Result == CreateFileResult::LineBreak) {
+                services_.Message(texts_.ShortcutLineBreak);
+            } else {
+                break;
+            }
         }
     } catch (const SkemoraError& error) {
         // Nothing is added for a document that is not there.
         const auto& arguments = error.Arguments();
         const std::string path = arguments.empty() ? std::string() : arguments.front();
-        services_.Message(texts_.CannotCreate.arg(QString::fromStdString(path)));
+        QString message = texts_.CannotCreate.arg(QString::fromStdString(path));
+        if (error.SystemError() != 0) {
+            const std::string reason = services_.Reason ? services_.Reason(error.SystemError())
+                                                        : SystemErrorText(error.SystemError());
+            message += "\n" + QString::fromStdString(reason);
+        }
+        services_.Message(message);
         return;
     }
     if (created.Result != CreateFileResult::Created) return;

@@ -31,6 +31,8 @@ struct HomeworkDialogServices {
     std::function<std::optional<std::string>()> OpenFileName;
     std::function<std::optional<std::string>(const std::string& title)> SaveFileName;
     std::function<void(const QString& text)> Message;
+    // The reason, in the interface language, of a system error number.
+    std::function<std::string(int systemError)> Reason;
 };
 
 class TForm5 : public QDialog {

@@ -1,6 +1,7 @@
 #include "notes/homework_rules.h"
 
 #include "files/file_ops.h"
+#include "files/text_file.h"
 
 namespace skemora {
 
@@ -43,6 +44,7 @@ CreatedFile CreateShortcutFile(
         const std::optional<std::string> path = askName(title);
         if (!path) return {};
         title = texts.Prompt;
+        if (HoldsLineBreak(*path)) return {CreateFileResult::LineBreak, *path};
         if (!HasFileType(*path)) {
             if (NameTaken(*path)) return {CreateFileResult::Exists, *path};
             title = texts.MissingType;

@@ -22,7 +22,7 @@ std::string DescriptionText(const std::vector<std::string>& lines);
 // True when the file name part has a non-empty text after its last ".".
 bool HasFileType(const std::string& path);
 
-enum class CreateFileResult { Cancelled, Exists, Created };
+enum class CreateFileResult { Cancelled, Exists, LineBreak, Created };
 struct CreatedFile {
     CreateFileResult Result = CreateFileResult::Cancelled;
     std::string Path;
@@ -31,7 +31,8 @@ struct CreateFileTexts {
     std::string Prompt, MissingType;
 };
 // Asks for a new file's name with `askName(title)` until the user cancels, names something
-// that exists (of any kind: nothing is ever replaced), or names a new file with a type, which is
+// that exists (of any kind: nothing is ever replaced), names a file holding a line break (which
+// no shortcut line can hold; nothing is created), or names a new file with a type, which is
 // then created empty. `title` is the save dialog's title and lasts between calls: after a
 // missing-type name it stays the missing-type message. Throws CannotCreateFile when the file
 // cannot be created.

@@ -62,6 +62,10 @@ bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework,
         return Ask(askTitle, message);
     };
     services.Open = [this](const std::string& path) { OpenThroughPlatform(path); };
+    const int language = texts_ ? texts_->LanguageCode : kEnglish;
+    services.Reason = [language](int systemError) {
+        return SystemReasonText(systemError, language);
+    };
     dialog->setServices(std::move(services));
     dialog->setWindowTitle(Utf8(title));
     dialog->setHomework(homework);

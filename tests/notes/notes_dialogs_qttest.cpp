@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <deque>
+#include <filesystem>
 #include <functional>
 
 #include "app/qt_dialogs.h"
@@ -264,7 +265,8 @@ private slots:
         test::WriteBytes(folder / "old.txt", "x");
         TForm5 dialog;
         std::deque<std::optional<std::string>> names = {
-            folder / "old.txt", folder / "new", folder / "new.txt", folder / "old.txt/no.txt"};
+            folder / "old.txt", folder / "new", folder / "two\nlines.txt", folder / "new.txt",
+            folder / "old.txt/no.txt"};
         std::vector<std::string> titles, opened;
         std::vector<QString> messages;
         HomeworkDialogServices services;
@@ -279,17 +281,23 @@ private slots:
         dialog.setServices(services);
         dialog.setHomework({});
         auto* create = Child<QPushButton>(dialog, "createButton");
-        create->click();  // exists: told so and asked again; no type, then new.txt
-        QCOMPARE(messages, std::vector<QString>{"File exist! Use Add shortcut instead."});
-        QCOMPARE(titles.size(), 3u);
+        // Exists: told so and asked again; no type; a line break: told so, nothing created and
+        // asked again; then new.txt.
+        create->click();
+        QCOMPARE(messages.size(), 2u);
+        QCOMPARE(messages[0], QString("File exist! Use Add shortcut instead."));
+        QCOMPARE(messages[1], QString::fromStdString(DesignDialogTexts().ShortcutLineBreak));
+        QVERIFY(!std::filesystem::exists(folder / "two\nlines.txt"));
+        QCOMPARE(titles.size(), 4u);
         QCOMPARE(titles[2],
                  std::string("Filetype missing! ie. wordfile.doc instead of just wordfile"));
         QCOMPARE(opened, std::vector<std::string>{folder / "new.txt"});
         QCOMPARE(dialog.homework().Shortcuts, std::vector<std::string>{folder / "new.txt"});
         QVERIFY(dialog.changed());
-        create->click();  // cannot be created: reported, not added
-        QCOMPARE(messages.size(), 2u);
-        QVERIFY(messages[1].startsWith("Cannot create file "));
+        create->click();  // cannot be created: reported with the system's reason, not added
+        QCOMPARE(messages.size(), 3u);
+        QCOMPARE(messages[2], QString::fromStdString("Cannot create file " + folder / "old.txt/no.txt" +
+                                                     "\nNot a directory"));
         QCOMPARE(dialog.homework().Shortcuts.size(), 1u);
 
         // Double-click opens the clicked shortcut; on an empty list it does nothing.
