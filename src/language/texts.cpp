@@ -220,7 +220,6 @@ MessageTexts MessageTextsFor(int languageCode) {
 DialogTexts DialogTextsFor(int languageCode) {
     const bool danish = languageCode == kDanish;
     DialogTexts dialogs;
-    dialogs.LanguageCode = danish ? kDanish : kEnglish;
     for (const DialogText& row : kDialogTexts)
         dialogs.*row.Field = danish ? row.Danish : row.English;
     return dialogs;
@@ -228,6 +227,11 @@ DialogTexts DialogTextsFor(int languageCode) {
 
 DialogTexts DesignDialogTexts() {
     return DialogTextsFor(kEnglish);
+}
+
+int LanguageOf(const DialogTexts& texts) {
+    static const std::string danishYes = DialogTextsFor(kDanish).AskYes;
+    return texts.AskYes == danishYes ? kDanish : kEnglish;
 }
 
 const std::vector<std::string MessageTexts::*>& MessageSlots() {

@@ -66,7 +66,6 @@ struct MessageTexts {
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
 struct DialogTexts {
-    int LanguageCode = kEnglish;
     // Question dialog
     std::string AskYes, AskNo, AskCancel;
     // Homework
@@ -104,12 +103,14 @@ struct DialogTexts {
     std::string OpenFailed;
 };
 
-// The texts of a language: 6 is Danish, any other code English. DialogTexts also say which
-// language they are in, for the reasons of write errors that a dialog shows itself.
+// The texts of a language: 6 is Danish, any other code English.
 MessageTexts MessageTextsFor(int languageCode);
 DialogTexts DialogTextsFor(int languageCode);
 // The English texts of the dialogs as designed, before any language is applied.
 DialogTexts DesignDialogTexts();
+// The language of dialog texts made by DialogTextsFor, for the words a dialog adds itself (the
+// reason of a write error).
+int LanguageOf(const DialogTexts& texts);
 
 // Every slot and dialog text, each once, in table order.
 const std::vector<std::string MessageTexts::*>& MessageSlots();

@@ -62,7 +62,7 @@ bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework,
         return Ask(askTitle, message);
     };
     services.Open = [this](const std::string& path) { OpenThroughPlatform(path); };
-    const int language = texts_ ? texts_->LanguageCode : kEnglish;
+    const int language = texts_ ? LanguageOf(*texts_) : kEnglish;
     services.Reason = [language](int systemError) {
         return SystemReasonText(systemError, language);
     };

@@ -69,6 +69,11 @@ TEST(TextTables, AnyCodeButSixIsEnglish) {
     EXPECT_EQ(MessageTextsFor(kDanish).NoDocumentTitle, "Skema");
 }
 
+TEST(TextTables, DialogTextsTellTheirLanguage) {
+    for (int code : {kEnglish, kDanish}) EXPECT_EQ(LanguageOf(DialogTextsFor(code)), code);
+    EXPECT_EQ(LanguageOf(DesignDialogTexts()), kEnglish);
+}
+
 TEST(ErrorTexts, EveryErrorHasADanishMessageWithItsArguments) {
     const std::vector<SkemoraError> errors = {
         InvalidInteger("x1"),
