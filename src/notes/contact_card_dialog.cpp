@@ -128,21 +128,12 @@ void TForm7::setMailOpener(std::function<void(const std::string&)> opener) {
     mailOpener_ = std::move(opener);
 }
 
-void TForm7::setCloseQuestion(const QString& question,
-                              std::function<int(const std::string&, const std::string&)> ask) {
-    closeQuestion_ = question;
-    ask_ = std::move(ask);
+void TForm7::setCloseQuestion(CloseQuestion question) {
+    closeQuestion_ = std::move(question);
 }
 
 void TForm7::reject() {
-    if (!changed_ || !ask_) {
-        done(kAnswerCancel);
-        return;
-    }
-    const std::string question = closeQuestion_.toStdString();
-    const int answer = ask_(question, question);
-    if (answer == kAnswerYes) done(kAnswerYes);
-    if (answer == kAnswerNo) done(kAnswerCancel);
+    CloseAsking(*this, changed_, closeQuestion_);
 }
 
 void TForm7::Mail() {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "notes/contact_card.h"
+#include "notes/qt_note_widgets.h"
 
 class QLabel;
 class QLineEdit;
@@ -27,9 +28,8 @@ public:
     void setTexts(const QString& nameAddress, const QString& phone, const QString& email);
     // Called with the "mailto:" address when the mail button is pressed.
     void setMailOpener(std::function<void(const std::string&)> opener);
-    // Asks `question` (title and message) when the window is closed after a change: 6, 7 or 2.
-    void setCloseQuestion(const QString& question,
-                          std::function<int(const std::string&, const std::string&)> ask);
+    // Asked when the window is closed after a change.
+    void setCloseQuestion(CloseQuestion question);
 
     void reject() override;
 
@@ -49,8 +49,7 @@ private:
     QToolButton* mail_;
     QPushButton* ok_;
     std::function<void(const std::string&)> mailOpener_;
-    QString closeQuestion_;
-    std::function<int(const std::string&, const std::string&)> ask_;
+    CloseQuestion closeQuestion_;
     bool changed_ = false;
 };
 

@@ -134,14 +134,7 @@ void TForm5::setServices(HomeworkDialogServices services) {
 }
 
 void TForm5::reject() {
-    if (!changed_ || !services_.Ask) {
-        done(kAnswerCancel);
-        return;
-    }
-    const std::string question = texts_.CloseQuestion.toStdString();
-    const int answer = services_.Ask(question, question);
-    if (answer == kAnswerYes) done(kAnswerYes);
-    if (answer == kAnswerNo) done(kAnswerCancel);
+    CloseAsking(*this, changed_, {texts_.CloseQuestion, services_.Ask});
 }
 
 void TForm5::AddShortcut() {

@@ -41,11 +41,7 @@ TForm6::TForm6(QWidget* parent)
             [this](const QString& text) { add_->setEnabled(LinkAddEnabled(text.toStdString())); });
     connect(add_, &QPushButton::clicked, this, &TForm6::AddAddress);
     connect(delete_, &QPushButton::clicked, this, &TForm6::DeleteAddress);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        // An address typed but not yet added is added, not dropped.
-        if (LinkAddEnabled(address_->text().toStdString())) AddAddress();
-        done(kAnswerYes);
-    });
+    connect(ok_, &QPushButton::clicked, this, &TForm6::Keep);
     setFixedSize(kWidth, 285);
 }
 
@@ -54,6 +50,7 @@ void TForm6::setAddresses(const std::vector<std::string>& addresses) {
     for (const auto& address : addresses) list_->addItem(QString::fromStdString(address));
     delete_->setEnabled(false);
     address_->setFocus();
+    changed_ = false;
 }
 
 std::vector<std::string> TForm6::addresses() const {
@@ -71,20 +68,35 @@ void TForm6::setOpener(std::function<void(const std::string&)> opener) {
     opener_ = std::move(opener);
 }
 
+void TForm6::setCloseQuestion(CloseQuestion question) {
+    closeQuestion_ = std::move(question);
+}
+
 void TForm6::reject() {
-    done(kAnswerCancel);
+    const bool typed = LinkAddEnabled(address_->text().toStdString());
+    CloseAsking(*this, changed_ || typed, closeQuestion_, [this] { Keep(); });
+}
+
+void TForm6::Keep() {
+    if (LinkAddEnabled(address_->text().toStdString())) AddAddress();
+    done(kAnswerYes);
 }
 
 void TForm6::AddAddress() {
-    if (address_->text() != kAddressStart) list_->addItem(address_->text());
+    if (address_->text() != kAddressStart) {
+        list_->addItem(address_->text());
+        changed_ = true;
+    }
     address_->setText(kAddressStart);
     add_->setEnabled(false);
 }
 
 void TForm6::DeleteAddress() {
     const int row = list_->currentRow();
-    if (row >= 0 && list_->currentItem() && list_->currentItem()->isSelected())
+    if (row >= 0 && list_->currentItem() && list_->currentItem()->isSelected()) {
         delete list_->takeItem(row);
+        changed_ = true;
+    }
     delete_->setEnabled(false);
 }
 

@@ -39,6 +39,7 @@ TForm8::TForm8(QWidget* parent)
 void TForm8::setMates(const std::vector<std::string>& lines) {
     lines_ = lines;
     ShowNames();
+    changed_ = false;
 }
 
 void TForm8::setTexts(const QString& add, const QString& remove) {
@@ -50,8 +51,12 @@ void TForm8::setCardEditor(std::function<bool(ContactCardFields&)> editor) {
     editor_ = std::move(editor);
 }
 
+void TForm8::setCloseQuestion(CloseQuestion question) {
+    closeQuestion_ = std::move(question);
+}
+
 void TForm8::reject() {
-    done(kAnswerCancel);
+    CloseAsking(*this, changed_, closeQuestion_);
 }
 
 void TForm8::ShowNames() {
@@ -65,6 +70,7 @@ void TForm8::AddMateClicked() {
     if (!editor_ || !editor_(card)) return;
     AddMate(lines_, card);
     list_->addItem(QString::fromStdString(card.Fields[0]));
+    changed_ = true;
 }
 
 void TForm8::EditMateClicked() {
@@ -74,6 +80,7 @@ void TForm8::EditMateClicked() {
     if (!editor_(card)) return;
     ReplaceMate(lines_, static_cast<std::size_t>(row), card);
     list_->item(row)->setText(QString::fromStdString(card.Fields[0]));
+    changed_ = true;
 }
 
 void TForm8::DeleteMateClicked() {
@@ -81,6 +88,7 @@ void TForm8::DeleteMateClicked() {
     if (row >= 0 && list_->currentItem()->isSelected()) {
         DeleteMate(lines_, static_cast<std::size_t>(row));
         delete list_->takeItem(row);
+        changed_ = true;
     }
     delete_->setEnabled(false);
 }

@@ -1,6 +1,6 @@
 // TForm8: the school mates. A name list over the mates' work list, Add, Delete and OK; a
 // double-click edits a mate. Each mate is edited by the contact-card editor it is given.
-// exec() answers 6 on OK; closing the window answers 2.
+// exec() answers 6 on OK; closing the window after a change asks whether to keep it.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "notes/contact_card.h"
+#include "notes/qt_note_widgets.h"
 
 class QListWidget;
 class QPushButton;
@@ -26,6 +27,8 @@ public:
     void setTexts(const QString& add, const QString& remove);
     // Shows one mate's card; true on OK with the card changed in place.
     void setCardEditor(std::function<bool(ContactCardFields&)> editor);
+    // Asked when the window is closed after a change.
+    void setCloseQuestion(CloseQuestion question);
 
     void reject() override;
 
@@ -41,6 +44,8 @@ private:
     QPushButton* ok_;
     std::vector<std::string> lines_;
     std::function<bool(ContactCardFields&)> editor_;
+    CloseQuestion closeQuestion_;
+    bool changed_ = false;
 };
 
 }  // namespace skemora

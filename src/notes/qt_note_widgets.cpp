@@ -1,6 +1,9 @@
 #include "notes/qt_note_widgets.h"
 
+#include <QDialog>
 #include <QPushButton>
+
+#include "app/dialogs.h"
 
 namespace skemora {
 
@@ -11,6 +14,18 @@ QPushButton* MakeNoteButton(QWidget* parent, const char* name, const QString& te
     button->setGeometry(left, top, 75, 25);
     button->setAutoDefault(false);
     return button;
+}
+
+void CloseAsking(QDialog& dialog, bool changed, const CloseQuestion& question,
+                 const std::function<void()>& keep) {
+    if (!changed || !question.Ask) {
+        dialog.done(kAnswerCancel);
+        return;
+    }
+    const std::string text = question.Text.toStdString();
+    const int answer = question.Ask(text, text);
+    if (answer == kAnswerYes) keep ? keep() : dialog.done(kAnswerYes);
+    if (answer == kAnswerNo) dialog.done(kAnswerCancel);
 }
 
 }  // namespace skemora

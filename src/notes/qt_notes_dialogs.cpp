@@ -21,6 +21,14 @@ Dialog* Made(QPointer<Dialog>& dialog, QWidget* parent) {
     return dialog.data();
 }
 
+// "Save changes?", asked through the shared question dialog.
+CloseQuestion CardCloseQuestion(Dialogs& dialogs, const DialogTexts* texts) {
+    return {Utf8(texts ? texts->CardCloseQuestion : DesignDialogTexts().CardCloseQuestion),
+            [&dialogs](const std::string& askTitle, const std::string& message) {
+                return dialogs.Ask(askTitle, message);
+            }};
+}
+
 }  // namespace
 
 void QtDialogs::OpenThroughPlatform(const std::string& target) {
@@ -35,11 +43,7 @@ bool QtDialogs::EditContactCard(const std::string& title, ContactCardFields& car
         dialog->setTexts(Utf8(texts_->NameAddressLabel), Utf8(texts_->PhoneLabel),
                          Utf8(texts_->EmailLabel));
     dialog->setMailOpener([this](const std::string& url) { OpenThroughPlatform(url); });
-    dialog->setCloseQuestion(
-        Utf8(texts_ ? texts_->CardCloseQuestion : DesignDialogTexts().CardCloseQuestion),
-        [this](const std::string& askTitle, const std::string& message) {
-            return Ask(askTitle, message);
-        });
+    dialog->setCloseQuestion(CardCloseQuestion(*this, texts_));
     dialog->setWindowTitle(Utf8(title));
     dialog->setCard(card);
     return ExecSaving(
@@ -78,6 +82,7 @@ bool QtDialogs::EditLinks(const std::string& title, std::vector<std::string>& ad
     TForm6* dialog = Made(links_, mainWindow_);
     if (texts_) dialog->setTexts(Utf8(texts_->AddLink), Utf8(texts_->DeleteLink));
     dialog->setOpener([this](const std::string& address) { OpenThroughPlatform(address); });
+    dialog->setCloseQuestion(CardCloseQuestion(*this, texts_));
     dialog->setWindowTitle(Utf8(title));
     dialog->setAddresses(addresses);
     const bool accepted = ExecSaving(
@@ -93,6 +98,7 @@ bool QtDialogs::EditMates(const std::string& title, const std::string& cardTitle
     dialog->setCardEditor([this, cardTitle](ContactCardFields& card) {
         return EditContactCard(cardTitle, card, {});
     });
+    dialog->setCloseQuestion(CardCloseQuestion(*this, texts_));
     dialog->setWindowTitle(Utf8(title));
     dialog->setMates(mates);
     return ExecSaving(

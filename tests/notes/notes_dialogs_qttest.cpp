@@ -133,10 +133,10 @@ private slots:
         for (const Case& c : cases) {
             TForm7 card;
             std::vector<std::string> asked;
-            card.setCloseQuestion("Save changes?", [&](const std::string& t, const std::string& m) {
-                asked.push_back(t + "|" + m);
-                return c.answer;
-            });
+            card.setCloseQuestion({"Save changes?", [&](const std::string& t, const std::string& m) {
+                                       asked.push_back(t + "|" + m);
+                                       return c.answer;
+                                   }});
             card.setCard({});
             int result = -1;
             connect(&card, &QDialog::finished, &card, [&result](int r) { result = r; });
@@ -151,6 +151,64 @@ private slots:
             QCOMPARE(card.isVisible(), c.open);
             QCOMPARE(result, c.result);
             if (c.result == kAnswerYes) QCOMPARE(card.card().Fields[0], "Skovskolen");
+        }
+    }
+
+    void linksAndMatesClosedAfterAChangeAskFirst() {
+        // A change is an address typed or added or deleted, a mate added; Yes keeps it as OK
+        // does (a typed address included), No drops it, Cancel stays in the window.
+        struct Case {
+            const char* change;
+            int answer;
+            bool open;
+            int result;
+        };
+        const Case cases[] = {{"", kAnswerYes, false, kAnswerCancel},
+                              {"typed", kAnswerYes, false, kAnswerYes},
+                              {"typed", kAnswerNo, false, kAnswerCancel},
+                              {"typed", kAnswerCancel, true, -1},
+                              {"deleted", kAnswerYes, false, kAnswerYes},
+                              {"mate", kAnswerCancel, true, -1},
+                              {"mate", kAnswerYes, false, kAnswerYes}};
+        for (const Case& c : cases) {
+            const std::string change = c.change;
+            int asked = 0;
+            const CloseQuestion question{"Save changes?", [&](const std::string&, const std::string&) {
+                                             ++asked;
+                                             return c.answer;
+                                         }};
+            TForm6 links;
+            TForm8 mates;
+            QDialog* dialog = &links;
+            links.setAddresses({"a"});
+            links.setCloseQuestion(question);
+            if (change == "typed") {
+                Child<QLineEdit>(links, "addressField")->setText("http://dr.dk");
+            } else if (change == "deleted") {
+                auto* list = Child<QListWidget>(links, "addressList");
+                list->setCurrentRow(0);
+                emit list->itemClicked(list->item(0));
+                Child<QPushButton>(links, "deleteButton")->click();
+            } else if (change == "mate") {
+                dialog = &mates;
+                mates.setMates({});
+                mates.setCloseQuestion(question);
+                mates.setCardEditor([](ContactCardFields& card) {
+                    card.Fields[0] = "Ida";
+                    return true;
+                });
+                Child<QPushButton>(mates, "addButton")->click();
+            }
+            int result = -1;
+            connect(dialog, &QDialog::finished, dialog, [&result](int r) { result = r; });
+            dialog->show();
+            dialog->reject();
+            QCOMPARE(asked, change.empty() ? 0 : 1);
+            QCOMPARE(dialog->isVisible(), c.open);
+            QCOMPARE(result, c.result);
+            if (change == "typed" && c.result == kAnswerYes)
+                QCOMPARE(links.addresses(), (std::vector<std::string>{"a", "http://dr.dk"}));
+            dialog->hide();
         }
     }
 
