@@ -48,9 +48,13 @@ click_main() {
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 clipboard_holds() { [[ "$(clipboard)" == *"$1"* ]]; }
 
-# Thursday's second lesson (Math), then the Homework button.
+# Thursday's second lesson (Math), then, once the lesson details show it, the Homework button.
+details_shown() {
+    local left=$((main_x + 356)) top=$((main_y + 488))
+    [ "$(pixels_other_than 90 14 "$left" "$top" "$(pixel "$left" "$top")")" -gt 0 ]
+}
 click_main 511 130
-sleep 0.3
+wait_for 20 details_shown || fail "the lesson details did not show Math"
 click_main 267 498
 find_dialog '  Homework Thursday  Math'
 homework="$dialog"
