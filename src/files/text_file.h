@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace skemora {
@@ -20,12 +19,6 @@ int StrToInt(const std::string& text);
 // pasted into a field cannot shift the lines after it. Every line written goes through it.
 std::string OneLine(std::string text);
 bool HoldsLineBreak(const std::string& text);
-// OneLine of each value of a record of several (a card's fields, a list of addresses).
-template <class Values>
-void KeepOnOneLine(Values& values) {
-    for (std::string& value : values) value = OneLine(std::move(value));
-}
-
 // The bytes a file of these lines holds: each line as OneLine makes it with CR LF after it,
 // Windows-1252 when every character fits and reads back the same, else UTF-8.
 std::string EncodeLines(const std::vector<std::string>& lines);

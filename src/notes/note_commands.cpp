@@ -37,7 +37,6 @@ void LinksCommand(AppContext& ctx) {
     const std::string title =
         " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
     ctx.dialogs.EditLinks(title, addresses, SavingStep(state.LanguageCode, [&] {
-                              KeepOnOneLine(addresses);
                               if (!addresses.empty()) {
                                   WriteLines(path, addresses);
                               } else if (FileExists(path)) {
@@ -55,7 +54,6 @@ void TeacherCommand(AppContext& ctx) {
     const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
                               lesson->Subject + " - " + lesson->Teacher;
     ctx.dialogs.EditContactCard(title, card, SavingStep(state.LanguageCode, [&] {
-                                    KeepOnOneLine(card.Fields);
                                     WriteLines(path, ContactCardLines(card));
                                 }));
 }
@@ -73,7 +71,6 @@ void StudentsCommand(AppContext& ctx) {
                                   ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) +
                                   " - " + state.UserName + "-";
     ctx.dialogs.EditMates(title, cardTitle, mates, SavingStep(state.LanguageCode, [&] {
-                              KeepOnOneLine(mates);
                               WriteLines(path, mates);
                           }));
 }

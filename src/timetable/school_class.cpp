@@ -16,7 +16,6 @@ void EditSchool(AppContext& ctx) {
     if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
     ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card,
                                 SavingStep(ctx.state.LanguageCode, [&] {
-                                    KeepOnOneLine(card.Fields);
                                     WriteLines(path, ContactCardLines(card));
                                 }));
 }
