@@ -18,19 +18,19 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/navigation.h"
-#include "app/startup.h"
-#include "calendar/calendar.h"
+#include "app/state/app_context.h"
+#include "app/window/navigation.h"
+#include "app/window/startup.h"
+#include "core/calendar/calendar.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
-#include "timetable/loading.h"
-#include "timetable/open.h"
-#include "timetable/save.h"
-#include "timetable/save_as.h"
-#include "timetable/timetable_state.h"
-#include "timetable/week_notes.h"
-#include "timetable/week_notes_command.h"
+#include "app/storage/loading.h"
+#include "app/timetable/open_commands.h"
+#include "app/storage/save.h"
+#include "app/timetable/save_as_commands.h"
+#include "app/state/timetable_state.h"
+#include "app/storage/week_notes.h"
+#include "app/timetable/week_notes_commands.h"
 
 namespace skemora {
 namespace {

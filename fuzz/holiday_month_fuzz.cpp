@@ -2,9 +2,9 @@
 // from a complete group with a plain index, and the lookups stay inside the tables.
 #include <charconv>
 
-#include "files/text_file.h"
+#include "core/files/text_file.h"
 #include "fuzz_support.h"
-#include "holidays/holiday_tables.h"
+#include "core/holidays/holiday_tables.h"
 
 using namespace skemora;
 using namespace skemora::fuzz;

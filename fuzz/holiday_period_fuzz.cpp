@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <map>
 
-#include "app/navigation.h"
-#include "calendar/calendar.h"
-#include "holidays/holiday_commands.h"
-#include "holidays/holiday_periods.h"
-#include "holidays/holiday_tables.h"
+#include "app/window/navigation.h"
+#include "core/calendar/calendar.h"
+#include "app/holidays/holiday_commands.h"
+#include "core/holidays/holiday_periods.h"
+#include "core/holidays/holiday_tables.h"
 #include "user_folder.h"
 
 using namespace skemora;

@@ -1,15 +1,15 @@
 // The lesson file: a file either parses or throws SkemoraError leaving the time-table as it was;
 // a parsed time-table writes lines that parse to the same time-table, and it fills and shows in
 // the week grid whatever its start times and lessons are.
-#include "app/app_context.h"
-#include "app/week_grid.h"
-#include "files/skemora_error.h"
-#include "files/text_file.h"
+#include "app/state/app_context.h"
+#include "app/view/week_grid.h"
+#include "core/files/skemora_error.h"
+#include "core/files/text_file.h"
 #include "fuzz_support.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
-#include "timetable/lesson_file.h"
-#include "timetable/lesson_fill.h"
+#include "core/timetable/lesson_file.h"
+#include "app/view/lesson_fill.h"
 
 using namespace skemora;
 using namespace skemora::fuzz;

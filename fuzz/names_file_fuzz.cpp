@@ -1,16 +1,16 @@
 // The month and day names file: each name is its line or empty, the weekday header is built from
 // any names, and a main window built over a data folder holding the file shows its month and
 // lets cells be selected and months stepped through.
-#include "app/app_context.h"
-#include "app/navigation.h"
-#include "app/startup.h"
-#include "app/week_grid.h"
-#include "calendar/calendar.h"
-#include "files/skemora_error.h"
-#include "files/text_file.h"
+#include "app/state/app_context.h"
+#include "app/window/navigation.h"
+#include "app/window/startup.h"
+#include "app/view/week_grid.h"
+#include "core/calendar/calendar.h"
+#include "core/files/skemora_error.h"
+#include "core/files/text_file.h"
 #include "fuzz_support.h"
-#include "language/name_tables.h"
-#include "language/names_file.h"
+#include "app/storage/name_tables.h"
+#include "core/language/names_file.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
 

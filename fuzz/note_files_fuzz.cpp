@@ -2,11 +2,11 @@
 // the first input byte picks the file, the rest is its bytes. Each dialog is filled from the
 // lines, closing without OK changes nothing, OK writes what the dialog gave back. The mates'
 // list rules keep their records seven lines each.
-#include "app/navigation.h"
-#include "notes/contact_card.h"
-#include "notes/mates.h"
-#include "notes/note_commands.h"
-#include "notes/note_files.h"
+#include "app/window/navigation.h"
+#include "core/notes/contact_card.h"
+#include "core/notes/mates.h"
+#include "app/notes/note_commands.h"
+#include "core/notes/note_files.h"
 #include "user_folder.h"
 
 using namespace skemora;

@@ -3,7 +3,7 @@
 // never makes up a file's content, and leaves no journal behind.
 #include <algorithm>
 
-#include "timetable/period_journal.h"
+#include "core/timetable/period_journal.h"
 #include "user_folder.h"
 
 using namespace skemora;

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <climits>
 
-#include "files/skemora_error.h"
-#include "files/text_file.h"
+#include "core/files/skemora_error.h"
+#include "core/files/text_file.h"
 #include "fuzz_support.h"
-#include "timetable/file_names.h"
-#include "timetable/periods.h"
+#include "core/timetable/file_names.h"
+#include "core/timetable/periods.h"
 
 using namespace skemora;
 using namespace skemora::fuzz;

@@ -1,7 +1,7 @@
 // The school file "skol.dfd": the school's card is filled from its lines, a card closed without
 // OK changes nothing, and OK writes the card's seven lines.
-#include "notes/contact_card.h"
-#include "timetable/school_class.h"
+#include "core/notes/contact_card.h"
+#include "app/timetable/school_class_commands.h"
 #include "user_folder.h"
 
 using namespace skemora;

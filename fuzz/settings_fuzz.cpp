@@ -7,9 +7,9 @@
 // Input: one flags byte (1 "Mandag" missing, 2 "Directory" missing, 4 no log-on entry, 8 store
 // unreadable, 0x10 store unwritable, 0x20 toggle Monday first, 0x40 toggle the tray entry), then
 // the three values separated by lines "#####".
-#include "app/settings_store.h"
-#include "app/startup.h"
-#include "app/window_events.h"
+#include "app/state/settings_store.h"
+#include "app/window/startup.h"
+#include "app/window/window_events.h"
 #include "fuzz_support.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"

@@ -1,10 +1,10 @@
 // The subject list "fagl.txt": the lesson dialog offers its subjects, a lesson change merges the
 // lessons into it at the save, and removing a subject writes it again. A list that was read is
 // never written with fewer entries than it had, but for the one removed.
-#include "app/navigation.h"
-#include "timetable/lesson_editing.h"
-#include "timetable/subject_list.h"
-#include "timetable/subject_list_files.h"
+#include "app/window/navigation.h"
+#include "app/timetable/lesson_commands.h"
+#include "core/timetable/subject_list.h"
+#include "app/storage/subject_list_files.h"
 #include "user_folder.h"
 
 using namespace skemora;

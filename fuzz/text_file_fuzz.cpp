@@ -4,8 +4,8 @@
 #include <charconv>
 #include <climits>
 
-#include "files/skemora_error.h"
-#include "files/text_file.h"
+#include "core/files/skemora_error.h"
+#include "core/files/text_file.h"
 #include "fuzz_support.h"
 
 using namespace skemora;

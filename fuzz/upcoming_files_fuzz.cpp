@@ -1,11 +1,11 @@
 // The upcoming-files list "lek.flk": the list rules keep its order and entries, and saving a
 // homework with a shortcut for a future lesson adds the entry, removing the shortcut takes it
 // out again. A list whose dates do not read is refused and keeps its bytes.
-#include "app/navigation.h"
-#include "files/skemora_error.h"
-#include "files/text_file.h"
-#include "notes/homework_command.h"
-#include "notes/upcoming_files.h"
+#include "app/window/navigation.h"
+#include "core/files/skemora_error.h"
+#include "core/files/text_file.h"
+#include "app/notes/homework_commands.h"
+#include "core/notes/upcoming_files.h"
 #include "user_folder.h"
 
 using namespace skemora;

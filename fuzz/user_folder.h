@@ -7,15 +7,15 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/app_context.h"
-#include "app/navigation.h"
-#include "app/startup.h"
-#include "files/skemora_error.h"
-#include "files/text_file.h"
+#include "app/state/app_context.h"
+#include "app/window/navigation.h"
+#include "app/window/startup.h"
+#include "core/files/skemora_error.h"
+#include "core/files/text_file.h"
 #include "fuzz_support.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
-#include "timetable/lesson_file.h"
+#include "core/timetable/lesson_file.h"
 
 namespace skemora::fuzz {
 

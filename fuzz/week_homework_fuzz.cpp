@@ -1,9 +1,9 @@
 // The week homework file: reading keeps what it understood or throws SkemoraError; what was read
 // writes lines that read back to the same homework without error, and writing those is stable.
-#include "files/skemora_error.h"
-#include "files/text_file.h"
+#include "core/files/skemora_error.h"
+#include "core/files/text_file.h"
 #include "fuzz_support.h"
-#include "timetable/week_homework.h"
+#include "core/timetable/week_homework.h"
 
 using namespace skemora;
 using namespace skemora::fuzz;

@@ -3,10 +3,10 @@
 // the lines it had before the typed one.
 #include <algorithm>
 
-#include "app/navigation.h"
-#include "calendar/calendar.h"
-#include "timetable/file_names.h"
-#include "timetable/week_notes_command.h"
+#include "app/window/navigation.h"
+#include "core/calendar/calendar.h"
+#include "core/timetable/file_names.h"
+#include "app/timetable/week_notes_commands.h"
 #include "user_folder.h"
 
 using namespace skemora;

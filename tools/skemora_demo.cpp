@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/demo_timetable.h"
+#include "core/demo/demo_timetable.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "app/state/dialogs.h"
 
 namespace skemora {
 

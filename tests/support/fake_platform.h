@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "app/state/platform.h"
 
 namespace skemora {
 

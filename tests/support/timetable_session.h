@@ -3,7 +3,7 @@
 #pragma once
 
 #include "support/lesson_files.h"
-#include "timetable/timetable_fixture.h"
+#include "support/timetable_fixture.h"
 
 namespace skemora::test {
 

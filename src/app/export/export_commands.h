@@ -1,0 +1,18 @@
+// File / Convert to HTML: the shown week's time-table or calendar sheet as a page in the user
+// folder, opened with the desktop's handler.
+#pragma once
+
+#include <string>
+
+#include "app/state/app_context.h"
+
+namespace skemora {
+
+// "&Time-Table": the lessons of the shown week with their start times.
+void ConverttoClick(AppContext& ctx);
+// "&Calendar": a printable sheet of the shown week with its two months.
+void Calendar1Click(AppContext& ctx);
+// Where both pages are written: the user's name + ".html" in the user folder.
+std::string HtmlPagePath(const MainState& state);
+
+}  // namespace skemora

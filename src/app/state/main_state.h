@@ -1,0 +1,75 @@
+// The main window's whole run-time state: one plain record, changed only by the commands.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/holidays/holiday_tables.h"
+#include "core/language/names_file.h"
+#include "core/timetable/lessons.h"
+#include "core/timetable/periods.h"
+#include "core/timetable/week_homework.h"
+
+namespace skemora {
+
+// A lesson cell of the grid: column 0..4 (Monday..Friday), row 0..11.
+struct CellRef {
+    int Column = 0;
+    int Row = 0;
+    friend bool operator==(const CellRef&, const CellRef&) = default;
+};
+
+// How the open time-table stands against its files: what is unsaved, what the next save must
+// write, and what was loaded from where.
+struct SaveState {
+    bool Modified = false;  // unsaved changes; change it only with SetModified
+    bool NotesChanged = false;
+    bool WriteAllOnSave = false;  // the next save writes the main file and the period list first
+    std::int32_t PendingPeriodStart = -1;  // the Monday an edit takes effect from; <= 0: none
+    std::int32_t LoadedPeriod = -1;        // -1: the next refresh reads the lesson file again
+    bool Loading = false;                  // files are being read: filling the notes box is no edit
+    // A lesson file or period list that failed to load: no save may write over it.
+    std::string FailedLoadPath;
+};
+
+struct MainState {
+    std::uint16_t SelYear = 1970, SelMonth = 1, SelDay = 1;
+    std::uint16_t TodayYear = 1970, TodayMonth = 1, TodayDay = 1;
+    std::uint16_t WeekNo = 0;
+    std::uint16_t WeekPanelYear = 1970;
+    std::int32_t SelColumn = 0;  // 1 = Monday .. 5 = Friday; 0 = none selected yet
+    std::int32_t SelLesson = 0;
+    std::optional<CellRef> SelCell;
+    std::int32_t ScreenMode = 1;
+    bool LayoutLocked = true;
+    // Set once a time-table was opened or created; whether one is open now is IsTimetableOpen.
+    bool TimetableLoaded = false;
+    std::string DataFolder;  // ends with "/"
+    std::string UserName;
+    std::string UserFolder;  // ends with "/"
+    std::string ClassName;
+    PeriodList Periods;
+    SaveState Saving;
+    std::string TimetablePath;
+    std::int32_t LanguageCode = 5;
+    bool SundayFirst = false;
+    bool StartMondayFirst = true;
+    bool StartTray = false;
+    NameTables Names;
+    DayRecords Days;
+
+    // Owned beside the record by the main window.
+    WeekHomework Homework;
+    std::vector<std::string> SubjectList;             // subject, room, teacher triples
+    std::vector<std::string> PeriodLines;             // the period list lines last read or written
+    std::vector<std::string> LessonLines;             // the lesson lines last read or written
+    std::array<feriedage, 3> HolidayTables;           // month before, selected month, month after
+    std::array<std::string, 7> WeekdayAbbreviations;  // as appended by the weekday header
+    std::string NotesFileName;                        // of the shown week, without folder
+    bool PeriodLimitAnnounced = false;                // the folding of old periods was announced
+};
+
+}  // namespace skemora

@@ -1,0 +1,34 @@
+// The settings store (TForm3): the Monday-first option and the log-on start entry of the tray
+// program, passed through four text slots over the platform's settings backing.
+#pragma once
+
+#include <string>
+
+#include "app/state/platform.h"
+
+namespace skemora {
+
+class SettingsStore {
+public:
+    explicit SettingsStore(Platform& platform) : platform_(platform) {}
+
+    // "Mandag" as read, or "0" when it is missing, empty or unreadable.
+    std::string MondayFirstRead;
+    // The text WriteMondayFirst stores as "Mandag".
+    std::string MondayFirstWrite;
+    // Before UpdateTrayEntry: "0" removes the entry, anything else adds it. Afterwards "k" when
+    // the change was made, "f" when it could not be.
+    std::string TrayCommand;
+    // The entry's command as read, or "f" when it is absent, empty or unreadable.
+    std::string TrayRead;
+
+    void ReadMondayFirst();
+    void WriteMondayFirst();
+    void UpdateTrayEntry();
+    void ReadTrayEntry();
+
+private:
+    Platform& platform_;
+};
+
+}  // namespace skemora

@@ -1,0 +1,16 @@
+// Reading the open time-table: the per-user files of the shown week, and the lesson file of a
+// validity period.
+#pragma once
+
+#include "app/state/app_context.h"
+
+namespace skemora {
+
+// Reads the shown week's homework and the period list of the open time-table.
+void ReadTimetableFiles(AppContext& ctx);
+// Replaces the in-memory time-table with period p's lessons and shows them.
+void LoadPeriod(AppContext& ctx, int period);
+// Sets PendingPeriodStart to the Monday of the selected date's week.
+void MarkPendingPeriod(AppContext& ctx);
+
+}  // namespace skemora

@@ -1,0 +1,36 @@
+#include "app/timetable/school_class_commands.h"
+
+#include "core/files/file_ops.h"
+#include "core/files/text_file.h"
+#include "core/notes/contact_card.h"
+#include "app/storage/save.h"
+#include "app/timetable/save_as_commands.h"
+#include "app/state/timetable_state.h"
+
+namespace skemora {
+
+void EditSchool(AppContext& ctx) {
+    if (!TimetableOpenOrSaveAs(ctx)) return;
+    const std::string path = SchoolFilePath(ctx.state);
+    ContactCardFields card;
+    if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
+    ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card,
+                                SavingStep(ctx.state.LanguageCode, [&] {
+                                    WriteLines(path, ContactCardLines(card));
+                                }));
+}
+
+void EditClass(AppContext& ctx) {
+    if (!TimetableOpenOrSaveAs(ctx)) return;
+    std::string name = ctx.state.ClassName;
+    ctx.dialogs.EditClassName(name, SavingStep(ctx.state.LanguageCode, [&] {
+                                  SaveOrUndo(ctx, [&] {
+                                      ctx.state.ClassName = OneLine(name);
+                                      ShowClass(ctx);
+                                      SetModified(ctx, true);
+                                      Save(ctx);
+                                  });
+                              }));
+}
+
+}  // namespace skemora

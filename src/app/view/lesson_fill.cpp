@@ -1,0 +1,55 @@
+#include "app/view/lesson_fill.h"
+
+#include <algorithm>
+
+namespace skemora {
+
+namespace {
+
+// Days starting at this time or later are placed last, as if they started at it.
+constexpr int kLatestStart = 2359;
+
+}  // namespace
+
+void ShowTimetable(AppContext& ctx) {
+    const auto& days = ctx.state.Days;
+    const auto& homework = ctx.state.Homework;
+    std::array<bool, kDays> placed{};
+    int shift = 0;
+    int previous = kLatestStart;
+    for (int round = 0; round < kDays; ++round) {
+        int chosen = -1;
+        int chosenStart = 0;
+        for (int d = 0; d < kDays; ++d) {
+            if (placed[d]) continue;
+            const int start = std::min(days[d].StartTime, kLatestStart);
+            if (chosen < 0 || start < chosenStart) {
+                chosen = d;
+                chosenStart = start;
+            }
+        }
+        if (previous < chosenStart) ++shift;
+        auto& cells = ctx.view.Days[chosen].Cells;
+        for (int row = 0; row < shift; ++row) cells[row].Caption.clear();
+        for (int row = shift; row < kLessons; ++row) {
+            const int lesson = row - shift;
+            cells[row].Caption = days[chosen].Subject[lesson];
+            cells[row].TextColor = homework[chosen][lesson].HasHomework() ? kGreen : kBlack;
+        }
+        placed[chosen] = true;
+        previous = chosenStart;
+    }
+}
+
+void ResetTimetable(AppContext& ctx) {
+    for (auto& day : ctx.state.Days) day = DayRecord{};
+    for (auto& column : ctx.view.Days) {
+        for (auto& cell : column.Cells) {
+            cell.Background = kWhite;
+            cell.TextColor = kBlack;
+            cell.Caption.clear();
+        }
+    }
+}
+
+}  // namespace skemora

@@ -1,0 +1,33 @@
+// The date navigation commands, selecting a lesson cell, and the main window's keyboard map.
+#pragma once
+
+#include "app/state/app_context.h"
+
+namespace skemora {
+
+void PreviousYear(AppContext& ctx);
+void NextYear(AppContext& ctx);
+void PreviousMonth(AppContext& ctx);
+void NextMonth(AppContext& ctx);
+void PreviousWeek(AppContext& ctx);
+void NextWeek(AppContext& ctx);
+void PreviousSchoolDay(AppContext& ctx);
+void NextSchoolDay(AppContext& ctx);
+void PreviousLesson(AppContext& ctx);
+void NextLesson(AppContext& ctx);
+void GoToToday(AppContext& ctx);
+// Selects a lesson cell, shows its lesson and makes its column's date the selected date.
+void SelectCell(AppContext& ctx, CellRef cell);
+// Makes the date the selected date and runs RefreshAll.
+void SelectDate(AppContext& ctx, int year, int month, int day);
+void GoToWeek(AppContext& ctx, int week);
+// Clicks on week label k (0..52) and on day label d (0..30) read the label's caption.
+void WeekLabelClick(AppContext& ctx, int labelIndex);
+void DayLabelClick(AppContext& ctx, int labelIndex);
+
+// The key map: letter is 'D', 'I', 'L', 'M', 'W' or 'Y'. Runs the Ctrl command, then the Alt
+// command. Answers whether the key is one of the map's (the caller then moves the focus to the
+// class field and swallows the key).
+bool HandleKey(AppContext& ctx, char letter, bool ctrl, bool alt);
+
+}  // namespace skemora

@@ -1,0 +1,102 @@
+#include "app/window/window_events.h"
+
+#include "app/window/navigation.h"
+#include "app/state/settings_store.h"
+#include "app/view/week_grid.h"
+#include "core/calendar/calendar.h"
+#include "core/files/file_ops.h"
+#include "app/storage/save.h"
+#include "app/timetable/school_class_commands.h"
+#include "app/state/timetable_state.h"
+
+namespace skemora {
+
+namespace {
+
+// Writes back the options that differ from their values at start-up.
+void WriteBackOptions(AppContext& ctx) {
+    SettingsStore& settings = ctx.settings;
+    const bool mondayFirst = ctx.view.Menus.MondayFirst.Checked;
+    if (mondayFirst != ctx.state.StartMondayFirst) {
+        settings.MondayFirstWrite = mondayFirst ? "0" : "1";
+        settings.WriteMondayFirst();
+    }
+    const bool tray = ctx.view.Menus.StartTray.Checked;
+    if (tray != ctx.state.StartTray) {
+        settings.TrayCommand = tray ? "1" : "0";
+        settings.UpdateTrayEntry();
+    }
+}
+
+std::string HelpFileOf(const MainState& state) {
+    return state.DataFolder + (state.LanguageCode == kDanish ? "DURAZ1.HLP" : "ZEZUVIDEZ1.HLP");
+}
+
+}  // namespace
+
+bool CloseQuery(AppContext& ctx) {
+    auto& state = ctx.state;
+    state.LayoutLocked = true;
+    bool mayClose = true;
+    if (state.Saving.Modified) {
+        const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
+                                           ctx.view.Title + ctx.texts.SaveQuestionText);
+        if (answer == kAnswerYes) {
+            try {
+                Save(ctx);
+            } catch (...) {
+                // The changes are not on disk: the window stays open so nothing is lost.
+                WriteBackOptions(ctx);
+                state.LayoutLocked = false;
+                throw;
+            }
+        } else if (answer != kAnswerNo) {
+            mayClose = false;
+            state.LayoutLocked = false;
+        }
+    }
+    WriteBackOptions(ctx);
+    return mayClose;
+}
+
+void WindowActivated(AppContext& ctx) {
+    ctx.view.HelpFile = HelpFileOf(ctx.state);
+}
+
+void WindowResized(AppContext& ctx, int width, int height) {
+    if (ctx.state.LayoutLocked) return;
+    ctx.view.WindowWidth = width;
+    ctx.view.WindowHeight = height;
+    ResizeWeekView(ctx.view, width, height);
+}
+
+void ClassFieldClick(AppContext& ctx) {
+    if (IsTimetableOpen(ctx)) EditClass(ctx);
+}
+
+void ShowHelp(AppContext& ctx) {
+    if (ctx.view.HelpFile.empty()) ctx.view.HelpFile = HelpFileOf(ctx.state);
+    if (FileExists(ctx.view.HelpFile)) {
+        if (!ctx.platform.OpenUrl(ctx.view.HelpFile))
+            ctx.dialogs.ShowMessage(FillTemplate(ctx.dialogTexts.OpenFailed, {ctx.view.HelpFile}));
+    } else {
+        ctx.dialogs.ShowMessage(ctx.texts.HelpFileMissing + ctx.view.HelpFile);
+    }
+}
+
+void MondayFirstClick(AppContext& ctx) {
+    auto& state = ctx.state;
+    auto& item = ctx.view.Menus.MondayFirst;
+    item.Checked = !item.Checked;
+    state.SundayFirst = !item.Checked;
+    const auto header = WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst);
+    ctx.view.WeekdayStrip.Caption = header.Text;
+    state.WeekdayAbbreviations = header.Abbreviations;
+    SelectDate(ctx, state.SelYear, state.SelMonth, state.SelDay);
+}
+
+void StartTrayClick(AppContext& ctx) {
+    ctx.view.Menus.StartTray.Checked = !ctx.view.Menus.StartTray.Checked;
+}
+
+}  // namespace skemora

@@ -1,0 +1,396 @@
+#include "core/files/text_file.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+#include "core/files/paths.h"
+#include "core/files/skemora_error.h"
+#include "core/files/write_faults.h"
+
+namespace skemora {
+
+namespace {
+
+// Unicode code points of the Windows-1252 bytes 0x80..0x9F. The five bytes Windows-1252 leaves
+// undefined map to the C1 controls of the same value, so every byte survives a round trip.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The code point starting at `pos`, advancing `pos`; nullopt for an invalid sequence (overlong
+// forms, surrogates and values past U+10FFFF included).
+std::optional<char32_t> NextCodePoint(const std::string& text, std::size_t& pos) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    int length = 0;
+    char32_t code = 0;
+    char32_t minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, code = lead & 0x1F, minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, code = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, code = lead & 0x07, minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (pos + length > text.size()) return std::nullopt;
+    for (int i = 1; i < length; ++i) {
+        const unsigned char next = byte(pos + i);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    pos += length;
+    return code;
+}
+
+bool IsAscii(const std::string& bytes) {
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+bool IsValidUtf8(const std::string& bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        if (!NextCodePoint(bytes, pos)) return false;
+    }
+    return true;
+}
+
+std::string Windows1252ToUtf8(const std::string& bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (char c : bytes) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b <= 0x9F) {
+            AppendUtf8(out, kHighControls[b - 0x80]);
+        } else {
+            AppendUtf8(out, b);
+        }
+    }
+    return out;
+}
+
+std::optional<unsigned char> Windows1252Byte(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<unsigned char>(code);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == code) return static_cast<unsigned char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+// The Windows-1252 bytes of a UTF-8 text; nullopt when a character does not fit or the text
+// is not valid UTF-8.
+std::optional<std::string> Utf8ToWindows1252(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto code = NextCodePoint(text, pos);
+        if (!code) return std::nullopt;
+        const auto byte = Windows1252Byte(*code);
+        if (!byte) return std::nullopt;
+        out += static_cast<char>(*byte);
+    }
+    return out;
+}
+
+// The permissions a replaced file keeps, or those a new file gets under the umask.
+mode_t ModeFor(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool WriteAll(int descriptor, const std::string& bytes) {
+    if (WriteStepFails(WriteStep::Write)) {
+        // A full disk takes part of the bytes before it refuses the rest.
+        (void)!write(descriptor, bytes.data(), bytes.size() / 2);
+        return false;
+    }
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0) return;
+    fsync(descriptor);
+    close(descriptor);
+}
+
+}  // namespace
+
+std::string OneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+bool HoldsLineBreak(const std::string& text) {
+    return text.find_first_of("\r\n") != std::string::npos;
+}
+
+std::string EncodeLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += OneLine(line);
+        text += "\r\n";
+    }
+    if (IsAscii(text)) return text;
+    // A Windows-1252 result that is also valid UTF-8 would read back as different text.
+    auto narrow = Utf8ToWindows1252(text);
+    if (narrow && !IsValidUtf8(*narrow)) return *narrow;
+    // Reading drops one leading byte-order mark, so a text that starts with one gets another.
+    if (text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
+        return std::string(kByteOrderMark) + text;
+    }
+    return text;
+}
+
+std::vector<std::string> DecodeLines(const std::string& bytes) {
+    std::string text;
+    if (IsAscii(bytes)) {
+        text = bytes;
+    } else if (IsValidUtf8(bytes)) {
+        const bool bom = bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0;
+        text = bom ? bytes.substr(kByteOrderMark.size()) : bytes;
+    } else {
+        text = Windows1252ToUtf8(bytes);
+    }
+
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    }
+    return lines;
+}
+
+std::string_view CharsetOf(const std::string& bytes) {
+    return !IsAscii(bytes) && IsValidUtf8(bytes) ? "utf-8" : "windows-1252";
+}
+
+namespace {
+
+std::optional<std::string> FileBytes(const std::string& path) {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    std::string bytes;
+    struct stat info {};
+    if (fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    }
+    std::array<char, 1 << 16> chunk;
+    for (;;) {
+        const ssize_t n = read(descriptor, chunk.data(), chunk.size());
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            // A read error (EIO from a failing disk, EISDIR for a folder) reads as no file.
+            close(descriptor);
+            return std::nullopt;
+        }
+        bytes.append(chunk.data(), static_cast<std::size_t>(n));
+    }
+    close(descriptor);
+    return bytes;
+}
+
+}  // namespace
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    const auto bytes = FileBytes(path);
+    if (!bytes) throw SkemoraError(ErrorKind::CannotOpenFile, {path});
+    return DecodeLines(*bytes);
+}
+
+void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+    const std::string bytes = EncodeLines(lines);
+    // Every keystroke in the notes saves the whole time-table; a file that already holds these
+    // exact bytes needs no new copy and no wait for the disk.
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+        static_cast<std::size_t>(status.st_size) == bytes.size() && FileBytes(path) == bytes) {
+        return;
+    }
+    StagedFile file(path, bytes);
+    file.Commit();
+}
+
+int StrToInt(const std::string& text) {
+    std::size_t pos = 0;
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        negative = text[0] == '-';
+        pos = 1;
+    }
+    if (pos == text.size()) throw InvalidInteger(text);
+    long long value = 0;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c < '0' || c > '9') throw InvalidInteger(text);
+        value = value * 10 + (c - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) throw InvalidInteger(text);
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX || value < INT_MIN) throw InvalidInteger(text);
+    return static_cast<int>(value);
+}
+
+namespace {
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// ".<name>.XXXXXX" as mkstemp fills it in, for a target name with one of the extensions.
+bool IsLeftoverTemporary(const std::string& entry, const std::vector<std::string>& extensions) {
+    constexpr std::size_t kRandom = 6;
+    if (entry.size() < 1 + 1 + 1 + kRandom || entry[0] != '.' || entry[1] == '.') return false;
+    const std::size_t dot = entry.size() - kRandom - 1;
+    if (entry[dot] != '.') return false;
+    for (std::size_t i = dot + 1; i < entry.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(entry[i]);
+        if (!std::isalnum(c)) return false;
+    }
+    const std::string target = entry.substr(1, dot - 1);
+    for (const auto& extension : extensions) {
+        if (target.size() > extension.size() && EndsWith(target, extension)) return true;
+    }
+    return false;
+}
+
+// The temporary beside `name`: ".<name>.XXXXXX", or, for a name too long to take the eight
+// extra characters, ".skemora<extension>.XXXXXX", which the leftover sweep knows all the same.
+std::string TemporaryNameFor(const std::string& name) {
+    constexpr std::size_t kAdded = 8;  // the leading "." and ".XXXXXX"
+    if (name.size() + kAdded <= NAME_MAX) return "." + name + ".XXXXXX";
+    constexpr std::size_t kLongestExtension = 16;
+    const std::size_t dot = name.find_last_of('.');
+    const std::string extension =
+        dot != std::string::npos && name.size() - dot <= kLongestExtension ? name.substr(dot) : "";
+    return ".skemora" + extension + ".XXXXXX";
+}
+
+}  // namespace
+
+int RemoveLeftoverTemporaries(const std::string& folder,
+                              const std::vector<std::string>& extensions) {
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr) return 0;
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = readdir(listing)) {
+        if (IsLeftoverTemporary(entry->d_name, extensions)) leftovers.emplace_back(entry->d_name);
+    }
+    closedir(listing);
+    std::string prefix = folder;
+    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+    int removed = 0;
+    for (const auto& name : leftovers) {
+        struct stat info {};
+        const std::string path = prefix + name;
+        // Only ordinary files: a link or folder of that name is not ours.
+        if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && unlink(path.c_str()) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+StagedFile::StagedFile(const std::string& path, const std::string& bytes) : path_(path) {
+    std::string pattern = FolderPart(path) + "/" + TemporaryNameFor(FileNamePart(path));
+    if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path, errno);
+    const int descriptor = mkstemp(pattern.data());
+    if (descriptor < 0) throw CannotCreateFile(path, errno);
+    temporary_ = pattern;
+    const bool written = WriteAll(descriptor, bytes) && fchmod(descriptor, ModeFor(path)) == 0 &&
+                         !WriteStepFails(WriteStep::Sync) && fsync(descriptor) == 0;
+    int reason = written ? 0 : errno;
+    const bool closed = close(descriptor) == 0 && !WriteStepFails(WriteStep::Close);
+    if (reason == 0 && !closed) reason = errno;
+    if (!written || !closed) {
+        unlink(temporary_.c_str());
+        temporary_.clear();
+        throw CannotCreateFile(path, reason);
+    }
+}
+
+StagedFile::~StagedFile() {
+    if (!temporary_.empty()) unlink(temporary_.c_str());
+}
+
+void StagedFile::Commit() {
+    if (temporary_.empty()) throw CannotCreateFile(path_);
+    if (WriteStepFails(WriteStep::Rename) || rename(temporary_.c_str(), path_.c_str()) != 0) {
+        const int reason = errno;
+        unlink(temporary_.c_str());
+        temporary_.clear();
+        throw CannotCreateFile(path_, reason);
+    }
+    temporary_.clear();
+    SyncFolder(FolderPart(path_));
+}
+
+}  // namespace skemora

@@ -1,0 +1,279 @@
+#include "core/language/texts.h"
+
+#include <array>
+#include <cerrno>
+#include <vector>
+
+namespace skemora {
+
+namespace {
+
+struct SlotText {
+    std::string MessageTexts::*Slot;
+    const char* English;
+    const char* Danish;
+};
+
+// Always assigned, in both languages: the slots are empty until the first ApplyLanguage.
+const auto kSlotTexts = std::to_array<SlotText>({
+    {&MessageTexts::NoDocumentTitle, "Time-table", "Skema"},
+    {&MessageTexts::SaveQuestionTitle, "Save ", "Gem "},
+    {&MessageTexts::SaveQuestionText, " changed, save it?", " er blevet ændret, skal den gemmes?"},
+    {&MessageTexts::StartTimeLabel, "Start time ", "Mødetid "},
+    {&MessageTexts::ReplaceQuestion, "File exist! Replace?",
+     "Filen eksisterer allerede! Overskriv?"},
+    {&MessageTexts::MustSaveMessage, "Your Time-Table MUST be saved in ",
+     "Dit skema skal gemmes i "},
+    {&MessageTexts::HolidaysTitle, "Holidays", "Helligdage"},
+    {&MessageTexts::DateBefore1970, "You can not sellect a date older than 1970.",
+     "Du kan ikke vælge datoer fra før 1970."},
+    {&MessageTexts::ChangeLessonTitle, "Change lesson ", "Ret timen "},
+    {&MessageTexts::DeleteLessonTitle, "Delete class ", "Slet timen "},
+    {&MessageTexts::AddLessonTitle, "Add a new lesson to ", "Tilføj en time til "},
+    {&MessageTexts::InsertLessonTitle, "Put a new lesson in before ", "Sæt en time ind før "},
+    {&MessageTexts::FromListSuffix, " from list", " from list"},
+    {&MessageTexts::SchoolInformationTitle, "Information school", "Information om Skolen"},
+    {&MessageTexts::ClassNameText, "Class", "klasse"},
+    {&MessageTexts::WeekWord, "week", "uge"},
+    {&MessageTexts::CopyError, "Copy file error!", "Filen kan ikke kopieres!"},
+    {&MessageTexts::HolidayTakenTitle, "Holiday already used!", "Feriedag optaget!"},
+    {&MessageTexts::DeleteWord, "Delete", "Slet"},
+    {&MessageTexts::DeleteHolidayQuestion, "Do you want to delete this holiday?",
+     "Vil du slette helligdagen?"},
+    {&MessageTexts::OneLessonADay,
+     "There must be at least one hour a day, ie. create a course named holiday by renaming the "
+     "last hour to holiday.",
+     "Der skal være et fag pr. dag, omdøb timen til fridag."},
+    {&MessageTexts::HomeworkHint, "Homework for ", "Lektier til "},
+    {&MessageTexts::LinksHint, "Links for ", "Links til "},
+    {&MessageTexts::TeacherHint, "Teacher info ", "Oplysninger om underviser "},
+    {&MessageTexts::SchoolMatesHint, "School mates ", "Oplysninger om elever "},
+    {&MessageTexts::HomeworkWord, "Homework", "Homework"},
+    {&MessageTexts::LinksWord, "Links", "Links"},
+    {&MessageTexts::TeacherWord, "Teacher", "Teacher"},
+    {&MessageTexts::StudentsWord, "Students", "Students"},
+    {&MessageTexts::WeekNotesHint, "Notes week ", "Notater uge "},
+    {&MessageTexts::CannotDeleteThis, "You can't delete this.", "You can't delete this."},
+    {&MessageTexts::HelpFileMissing, "Help file not found: ", "Hjælpefilen blev ikke fundet: "},
+    {&MessageTexts::PeriodsMerged,
+     "A time-table keeps at most %1 periods. To make room for this change, the period that began "
+     "on %2 was merged into the period before it: its weeks now show that period's lessons.",
+     "Et skema kan højst have %1 perioder. For at gøre plads til ændringen er perioden, der "
+     "begyndte %2, lagt sammen med perioden før den: dens uger viser nu den periodes timer."},
+    // Typed input that is not dropped: the new-user dialog's checks.
+    {&MessageTexts::NewUserNameMissing, "Write the name of the new user.",
+     "Skriv navnet på den nye bruger."},
+    {&MessageTexts::NewUserExists, "A time-table named \"%1\" exists already. Open it?",
+     "Der findes allerede et skema med navnet \"%1\". Vil du åbne det?"},
+    {&MessageTexts::NewUserExistsClass,
+     "A time-table named \"%1\" exists already. Open it? It keeps its own class, so the class "
+     "\"%2\" "
+     "you typed is not used.",
+     "Der findes allerede et skema med navnet \"%1\". Vil du åbne det? Det beholder sin egen "
+     "klasse, "
+     "så klassen \"%2\", som du skrev, bliver ikke brugt."},
+    // Opening, the holiday editor and the week notes.
+    {&MessageTexts::NotATimetable,
+     "%1 is not a time-table. Only the time-tables directly in %2 (a name and .dfd) can be "
+     "opened.",
+     "%1 er ikke et skema. Kun skemaerne direkte i %2 (et navn og .dfd) kan åbnes."},
+    {&MessageTexts::LongHolidayQuestion, "This holiday covers %1 months. Enter it anyway?",
+     "Denne ferie strækker sig over %1 måneder. Skal den oprettes alligevel?"},
+    {&MessageTexts::HolidayProgressLabel, "Entering the holiday period …",
+     "Opretter ferieperioden …"},
+    // Homework following inserted and deleted lessons
+    {&MessageTexts::DeleteHomeworkQuestion,
+     "Delete the lesson and its homework and file shortcuts (week %1)?",
+     "Skal timen slettes sammen med dens lektier og genveje (uge %1)?"},
+    {&MessageTexts::HomeworkPushedOut,
+     "The day's 12th lesson has homework or file shortcuts (week %1), and a new lesson would push "
+     "them out of the day. No lesson was inserted.",
+     "Dagens 12. time har lektier eller genveje (uge %1), og en ny time ville skubbe dem ud af "
+     "dagen. Der er ikke sat nogen time ind."},
+    {&MessageTexts::HomeworkFileDamaged,
+     "The homework file %1 cannot be read in full, so its homework cannot move with the lessons. "
+     "The time-table was not changed.",
+     "Lektiefilen %1 kan ikke læses helt, så lektierne i den kan ikke flyttes med timerne. "
+     "Skemaet er ikke ændret."},
+    // Errors and opening.
+    {&MessageTexts::PageOpenFailed,
+     "The page was written to %1, but no program on this computer could open it.",
+     "Siden er gemt i %1, men intet program på denne computer kunne åbne den."},
+});
+
+struct ErrorTextRow {
+    ErrorKind Kind;
+    const char* Danish;  // the English text is the error's own
+};
+
+const auto kErrorTexts = std::to_array<ErrorTextRow>({
+    {ErrorKind::InvalidInteger, "'%1' er ikke et gyldigt heltal"},
+    {ErrorKind::CannotCreateFile, "Kan ikke oprette filen %1"},
+    {ErrorKind::CannotOpenFile, "Kan ikke åbne filen %1"},
+    {ErrorKind::DamagedLessonFile, "%1 er beskadiget: den indeholder %2 linjer i stedet for %3."},
+    {ErrorKind::SaveRefused, "%1 kunne ikke læses, så ændringen gemmes ikke oven i den."},
+    {ErrorKind::UnreadableNotReplaced, "%1 kunne ikke læses (%2), så den overskrives ikke."},
+    {ErrorKind::Message, "%1"},
+});
+
+struct DialogText {
+    std::string DialogTexts::*Field;
+    const char* English;
+    const char* Danish;
+};
+
+const auto kDialogTexts = std::to_array<DialogText>({
+    {&DialogTexts::AskYes, "Yes", "Ja"},
+    {&DialogTexts::AskNo, "No", "Nej"},
+    {&DialogTexts::AskCancel, "Cancel", "Fortryd"},
+    {&DialogTexts::HomeworkStrip, "Homework description", "Lektiebeskrivelse"},
+    {&DialogTexts::ShortcutStrip, "Shortcut to files", "Genveje til filer"},
+    {&DialogTexts::AddShortcut, "Add Shortcut", "Tilføj genvej"},
+    {&DialogTexts::DeleteShortcut, "Delete", "Slet genvej"},
+    {&DialogTexts::CreateFile, "Create file", "Opret fil"},
+    {&DialogTexts::HomeworkCloseQuestion, "Save changes?", "Skal ændringerne gemmes"},
+    {&DialogTexts::HomeworkMissingType,
+     "Filetype missing! ie. wordfile.doc instead of just wordfile",
+     "Filtype mangler! F.eks wordfil.doc istedet for kun wordfil"},
+    {&DialogTexts::HomeworkFileNamePrompt, "Write filename for the new file",
+     "Skriv det navn filen skal oprettes under"},
+    {&DialogTexts::HomeworkFileExists, "File exist! Use Add shortcut instead.",
+     "Filen eksisterer allerede! brug Tilføj genvej istedet."},
+    {&DialogTexts::HomeworkCannotCreate, "Cannot create file %1", "Kan ikke oprette filen %1"},
+    {&DialogTexts::AddLink, "Add Link", "Tilføj Link"},
+    {&DialogTexts::DeleteLink, "Delete Link", "Slet Link"},
+    {&DialogTexts::PhoneLabel, "Phone:", "TLF:"},
+    {&DialogTexts::NameAddressLabel, "Name & addrs.", "Navn og adr."},
+    {&DialogTexts::EmailLabel, "Email addrs.", "Email adr."},
+    {&DialogTexts::AddMate, "Add", "Tilføj elev"},
+    {&DialogTexts::DeleteMate, "Delete", "Slet elev"},
+    {&DialogTexts::DateFrame, " Date ", " Dato "},
+    {&DialogTexts::DatePickerOk, "OK", "OK"},
+    {&DialogTexts::DatePickerCancel, "Cancel", "Fortryd"},
+    {&DialogTexts::TimeCancel, "Cancel", "Fortryd"},
+    {&DialogTexts::LessonLabel, "Lesson", "Fag"},
+    {&DialogTexts::RoomLabel, "Room", "Værelse"},
+    {&DialogTexts::TeacherLabel, "Teacher", "Lærer"},
+    {&DialogTexts::LessonCancel, "Cancel", "Fortryd"},
+    {&DialogTexts::IllegalCharacter, "Illigal character: ", "Illigal character: "},
+    {&DialogTexts::NewUserTitle, "Create new user", "Create new user"},
+    {&DialogTexts::NewUserNameLabel, "Your name:", "Your name:"},
+    {&DialogTexts::NewUserNameHint, "The name of the new user", "The name of the new user"},
+    {&DialogTexts::NewUserClassLabel, "Class name", "Class name"},
+    {&DialogTexts::NewUserClassHint, "The name of users class", "The name of users class"},
+    {&DialogTexts::NewUserCancel, "Cancel", "Cancel"},
+    {&DialogTexts::ClassTitle, "Name", "Klassenavn"},
+    {&DialogTexts::ClassPrompt, "Write the name of your class", "Skriv navnet på klassen f.eks 6U"},
+    {&DialogTexts::HolidayNameText, "Name of holiday period", "Navn på helligdag"},
+    {&DialogTexts::HolidayNameHint, "ie. Christmas", "F.eks. Påske"},
+    {&DialogTexts::FromDateHint, "Pick new date", "Vælg ny dato"},
+    {&DialogTexts::ToDateHint, "Pick new date", "Vælg ny dato"},
+    {&DialogTexts::HolidayNameLabel, "Holiday name:", "Navn:"},
+    {&DialogTexts::FromLabel, "From:", "Fra:"},
+    {&DialogTexts::ToLabel, "To:", "Til:"},
+    {&DialogTexts::ColorLabel, "Color:", "Farve:"},
+    {&DialogTexts::ColorListHint, "Pick color of date", "Vælg datofarve"},
+    {&DialogTexts::HolidayOk, "OK", "OK"},
+    {&DialogTexts::HolidayCancel, "Cancel", "Fortryd"},
+    // Typed input that is not dropped: the time dialog's message, the contact card's close
+    // question.
+    {&DialogTexts::TimeInvalid, "Write a time of day from 00:00 to 23:59, e.g. 08:15.",
+     "Skriv et klokkeslæt fra 00:00 til 23:59, f.eks. 08:15."},
+    {&DialogTexts::CardCloseQuestion, "Save changes?", "Skal ændringerne gemmes?"},
+    // Single-line values
+    {&DialogTexts::ShortcutLineBreak,
+     "The file's name holds a line break, so it cannot be kept as a shortcut. Rename the file "
+     "and add it again.",
+     "Filens navn indeholder et linjeskift, så den kan ikke gemmes som genvej. Omdøb filen, og "
+     "tilføj den igen."},
+    // Errors and opening.
+    {&DialogTexts::OpenFailed, "No program on this computer could open %1.",
+     "Intet program på denne computer kunne åbne %1."},
+});
+
+// Errors and opening: why a file could not be written, in the system's common cases.
+struct SystemReasonRow {
+    int Error;
+    const char* English;
+    const char* Danish;
+};
+
+const auto kSystemReasons = std::to_array<SystemReasonRow>({
+    {ENOSPC, "No space left on device", "Der er ikke mere plads på disken"},
+    {EROFS, "Read-only file system", "Filsystemet er skrivebeskyttet"},
+    {EACCES, "Permission denied", "Adgang nægtet"},
+    {EPERM, "Operation not permitted", "Handlingen er ikke tilladt"},
+    {ENAMETOOLONG, "File name too long", "Filnavnet er for langt"},
+    {EDQUOT, "Disk quota exceeded", "Diskkvoten er opbrugt"},
+    {EFBIG, "File too large", "Filen er for stor"},
+});
+
+}  // namespace
+
+MessageTexts MessageTextsFor(int languageCode) {
+    const bool danish = languageCode == kDanish;
+    MessageTexts texts;
+    for (const SlotText& row : kSlotTexts) texts.*row.Slot = danish ? row.Danish : row.English;
+    return texts;
+}
+
+DialogTexts DialogTextsFor(int languageCode) {
+    const bool danish = languageCode == kDanish;
+    DialogTexts dialogs;
+    for (const DialogText& row : kDialogTexts)
+        dialogs.*row.Field = danish ? row.Danish : row.English;
+    return dialogs;
+}
+
+DialogTexts DesignDialogTexts() {
+    return DialogTextsFor(kEnglish);
+}
+
+int LanguageOf(const DialogTexts& texts) {
+    static const std::string danishYes = DialogTextsFor(kDanish).AskYes;
+    return texts.AskYes == danishYes ? kDanish : kEnglish;
+}
+
+const std::vector<std::string MessageTexts::*>& MessageSlots() {
+    static const auto slots = [] {
+        std::vector<std::string MessageTexts::*> all;
+        for (const SlotText& row : kSlotTexts) all.push_back(row.Slot);
+        return all;
+    }();
+    return slots;
+}
+
+const std::vector<std::string DialogTexts::*>& DialogTextFields() {
+    static const auto fields = [] {
+        std::vector<std::string DialogTexts::*> all;
+        for (const DialogText& row : kDialogTexts) all.push_back(row.Field);
+        return all;
+    }();
+    return fields;
+}
+
+std::string ErrorText(const SkemoraError& error, int languageCode) {
+    std::vector<std::string> arguments = error.Arguments();
+    if (const SkemoraError* cause = error.Cause()) {
+        arguments.push_back(ErrorText(*cause, languageCode));
+    }
+    std::string_view text = EnglishErrorTemplate(error.Kind());
+    if (languageCode == kDanish) {
+        for (const ErrorTextRow& row : kErrorTexts) {
+            if (row.Kind == error.Kind()) text = row.Danish;
+        }
+    }
+    std::string message = FillTemplate(text, arguments);
+    if (error.SystemError() != 0)
+        message += "\n" + SystemReasonText(error.SystemError(), languageCode);
+    return message;
+}
+
+std::string SystemReasonText(int systemError, int languageCode) {
+    for (const SystemReasonRow& row : kSystemReasons) {
+        if (row.Error == systemError) return languageCode == kDanish ? row.Danish : row.English;
+    }
+    return SystemErrorText(systemError);
+}
+
+}  // namespace skemora

@@ -1,0 +1,168 @@
+#include "gui/dialogs/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QStringList>
+
+#include "gui/dialogs/accepting_dialog.h"
+#include "gui/dialogs/class_name_dialog.h"
+#include "gui/dialogs/question_dialog.h"
+
+namespace skemora {
+
+namespace {
+
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+constexpr char kBoxTitle[] = "Skemora";
+
+// A title bar's room besides the title: the window icon and three buttons with their margins.
+constexpr int kTitleBarControlsWidth = 160;
+// Shown once the work looks like taking longer than this.
+constexpr int kProgressDelayMilliseconds = 400;
+
+class QtProgress : public Dialogs::Progress {
+public:
+    QtProgress(QWidget* parent, const QString& label, const QString& cancel, int total)
+        : dialog_(label, cancel, 0, total, parent) {
+        dialog_.setWindowTitle(kBoxTitle);
+        // Blocks the main window while the work runs; Step lets the Cancel button be pressed.
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(kProgressDelayMilliseconds);
+        dialog_.setAutoReset(false);
+    }
+    bool Step(int done) override {
+        // The dialog estimates from the steps whether the work takes longer than a moment. A
+        // value of 0 would show it after that moment whatever the work, over a question asked
+        // during it, so the first step is left out.
+        if (done > 0) dialog_.setValue(done);
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialog_;
+};
+
+}  // namespace
+
+void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, kBoxTitle, text, QMessageBox::Ok, parent);
+    // The text can be selected and copied, to quote a path or a reason.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const int width =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarControlsWidth;
+    // The box sizes itself to its layout's minimum on showing, so the width goes in there.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    box.exec();
+}
+
+QString QtNameFilters(const std::string& filter) {
+    const QStringList parts = Utf8(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString description = parts[i];
+        QString pattern = i + 1 < parts.size() ? parts[i + 1] : description;
+        pattern.replace(';', ' ');
+        filters << QStringLiteral("%1 (%2)").arg(description, pattern.simplified());
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+void QtDialogs::Attach(QWidget* mainWindow, TForm4* question, TForm12* className,
+                       const DialogTexts* texts, Platform* platform) {
+    mainWindow_ = mainWindow;
+    question_ = question;
+    className_ = className;
+    texts_ = texts;
+    platform_ = platform;
+}
+
+int QtDialogs::Ask(const std::string& title, const std::string& message) {
+    TForm4 fallback(mainWindow_);
+    TForm4* dialog = question_ ? question_.data() : &fallback;
+    if (texts_)
+        dialog->setButtonTexts(Utf8(texts_->AskYes), Utf8(texts_->AskNo), Utf8(texts_->AskCancel));
+    dialog->setWindowTitle(Utf8(title));
+    dialog->setMessage(Utf8(message));
+    const int answer = dialog->exec();
+    return answer == kAnswerYes || answer == kAnswerNo ? answer : kAnswerCancel;
+}
+
+void QtDialogs::ShowMessage(const std::string& text) {
+    ShowMessageBox(mainWindow_, QMessageBox::Information, Utf8(text));
+}
+
+void QtDialogs::ShowError(const std::string& text) {
+    ShowMessageBox(mainWindow_, QMessageBox::Critical, Utf8(text));
+}
+
+std::optional<std::string> QtDialogs::OpenFileName(const std::string& folder,
+                                                   const std::string& filter) {
+    const QString path =
+        QFileDialog::getOpenFileName(mainWindow_, QString(), Utf8(folder), QtNameFilters(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+std::optional<std::string> QtDialogs::SaveFileName(const std::string& folder,
+                                                   const std::string& fileName,
+                                                   const std::string& filter,
+                                                   const std::string& defaultExtension) {
+    QFileDialog dialog(mainWindow_, QString(), Utf8(folder), QtNameFilters(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The callers ask themselves before replacing a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QString suffix = Utf8(defaultExtension);
+    while (suffix.startsWith('*') || suffix.startsWith('.')) suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(Utf8(fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::unique_ptr<Dialogs::Progress> QtDialogs::StartProgress(const std::string& label, int total) {
+    const QString cancel = texts_ ? Utf8(texts_->AskCancel) : QStringLiteral("Cancel");
+    return std::make_unique<QtProgress>(mainWindow_, Utf8(label), cancel, total);
+}
+
+bool QtDialogs::EditClassName(std::string& name, const AcceptStep& save) {
+    AcceptingDialog<TForm12> fallback(mainWindow_);
+    TForm12* dialog = className_ ? className_.data() : &fallback;
+    if (texts_) dialog->setTexts(Utf8(texts_->ClassTitle), Utf8(texts_->ClassPrompt));
+    dialog->setClassName(Utf8(name));
+    return ExecSaving(
+        dialog, [&] { name = dialog->className().toStdString(); }, save);
+}
+
+bool QtDialogs::ExecSaving(QDialog* dialog, const std::function<void()>& readBack,
+                           const AcceptStep& save) {
+    auto* check = dynamic_cast<AcceptCheck*>(dialog);
+    const auto store = [&] {
+        readBack();
+        const auto failure = save ? save() : std::nullopt;
+        if (failure) ShowMessageBox(dialog, QMessageBox::Critical, Utf8(*failure));
+        return !failure;
+    };
+    if (check) check->BeforeAccept = store;
+    const int result = dialog->exec();
+    if (check) check->BeforeAccept = nullptr;
+    if (result != kAnswerYes) return false;
+    // A dialog made without the check stores after closing.
+    if (!check) store();
+    return true;
+}
+
+}  // namespace skemora

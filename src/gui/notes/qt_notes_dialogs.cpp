@@ -1,0 +1,108 @@
+// The lesson notes' dialogs of QtDialogs: homework (TForm5), links (TForm6), the contact card
+// (TForm7) and the school mates (TForm8), each made on first use and kept for the run.
+#include "gui/dialogs/accepting_dialog.h"
+#include "gui/dialogs/qt_dialogs.h"
+#include "gui/notes/contact_card_dialog.h"
+#include "gui/notes/homework_dialog.h"
+#include "gui/notes/links_dialog.h"
+#include "gui/notes/mates_dialog.h"
+
+namespace skemora {
+
+namespace {
+
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+template <typename Dialog>
+Dialog* Made(QPointer<Dialog>& dialog, QWidget* parent) {
+    if (!dialog) dialog = new AcceptingDialog<Dialog>(parent);
+    return dialog.data();
+}
+
+// "Save changes?", asked through the shared question dialog.
+CloseQuestion CardCloseQuestion(Dialogs& dialogs, const DialogTexts* texts) {
+    return {Utf8(texts ? texts->CardCloseQuestion : DesignDialogTexts().CardCloseQuestion),
+            [&dialogs](const std::string& askTitle, const std::string& message) {
+                return dialogs.Ask(askTitle, message);
+            }};
+}
+
+}  // namespace
+
+void QtDialogs::OpenThroughPlatform(const std::string& target) {
+    if (platform_ && !platform_->OpenUrl(target) && texts_)
+        ShowMessage(FillTemplate(texts_->OpenFailed, {target}));
+}
+
+bool QtDialogs::EditContactCard(const std::string& title, ContactCardFields& card,
+                                const AcceptStep& save) {
+    TForm7* dialog = Made(contactCard_, mainWindow_);
+    if (texts_)
+        dialog->setTexts(Utf8(texts_->NameAddressLabel), Utf8(texts_->PhoneLabel),
+                         Utf8(texts_->EmailLabel));
+    dialog->setMailOpener([this](const std::string& url) { OpenThroughPlatform(url); });
+    dialog->setCloseQuestion(CardCloseQuestion(*this, texts_));
+    dialog->setWindowTitle(Utf8(title));
+    dialog->setCard(card);
+    return ExecSaving(
+        dialog, [&] { card = dialog->card(); }, save);
+}
+
+bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework,
+                             const AcceptStep& save) {
+    TForm5* dialog = Made(homework_, mainWindow_);
+    if (texts_) {
+        const DialogTexts& t = *texts_;
+        dialog->setTexts({Utf8(t.HomeworkStrip), Utf8(t.ShortcutStrip), Utf8(t.AddShortcut),
+                          Utf8(t.CreateFile), Utf8(t.DeleteShortcut), Utf8(t.HomeworkCloseQuestion),
+                          Utf8(t.HomeworkMissingType), Utf8(t.HomeworkFileNamePrompt),
+                          Utf8(t.HomeworkFileExists), Utf8(t.HomeworkCannotCreate),
+                          Utf8(t.ShortcutLineBreak)});
+    }
+    HomeworkDialogServices services;
+    services.Ask = [this](const std::string& askTitle, const std::string& message) {
+        return Ask(askTitle, message);
+    };
+    services.Open = [this](const std::string& path) { OpenThroughPlatform(path); };
+    const int language = texts_ ? LanguageOf(*texts_) : kEnglish;
+    services.Reason = [language](int systemError) {
+        return SystemReasonText(systemError, language);
+    };
+    dialog->setServices(std::move(services));
+    dialog->setWindowTitle(Utf8(title));
+    dialog->setHomework(homework);
+    return ExecSaving(
+        dialog, [&] { homework = dialog->homework(); }, save);
+}
+
+bool QtDialogs::EditLinks(const std::string& title, std::vector<std::string>& addresses,
+                          const AcceptStep& save) {
+    TForm6* dialog = Made(links_, mainWindow_);
+    if (texts_) dialog->setTexts(Utf8(texts_->AddLink), Utf8(texts_->DeleteLink));
+    dialog->setOpener([this](const std::string& address) { OpenThroughPlatform(address); });
+    dialog->setCloseQuestion(CardCloseQuestion(*this, texts_));
+    dialog->setWindowTitle(Utf8(title));
+    dialog->setAddresses(addresses);
+    const bool accepted = ExecSaving(
+        dialog, [&] { addresses = dialog->addresses(); }, save);
+    dialog->setAddresses({});
+    return accepted;
+}
+
+bool QtDialogs::EditMates(const std::string& title, const std::string& cardTitle,
+                          std::vector<std::string>& mates, const AcceptStep& save) {
+    TForm8* dialog = Made(mates_, mainWindow_);
+    if (texts_) dialog->setTexts(Utf8(texts_->AddMate), Utf8(texts_->DeleteMate));
+    dialog->setCardEditor([this, cardTitle](ContactCardFields& card) {
+        return EditContactCard(cardTitle, card, {});
+    });
+    dialog->setCloseQuestion(CardCloseQuestion(*this, texts_));
+    dialog->setWindowTitle(Utf8(title));
+    dialog->setMates(mates);
+    return ExecSaving(
+        dialog, [&] { mates = dialog->mates(); }, save);
+}
+
+}  // namespace skemora

@@ -1,0 +1,87 @@
+// The lesson editing part of QtDialogs: the time, lesson and new-user dialogs, each made on
+// first use as a child of the main window and kept for the run.
+#include <QMessageBox>
+
+#include "gui/dialogs/accepting_dialog.h"
+#include "gui/dialogs/qt_dialogs.h"
+#include "gui/timetable/lesson_dialog.h"
+#include "gui/timetable/new_user_dialog.h"
+#include "gui/timetable/time_dialog.h"
+
+namespace skemora {
+
+namespace {
+
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void QtDialogs::ShowRefusedCharacter(QWidget* dialog, const QString& character) {
+    const QString text = Utf8(texts_ ? texts_->IllegalCharacter : "Illigal character: ");
+    ShowMessageBox(dialog, QMessageBox::Information, text + character);
+}
+
+bool QtDialogs::EditTime(const std::string& title, std::string& time, const AcceptStep& save) {
+    if (!time_) {
+        time_ = new AcceptingDialog<TForm10>(mainWindow_);
+        TForm10* dialog = time_;
+        // Queued: the field finishes its change before the box shows.
+        QObject::connect(
+            dialog, &TForm10::invalidTime, dialog,
+            [this, dialog] {
+                const std::string text =
+                    texts_ ? texts_->TimeInvalid : DesignDialogTexts().TimeInvalid;
+                ShowMessageBox(dialog, QMessageBox::Information, Utf8(text));
+            },
+            Qt::QueuedConnection);
+    }
+    if (texts_) time_->setCancelText(Utf8(texts_->TimeCancel));
+    time_->prepare(Utf8(title), Utf8(time));
+    return ExecSaving(
+        time_, [&] { time = time_->time().toStdString(); }, save);
+}
+
+bool QtDialogs::EditLesson(const std::string& title, const std::vector<std::string>& choices,
+                           const std::vector<std::string>& subjectList, LessonFields& lesson,
+                           const AcceptStep& save) {
+    if (!lesson_) {
+        lesson_ = new AcceptingDialog<TForm11>(mainWindow_);
+        TForm11* dialog = lesson_;
+        QObject::connect(dialog, &TForm11::refusedCharacter, dialog,
+                         [this, dialog](const QString& c) { ShowRefusedCharacter(dialog, c); });
+    }
+    if (texts_) {
+        lesson_->setTexts(Utf8(texts_->LessonLabel), Utf8(texts_->RoomLabel),
+                          Utf8(texts_->TeacherLabel), Utf8(texts_->LessonCancel));
+    }
+    lesson_->prepare(Utf8(title), choices, subjectList, lesson);
+    return ExecSaving(
+        lesson_, [&] { lesson = lesson_->lesson(); }, save);
+}
+
+std::optional<Dialogs::NewUserAnswer> QtDialogs::AskNewUser(
+    const std::function<bool(const NewUserAnswer&)>& acceptable) {
+    if (!newUser_) {
+        newUser_ = new Tnewtime(mainWindow_);
+        Tnewtime* dialog = newUser_;
+        QObject::connect(dialog, &Tnewtime::refusedCharacter, dialog,
+                         [this, dialog](const QString& c) { ShowRefusedCharacter(dialog, c); });
+    }
+    if (texts_) {
+        newUser_->setTexts({Utf8(texts_->NewUserTitle), Utf8(texts_->NewUserNameLabel),
+                            Utf8(texts_->NewUserNameHint), Utf8(texts_->NewUserClassLabel),
+                            Utf8(texts_->NewUserClassHint), Utf8(texts_->NewUserCancel)});
+    }
+    newUser_->setCheck([&acceptable](const QString& name, const QString& className) {
+        return acceptable({name.toStdString(), className.toStdString()});
+    });
+    newUser_->prepare();
+    const int answer = newUser_->exec();
+    newUser_->setCheck({});
+    if (answer != kAnswerYes) return std::nullopt;
+    return NewUserAnswer{newUser_->userName().toStdString(), newUser_->className().toStdString()};
+}
+
+}  // namespace skemora

@@ -1,9 +1,0 @@
-#include "notes/links.h"
-
-namespace skemora {
-
-bool LinkAddEnabled(const std::string& field) {
-    return !field.empty() && field != kAddressStart;
-}
-
-}  // namespace skemora

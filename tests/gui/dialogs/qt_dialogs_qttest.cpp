@@ -1,0 +1,282 @@
+// The Qt dialogs: the Yes/No/Cancel question (TForm4), the class-name dialog (TForm12), and
+// QtDialogs passing texts and answers between them and the commands.
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "gui/dialogs/class_name_dialog.h"
+#include "gui/dialogs/qt_dialogs.h"
+#include "gui/dialogs/question_dialog.h"
+#include "core/language/texts.h"
+
+using namespace skemora;
+
+namespace {
+
+// What a dialog's exec returns when a test had to end it: none of the answers.
+constexpr int kNotAnAnswer = -1;
+constexpr int kDialogWaitMs = 5000;
+
+void Click(QDialog& dialog, const char* name) {
+    auto* button = dialog.findChild<QPushButton*>(name);
+    if (!button) {
+        QTest::qFail(qPrintable(QStringLiteral("no button %1").arg(name)), __FILE__, __LINE__);
+        return;
+    }
+    button->click();
+}
+
+}  // namespace
+
+class QtDialogsQtTest : public QObject {
+    Q_OBJECT
+
+    int pendingActions_ = 0;
+
+    // Runs `action` on the dialog once its modal loop shows it. Every wait is bounded, so a
+    // dialog that never shows, or that a failed check inside `action` leaves open, fails the
+    // test instead of hanging it: the dialog is ended with kNotAnAnswer. An action that never
+    // ran fails the test in cleanup().
+    void WhenShown(QDialog& dialog, std::function<void(QDialog&)> action) {
+        ++pendingActions_;
+        QTimer::singleShot(0, &dialog, [this, &dialog, action] {
+            --pendingActions_;
+            if (!QTest::qWaitFor([&dialog] { return dialog.isVisible(); }, kDialogWaitMs)) {
+                QTest::qFail("the dialog was not shown", __FILE__, __LINE__);
+                return;
+            }
+            auto* watchdog = new QTimer(&dialog);
+            watchdog->setSingleShot(true);
+            connect(watchdog, &QTimer::timeout, &dialog, [&dialog] {
+                QTest::qFail("the dialog was still open after its action", __FILE__, __LINE__);
+                dialog.done(kNotAnAnswer);
+            });
+            connect(&dialog, &QDialog::finished, watchdog, &QObject::deleteLater);
+            watchdog->start(kDialogWaitMs);
+            action(dialog);
+        });
+    }
+
+private slots:
+    void cleanup() {
+        const int pending = pendingActions_;
+        pendingActions_ = 0;
+        QVERIFY2(pending == 0, "a dialog the test acts on was never shown");
+    }
+
+    void questionHasItsDesignedLayout() {
+        TForm4 dialog;
+        QCOMPARE(dialog.size(), QSize(305, 75));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        struct Expected {
+            const char* Name;
+            const char* Text;
+            int Left;
+        };
+        for (const Expected& button :
+             {Expected{"yesButton", "Yes", 16}, Expected{"noButton", "No", 112},
+              Expected{"cancelButton", "Cancel", 208}}) {
+            auto* widget = dialog.findChild<QPushButton*>(button.Name);
+            QVERIFY(widget);
+            QCOMPARE(widget->geometry(), QRect(button.Left, 40, 75, 25));
+            QCOMPARE(widget->text(), QString(button.Text));
+        }
+        auto* message = dialog.findChild<QLabel*>("message");
+        QVERIFY(message);
+        QCOMPARE(message->pos(), QPoint(24, 16));
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+    }
+
+    void questionButtonsAnswerSixSevenAndTwo() {
+        TForm4 dialog;
+        WhenShown(dialog, [](QDialog& d) { Click(d, "yesButton"); });
+        QCOMPARE(dialog.exec(), kAnswerYes);
+        WhenShown(dialog, [](QDialog& d) { Click(d, "noButton"); });
+        QCOMPARE(dialog.exec(), kAnswerNo);
+        WhenShown(dialog, [](QDialog& d) { Click(d, "cancelButton"); });
+        QCOMPARE(dialog.exec(), kAnswerCancel);
+    }
+
+    void closingTheQuestionCountsAsCancel() {
+        TForm4 dialog;
+        WhenShown(dialog, [](QDialog& d) { d.close(); });
+        QCOMPARE(dialog.exec(), kAnswerCancel);
+        WhenShown(dialog, [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+        QCOMPARE(dialog.exec(), kAnswerCancel);
+    }
+
+    void askShowsTitleMessageAndLanguageTexts() {
+        TForm4 question;
+        TForm12 className;
+        DialogTexts texts;
+        texts.AskYes = "Ja";
+        texts.AskNo = "Nej";
+        texts.AskCancel = "Fortryd";
+        QtDialogs dialogs;
+        dialogs.Attach(nullptr, &question, &className, &texts, nullptr);
+        QString seenTitle, seenMessage, seenCancel;
+        WhenShown(question, [&](QDialog& d) {
+            seenTitle = d.windowTitle();
+            auto* message = d.findChild<QLabel*>("message");
+            auto* cancel = d.findChild<QPushButton*>("cancelButton");
+            QVERIFY(message && cancel);
+            seenMessage = message->text();
+            seenCancel = cancel->text();
+            Click(d, "noButton");
+        });
+        QCOMPARE(dialogs.Ask("Gem Skema", "Peter.dfd er blevet ændret, skal den gemmes?"),
+                 kAnswerNo);
+        QCOMPARE(seenTitle, QString("Gem Skema"));
+        QCOMPARE(seenMessage, QString::fromUtf8("Peter.dfd er blevet ændret, skal den gemmes?"));
+        QCOMPARE(seenCancel, QString("Fortryd"));
+    }
+
+    void aLongQuestionWidensTheWindowInsteadOfCuttingItOff() {
+        TForm4 dialog;
+        dialog.setMessage(QString(120, 'x'));
+        auto* message = dialog.findChild<QLabel*>("message");
+        QVERIFY(message);
+        QVERIFY(message->geometry().right() < dialog.width());
+        QCOMPARE(dialog.height(), 75);
+    }
+
+    void classDialogIsASmallToolWindow() {
+        TForm12 dialog;
+        QCOMPARE(dialog.size(), QSize(246, 123));
+        QCOMPARE(dialog.windowTitle(), QString("Name"));
+        QCOMPARE((dialog.windowFlags() & Qt::WindowType_Mask), Qt::Tool);
+        auto* ok = dialog.findChild<QPushButton*>("okButton");
+        auto* prompt = dialog.findChild<QLabel*>("prompt");
+        QVERIFY(ok && prompt);
+        QCOMPARE(ok->text(), QString("OK"));
+        QCOMPARE(prompt->text(), QString("Write the name of your class"));
+    }
+
+    void classNameChangesOnlyOnOk() {
+        TForm4 question;
+        TForm12 className;
+        DialogTexts texts;
+        texts.ClassTitle = "Klassenavn";
+        texts.ClassPrompt = "Skriv navnet på klassen f.eks 6U";
+        QtDialogs dialogs;
+        dialogs.Attach(nullptr, &question, &className, &texts, nullptr);
+
+        std::string name = "6U";
+        QString shownName;
+        WhenShown(className, [&](QDialog& d) {
+            auto* field = d.findChild<QLineEdit*>("className");
+            QVERIFY(field);
+            shownName = field->text();
+            field->setText("7B");
+            Click(d, "okButton");
+        });
+        QVERIFY(dialogs.EditClassName(name, {}));
+        QCOMPARE(shownName, QString("6U"));
+        QCOMPARE(name, std::string("7B"));
+        QCOMPARE(className.windowTitle(), QString("Klassenavn"));
+
+        WhenShown(className, [](QDialog& d) {
+            auto* field = d.findChild<QLineEdit*>("className");
+            QVERIFY(field);
+            field->setText("9Z");
+            d.close();
+        });
+        QVERIFY(!dialogs.EditClassName(name, {}));
+        QCOMPARE(name, std::string("7B"));
+    }
+
+    void enterInTheClassFieldIsOk() {
+        TForm12 dialog;
+        dialog.setClassName("5A");
+        WhenShown(dialog, [](QDialog& d) {
+            auto* field = d.findChild<QLineEdit*>("className");
+            QVERIFY(field);
+            QTest::keyClicks(field, "x");
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        QCOMPARE(dialog.exec(), kAnswerYes);
+        QCOMPARE(dialog.className(), QString("x"));  // the preset name was selected
+    }
+
+    void messageBoxesLeaveRoomForTheirWholeTitle() {
+        // A title bar as desktops draw it holds the window icon and three buttons of about 28
+        // pixels each beside the title, in the bold title font; a short message must not make the
+        // box narrower than that.
+        QApplication::setFont(QFont("Sans Serif", 8));
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        const int titleBar = QFontMetrics(titleFont).horizontalAdvance("Skemora") + 4 * 28;
+        QWidget owner;
+        QtDialogs dialogs;
+        dialogs.Attach(&owner, nullptr, nullptr, nullptr, nullptr);
+        const std::pair<const char*, std::function<void(const std::string&)>> cases[] = {
+            {"message", [&](const std::string& text) { dialogs.ShowMessage(text); }},
+            {"error", [&](const std::string& text) { dialogs.ShowError(text); }},
+        };
+        for (const auto& [kind, show] : cases) {
+            for (const char* text : {"!", "Illigal character: /", "You can't delete this."}) {
+                QString title;
+                int width = 0;
+                QTimer::singleShot(0, [&] {
+                    QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    title = box->windowTitle();
+                    width = box->width();
+                    box->accept();
+                });
+                show(text);
+                QCOMPARE(title, QString("Skemora"));
+                QVERIFY2(width >= titleBar, qPrintable(QStringLiteral("%1 \"%2\": %3 < %4")
+                                                           .arg(kind, text)
+                                                           .arg(width)
+                                                           .arg(titleBar)));
+            }
+        }
+    }
+
+    void progressAppearsForLongWorkAndItsCancelStopsTheWork() {
+        QWidget window;
+        TForm4 question;
+        TForm12 className;
+        DialogTexts texts;
+        texts.AskCancel = "Fortryd";
+        QtDialogs dialogs;
+        dialogs.Attach(&window, &question, &className, &texts, nullptr);
+        auto progress = dialogs.StartProgress("Opretter ferieperioden …", 100);
+        auto* shown = window.findChild<QProgressDialog*>();
+        QVERIFY(shown);
+        QVERIFY(progress->Step(1));
+        QVERIFY(!shown->isVisible());  // quick work shows nothing
+        QTest::qWait(600);
+        QVERIFY(progress->Step(2));
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->labelText(), QString::fromUtf8("Opretter ferieperioden …"));
+        auto* cancel = shown->findChild<QPushButton*>();
+        QVERIFY(cancel);
+        QCOMPARE(cancel->text(), QString("Fortryd"));
+        cancel->click();
+        QVERIFY(!progress->Step(3));
+        progress.reset();
+        QVERIFY(!window.findChild<QProgressDialog*>());
+    }
+
+    void fileFiltersBecomeQtNameFilters() {
+        QCOMPARE(QtNameFilters("*.dfd|*.dfd"), QString("*.dfd (*.dfd)"));
+        QCOMPARE(QtNameFilters("*.dfd|*.dfd|*.txt|*.txt|*.*|*.*"),
+                 QString("*.dfd (*.dfd);;*.txt (*.txt);;*.* (*.*)"));
+        QCOMPARE(QtNameFilters("Documents|*.doc;*.odt"), QString("Documents (*.doc *.odt)"));
+    }
+};
+
+QTEST_MAIN(QtDialogsQtTest)
+#include "qt_dialogs_qttest.moc"
