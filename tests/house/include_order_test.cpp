@@ -1,7 +1,8 @@
-// The house rule of the sources: dependencies run one way, ground first. The steps and their
-// files are read from the README's Layout section, so the order is written down once.
+// The house rule of the sources: dependencies run one way, ground first. The folders are the
+// steps; their order is read from the README's Layout section, so it is written down once.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -18,50 +19,47 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kRoot = fs::path(SKEMORA_TEST_DATA).parent_path().parent_path();
-// The pattern of the step that takes every file no other step names.
-const std::string kEveryOtherFile = "*/*";
+// The three layers, ground first; each is one library, and its folders are steps of the table.
+const std::vector<std::string> kLayers = {"core", "app", "gui"};
 
-struct StepPattern {
+struct StepFolder {
     int Step;
-    std::string Pattern;
+    std::string Folder;  // relative to src/, e.g. "core/files"
 };
 
-// "*" stands for any run of characters without a "/".
-bool Matches(const std::string& pattern, const std::string& path) {
-    std::function<bool(std::size_t, std::size_t)> match = [&](std::size_t p, std::size_t s) {
-        if (p == pattern.size()) return s == path.size();
-        if (pattern[p] == '*') {
-            for (std::size_t end = s; end <= path.size(); ++end) {
-                if (match(p + 1, end)) return true;
-                if (end < path.size() && path[end] == '/') break;
-            }
-            return false;
-        }
-        return s < path.size() && pattern[p] == path[s] && match(p + 1, s + 1);
-    };
-    return match(0, 0);
-}
-
-// The rows "| step | what | `pattern` ... |" of the README's Layout section.
-std::vector<StepPattern> ReadSteps() {
+// The rows "| step | what | `folder/` ... |" of the README's Layout section.
+std::vector<StepFolder> ReadSteps() {
     std::ifstream readme(kRoot / "README.md");
     std::string line;
     bool inLayout = false;
-    std::vector<StepPattern> steps;
+    std::vector<StepFolder> steps;
     const std::regex row(R"(^\|\s*(\d+)\s*\|.*\|(.*)\|\s*$)");
-    const std::regex code("`([^`]+)`");
+    const std::regex code("`([^`]+)/`");
     while (std::getline(readme, line)) {
         if (line.rfind("## ", 0) == 0) inLayout = line == "## Layout";
         std::smatch found;
         if (!inLayout || !std::regex_match(line, found, row)) continue;
         const int step = std::stoi(found[1]);
-        const std::string patterns = found[2];
-        for (auto it = std::sregex_iterator(patterns.begin(), patterns.end(), code);
+        const std::string folders = found[2];
+        for (auto it = std::sregex_iterator(folders.begin(), folders.end(), code);
              it != std::sregex_iterator(); ++it) {
             steps.push_back({step, (*it)[1]});
         }
     }
     return steps;
+}
+
+// "core/timetable/lesson_file.cpp" -> "core/timetable"; a file straight under a layer has no
+// folder of its own.
+std::string FolderOf(const std::string& path) {
+    const auto first = path.find('/');
+    if (first == std::string::npos) return "";
+    const auto second = path.find('/', first + 1);
+    return second == std::string::npos ? "" : path.substr(0, second);
+}
+
+std::string LayerOf(const std::string& path) {
+    return path.substr(0, path.find('/'));
 }
 
 struct Source {
@@ -98,28 +96,74 @@ protected:
         }
     }
 
-    // The step of a file: the one step whose named patterns match it, else the step of every
-    // other file; 0 (a failure) when two steps name it or none takes it.
+    // The step of a file: the step of its folder; 0 (a failure) when no step or two name it.
     int StepOf(const std::string& path, std::string& problem) const {
-        std::set<int> named;
-        int fallback = 0;
-        for (const auto& [step, pattern] : steps) {
-            if (!Matches(pattern, path)) continue;
-            if (pattern == kEveryOtherFile)
-                fallback = step;
-            else
-                named.insert(step);
+        const std::string folder = FolderOf(path);
+        int found = 0;
+        for (const auto& [step, named] : steps) {
+            if (named != folder) continue;
+            if (found != 0) {
+                problem = folder + "/ is named by more than one step of the Layout section";
+                return 0;
+            }
+            found = step;
         }
-        if (named.size() > 1) {
-            problem = path + " is named by more than one step of the Layout section";
-            return 0;
-        }
-        if (named.size() == 1) return *named.begin();
-        if (fallback == 0) problem = path + " has no step in the Layout section of README.md";
-        return fallback;
+        if (found == 0) problem = path + ": its folder has no step in the Layout section of README.md";
+        return found;
     }
 
-    std::vector<StepPattern> steps;
+    // Reports a loop of `edges` (from a node to the nodes it includes) as a failure, naming
+    // each include of the loop by `where`.
+    static void ExpectNoLoop(const std::map<std::string, std::set<std::string>>& edges,
+                             std::map<std::string, std::map<std::string, std::string>>& where,
+                             const std::string& what) {
+        std::map<std::string, int> state;  // 1 on the path being walked, 2 done
+        std::vector<std::string> walk;
+        std::function<void(const std::string&)> visit = [&](const std::string& node) {
+            state[node] = 1;
+            walk.push_back(node);
+            const auto out = edges.find(node);
+            for (const auto& next : out == edges.end() ? std::set<std::string>{} : out->second) {
+                if (state[next] == 1) {
+                    std::ostringstream loop;
+                    auto start = std::find(walk.begin(), walk.end(), next);
+                    for (auto it = start; it != walk.end(); ++it) {
+                        const auto& to = std::next(it) == walk.end() ? next : *std::next(it);
+                        loop << "\n  " << where[*it][to] << " includes " << to;
+                    }
+                    ADD_FAILURE() << what << " include each other:" << loop.str();
+                } else if (state[next] == 0) {
+                    visit(next);
+                }
+            }
+            walk.pop_back();
+            state[node] = 2;
+        };
+        for (const auto& [node, targets] : edges) {
+            if (state[node] == 0) visit(node);
+        }
+    }
+
+    // The include graph with each file replaced by `key` of it.
+    void ExpectNoLoopOf(const std::function<std::string(const std::string&)>& key,
+                        const std::string& what) const {
+        std::map<std::string, std::set<std::string>> edges;
+        std::map<std::string, std::map<std::string, std::string>> where;
+        for (const auto& [path, source] : sources) {
+            const std::string from = key(path);
+            edges[from];
+            for (const auto& [line, included] : source.Includes) {
+                if (!sources.contains(included)) continue;
+                const std::string to = key(included);
+                if (to == from) continue;
+                edges[from].insert(to);
+                where[from].try_emplace(to, path + ":" + std::to_string(line));
+            }
+        }
+        ExpectNoLoop(edges, where, what);
+    }
+
+    std::vector<StepFolder> steps;
     std::map<std::string, Source> sources;
 };
 
@@ -132,8 +176,6 @@ TEST_F(IncludeOrder, EveryFileHasOneStep) {
 }
 
 TEST_F(IncludeOrder, NoIncludeClimbsAndTheCoreIncludesNoQt) {
-    int qtStep = 0;
-    for (const auto& [step, pattern] : steps) qtStep = std::max(qtStep, step);
     for (auto& [path, source] : sources) {
         std::string problem;
         source.Step = StepOf(path, problem);
@@ -145,7 +187,7 @@ TEST_F(IncludeOrder, NoIncludeClimbsAndTheCoreIncludesNoQt) {
                 << path << ":" << line << " (step " << source.Step << ") includes " << included
                 << " (step " << targetStep << ")";
         }
-        if (source.Step == qtStep) continue;
+        if (LayerOf(path) == kLayers.back()) continue;
         for (const auto& [line, included] : source.SystemIncludes) {
             EXPECT_NE(included[0], 'Q')
                 << path << ":" << line << " includes Qt's <" << included << "> below the Qt side";
@@ -154,62 +196,46 @@ TEST_F(IncludeOrder, NoIncludeClimbsAndTheCoreIncludesNoQt) {
 }
 
 TEST_F(IncludeOrder, NoTwoModulesIncludeEachOther) {
-    // A module is a header with its source; an edge runs from a module to each one it includes.
-    std::map<std::string, std::set<std::string>> edges;
-    std::map<std::string, std::map<std::string, std::string>> where;
-    for (const auto& [path, source] : sources) {
-        const std::string from = ModuleOf(path);
-        edges[from];
-        for (const auto& [line, included] : source.Includes) {
-            if (!sources.contains(included)) continue;
-            const std::string to = ModuleOf(included);
-            if (to == from) continue;
-            edges[from].insert(to);
-            where[from].try_emplace(to, path + ":" + std::to_string(line));
-        }
+    // A module is a header with its source.
+    ExpectNoLoopOf(ModuleOf, "modules");
+}
+
+TEST_F(IncludeOrder, NoTwoFoldersIncludeEachOther) {
+    ExpectNoLoopOf(FolderOf, "folders");
+}
+
+TEST_F(IncludeOrder, TheStepsRunThroughTheLayersGroundFirst) {
+    // Every step's folders sit in one layer, and the steps of a lower layer come first, so an
+    // include that climbs a step never reaches into a higher layer's library.
+    std::map<int, std::set<std::string>> layersOfStep;
+    for (const auto& [step, folder] : steps) {
+        const auto layer = std::find(kLayers.begin(), kLayers.end(), LayerOf(folder));
+        ASSERT_NE(layer, kLayers.end()) << folder << "/ is in no layer";
+        layersOfStep[step].insert(*layer);
     }
-    std::map<std::string, int> state;  // 1 on the path being walked, 2 done
-    std::vector<std::string> walk;
-    std::function<void(const std::string&)> visit = [&](const std::string& module) {
-        state[module] = 1;
-        walk.push_back(module);
-        for (const auto& next : edges[module]) {
-            if (state[next] == 1) {
-                std::ostringstream loop;
-                auto start = std::find(walk.begin(), walk.end(), next);
-                for (auto it = start; it != walk.end(); ++it) {
-                    const auto& to = std::next(it) == walk.end() ? next : *std::next(it);
-                    loop << "\n  " << where[*it][to] << " includes " << to;
-                }
-                ADD_FAILURE() << "modules include each other:" << loop.str();
-            } else if (state[next] == 0) {
-                visit(next);
-            }
-        }
-        walk.pop_back();
-        state[module] = 2;
-    };
-    for (const auto& [module, targets] : edges) {
-        if (state[module] == 0) visit(module);
+    std::size_t previous = 0;
+    for (const auto& [step, layers] : layersOfStep) {
+        EXPECT_EQ(layers.size(), 1u) << "step " << step << " spans layers";
+        const auto index = static_cast<std::size_t>(
+            std::find(kLayers.begin(), kLayers.end(), *layers.begin()) - kLayers.begin());
+        EXPECT_GE(index, previous) << "step " << step << " comes after a higher layer";
+        previous = index;
     }
 }
 
-TEST(IncludeOrderRules, PatternsMatchWithinOneFolderLevel) {
+TEST(IncludeOrderRules, AFilesStepIsTheFolderRightUnderItsLayer) {
     struct Case {
-        const char* Pattern;
         const char* Path;
-        bool Matches;
+        const char* Folder;
     };
     const Case cases[] = {
-        {"files/*", "files/text_file.cpp", true},
-        {"timetable/lesson_file.*", "timetable/lesson_file.h", true},
-        {"timetable/lesson_file.*", "timetable/lesson_fill.h", false},
-        {"*/*_dialog.*", "timetable/lesson_dialog.cpp", true},
-        {"*/qt_*", "platform/qt_platform.h", true},
-        {"*/*", "app/refresh.cpp", true},
-        {"app/*", "app/sub/file.h", false},
+        {"core/files/text_file.cpp", "core/files"},
+        {"app/state/main_state.h", "app/state"},
+        {"gui/window/main.cpp", "gui/window"},
+        {"core/text_file.h", ""},  // straight under a layer: no step
+        {"app/timetable/sub/file.h", "app/timetable"},
     };
-    for (const Case& c : cases) EXPECT_EQ(Matches(c.Pattern, c.Path), c.Matches) << c.Pattern;
+    for (const Case& c : cases) EXPECT_EQ(FolderOf(c.Path), c.Folder) << c.Path;
 }
 
 }  // namespace
