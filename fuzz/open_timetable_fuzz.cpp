@@ -67,7 +67,7 @@ void Run(AppContext& ctx, Command command) {
     try {
         command();
     } catch (const SkemoraError& error) {
-        ctx.dialogs.ShowError(error.what());
+        ctx.messages.ShowError(error.what());
     }
     if (std::getenv("SKEMORA_FUZZ_TRACE")) {
         const auto& state = ctx.state;

@@ -26,7 +26,7 @@ void Run(AppContext& ctx, Command command) {
     try {
         command();
     } catch (const SkemoraError& error) {
-        ctx.dialogs.ShowError(error.what());
+        ctx.messages.ShowError(error.what());
     }
 }
 

@@ -1,4 +1,5 @@
-// Scripted dialogs for tests: answers are queued in advance, everything shown is recorded.
+// Scripted dialogs for tests: answers are queued in advance, everything shown is recorded. One
+// object is every port at once, so a context is made from it alone.
 #pragma once
 
 #include <deque>
@@ -7,11 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "app/state/dialogs.h"
+#include "app/state/holiday_dialogs.h"
+#include "app/state/messages.h"
+#include "app/state/note_dialogs.h"
+#include "app/state/timetable_dialogs.h"
 
 namespace skemora {
 
-class FakeDialogs : public Dialogs {
+class FakeDialogs : public Messages,
+                    public TimetableDialogs,
+                    public NoteDialogs,
+                    public HolidayDialogs {
 public:
     struct Question {
         std::string Title, Message;

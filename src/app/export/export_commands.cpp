@@ -34,7 +34,7 @@ void WriteAndOpen(AppContext& ctx, const std::vector<std::string>& lines) {
     const std::string path = HtmlPagePath(ctx.state);
     WriteLines(path, lines);
     if (!ctx.platform.OpenUrl(path))
-        ctx.dialogs.ShowMessage(FillTemplate(ctx.texts.PageOpenFailed, {path}));
+        ctx.messages.ShowMessage(FillTemplate(ctx.texts.PageOpenFailed, {path}));
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ void ApplyHoliday(AppContext& ctx, const HolidayEditorRecord& record) {
     // A mistyped year can make a period of thousands of months, each a file to write.
     const int months = static_cast<int>(HolidayPeriodMonths(period.From, period.To).size());
     if (!HolidayStartRefused(period.From) && HolidayLongerThanAYear(period.From, period.To) &&
-        ctx.dialogs.Ask(ctx.texts.HolidaysTitle,
-                        FillTemplate(ctx.texts.LongHolidayQuestion, {std::to_string(months)})) !=
+        ctx.messages.Ask(ctx.texts.HolidaysTitle,
+                         FillTemplate(ctx.texts.LongHolidayQuestion, {std::to_string(months)})) !=
             kAnswerYes)
         return;
 
@@ -60,8 +60,8 @@ void ApplyHoliday(AppContext& ctx, const HolidayEditorRecord& record) {
     };
     const auto askTaken = [&ctx, &period](const Date&, const std::string& markName) {
         return TakenAnswerOf(
-            ctx.dialogs.Ask(HolidayTakenTitle(ctx.texts.HolidayTakenTitle, period.Name),
-                            DeleteHolidayMessage(ctx.texts.DeleteWord, markName)));
+            ctx.messages.Ask(HolidayTakenTitle(ctx.texts.HolidayTakenTitle, period.Name),
+                             DeleteHolidayMessage(ctx.texts.DeleteWord, markName)));
     };
     const auto writeMonth = [&state](int year, int month, const std::vector<std::string>& lines) {
         WriteLines(MonthPath(state, year, month), lines);
@@ -69,7 +69,7 @@ void ApplyHoliday(AppContext& ctx, const HolidayEditorRecord& record) {
 
     ApplyOutcome outcome = ApplyOutcome::Finished;
     try {
-        auto progress = ctx.dialogs.StartProgress(ctx.texts.HolidayProgressLabel, months);
+        auto progress = ctx.messages.StartProgress(ctx.texts.HolidayProgressLabel, months);
         const auto monthDone = [&progress](int done) { return progress->Step(done); };
         outcome = ApplyHolidayPeriod(period, readMonth, askTaken, writeMonth, monthDone);
     } catch (...) {
@@ -78,7 +78,7 @@ void ApplyHoliday(AppContext& ctx, const HolidayEditorRecord& record) {
         throw;
     }
     if (outcome == ApplyOutcome::RefusedBefore1970) {
-        ctx.dialogs.ShowMessage(ctx.texts.DateBefore1970);
+        ctx.messages.ShowMessage(ctx.texts.DateBefore1970);
         return;
     }
     RefreshAll(ctx);
@@ -89,8 +89,9 @@ void ApplyHoliday(AppContext& ctx, const HolidayEditorRecord& record) {
 void nyhelligdagClick(AppContext& ctx) {
     HolidayEditorRecord record = EditorRecord(ctx);
     // The months are written while the editor is open, so that a failed write keeps it there.
-    ctx.dialogs.EditHoliday(ctx.texts.HolidaysTitle, record,
-                            SavingStep(ctx.state.LanguageCode, [&] { ApplyHoliday(ctx, record); }));
+    ctx.holidayDialogs.EditHoliday(
+        ctx.texts.HolidaysTitle, record,
+        SavingStep(ctx.state.LanguageCode, [&] { ApplyHoliday(ctx, record); }));
 }
 
 void slethelligdagClick(AppContext& ctx) {
@@ -99,8 +100,8 @@ void slethelligdagClick(AppContext& ctx) {
     const feriedage& shown = state.HolidayTables[1];
     if (!IsHoliday(shown, day)) return;
     const std::string& name = shown.Names[static_cast<std::size_t>(day - 1)];
-    if (ctx.dialogs.Ask(ctx.texts.DeleteHolidayQuestion,
-                        DeleteHolidayMessage(ctx.texts.DeleteWord, name)) != kAnswerYes)
+    if (ctx.messages.Ask(ctx.texts.DeleteHolidayQuestion,
+                         DeleteHolidayMessage(ctx.texts.DeleteWord, name)) != kAnswerYes)
         return;
 
     const std::string path = MonthPath(state, state.SelYear, state.SelMonth);

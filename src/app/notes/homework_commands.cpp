@@ -95,7 +95,7 @@ void HomeworkCommand(AppContext& ctx) {
             throw;
         }
     });
-    if (ctx.dialogs.EditHomework(title, edited, save)) {
+    if (ctx.noteDialogs.EditHomework(title, edited, save)) {
         // The homework is written before the upcoming-files list, so that a damaged list cannot
         // lose it; a failure is reported once the week has been read again.
         std::optional<SkemoraError> failure;

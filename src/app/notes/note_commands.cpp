@@ -36,13 +36,13 @@ void LinksCommand(AppContext& ctx) {
     std::vector<std::string> addresses = LinesIfExists(path);
     const std::string title =
         " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
-    ctx.dialogs.EditLinks(title, addresses, SavingStep(state.LanguageCode, [&] {
-                              if (!addresses.empty()) {
-                                  WriteLines(path, addresses);
-                              } else if (FileExists(path)) {
-                                  DeleteFile(path);
-                              }
-                          }));
+    ctx.noteDialogs.EditLinks(title, addresses, SavingStep(state.LanguageCode, [&] {
+                                  if (!addresses.empty()) {
+                                      WriteLines(path, addresses);
+                                  } else if (FileExists(path)) {
+                                      DeleteFile(path);
+                                  }
+                              }));
 }
 
 void TeacherCommand(AppContext& ctx) {
@@ -53,9 +53,9 @@ void TeacherCommand(AppContext& ctx) {
     ContactCardFields card = ContactCardFromLines(LinesIfExists(path));
     const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
                               lesson->Subject + " - " + lesson->Teacher;
-    ctx.dialogs.EditContactCard(title, card, SavingStep(state.LanguageCode, [&] {
-                                    WriteLines(path, ContactCardLines(card));
-                                }));
+    ctx.noteDialogs.EditContactCard(title, card, SavingStep(state.LanguageCode, [&] {
+                                        WriteLines(path, ContactCardLines(card));
+                                    }));
 }
 
 void StudentsCommand(AppContext& ctx) {
@@ -70,9 +70,8 @@ void StudentsCommand(AppContext& ctx) {
     const std::string cardTitle = " " +
                                   ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) +
                                   " - " + state.UserName + "-";
-    ctx.dialogs.EditMates(title, cardTitle, mates, SavingStep(state.LanguageCode, [&] {
-                              WriteLines(path, mates);
-                          }));
+    ctx.noteDialogs.EditMates(title, cardTitle, mates,
+                              SavingStep(state.LanguageCode, [&] { WriteLines(path, mates); }));
 }
 
 }  // namespace skemora

@@ -156,8 +156,8 @@ void RefreshLessons(AppContext& ctx) {
     const int period = PeriodForDate(state.Periods, selectedDay);
     if (period == saving.LoadedPeriod) return;
     if (saving.Modified && saveable) {
-        const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                           ctx.view.Title + ctx.texts.SaveQuestionText);
+        const int answer = ctx.messages.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
+                                            ctx.view.Title + ctx.texts.SaveQuestionText);
         if (answer == kAnswerYes) Save(ctx);
     }
     // The selected cell is shown again for the new lessons, but the selected date stays: the

@@ -100,7 +100,7 @@ void RetirePeriod(AppContext& ctx, int r) {
 
     if (!state.PeriodLimitAnnounced) {
         state.PeriodLimitAnnounced = true;
-        ctx.dialogs.ShowMessage(
+        ctx.messages.ShowMessage(
             FillTemplate(ctx.texts.PeriodsMerged,
                          {std::to_string(kMaxStoredPeriods), DateText(state, retiredStart)}));
     }

@@ -36,7 +36,7 @@ void MergeSubjects(AppContext& ctx) {
 
 void RemoveSubject(AppContext& ctx, const std::string& subject) {
     if (subject.empty() || subject == "Empty") {
-        ctx.dialogs.ShowMessage(ctx.texts.CannotDeleteThis);
+        ctx.messages.ShowMessage(ctx.texts.CannotDeleteThis);
         return;
     }
     auto list = ctx.state.SubjectList;

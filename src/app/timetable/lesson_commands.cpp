@@ -138,13 +138,13 @@ void AskLesson(AppContext& ctx, const std::string& title, LessonFields& lesson,
                const std::function<void(const LessonFields&)>& applyAndSave) {
     const auto choices = LoadSubjectList(ctx);
     const LessonFields opening = lesson;
-    ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson,
-                           SavingStep(ctx.state.LanguageCode, [&] {
-                               const LessonFields cleaned = Cleaned(opening, choices, lesson);
-                               // A lesson without a subject would leave a gap in the day.
-                               if (cleaned.Subject.empty()) return;
-                               SaveOrUndo(ctx, [&] { applyAndSave(cleaned); });
-                           }));
+    ctx.timetableDialogs.EditLesson(
+        title, choices, ctx.state.SubjectList, lesson, SavingStep(ctx.state.LanguageCode, [&] {
+            const LessonFields cleaned = Cleaned(opening, choices, lesson);
+            // A lesson without a subject would leave a gap in the day.
+            if (cleaned.Subject.empty()) return;
+            SaveOrUndo(ctx, [&] { applyAndSave(cleaned); });
+        }));
 }
 
 }  // namespace
@@ -153,25 +153,25 @@ void EditStartTime(AppContext& ctx) {
     DayRecord* day = SelectedDay(ctx);
     if (!day) return;
     std::string text = FormatTime(day->StartTime);
-    ctx.dialogs.EditTime(DayName(ctx), text, SavingStep(ctx.state.LanguageCode, [&] {
-                             const auto time = StartTimeOfText(text);
-                             if (!time) return;
-                             SaveOrUndo(ctx, [&] {
-                                 day->StartTime = *time;
-                                 for (auto& column : ctx.view.Days) {
-                                     for (auto& cell : column.Cells) cell.Caption.clear();
-                                 }
-                                 SaveEdit(ctx);
-                             });
-                         }));
+    ctx.timetableDialogs.EditTime(DayName(ctx), text, SavingStep(ctx.state.LanguageCode, [&] {
+                                      const auto time = StartTimeOfText(text);
+                                      if (!time) return;
+                                      SaveOrUndo(ctx, [&] {
+                                          day->StartTime = *time;
+                                          for (auto& column : ctx.view.Days) {
+                                              for (auto& cell : column.Cells) cell.Caption.clear();
+                                          }
+                                          SaveEdit(ctx);
+                                      });
+                                  }));
 }
 
 void ChangeLesson(AppContext& ctx) {
     DayRecord* day = SelectedDay(ctx);
     if (!day || !LessonSelected(ctx, *day)) return;
     if (ctx.state.Saving.Modified) {
-        const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                           ctx.view.Title + ctx.texts.SaveQuestionText);
+        const int answer = ctx.messages.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
+                                            ctx.view.Title + ctx.texts.SaveQuestionText);
         if (answer == kAnswerYes) {
             Save(ctx);
         } else if (answer != kAnswerNo) {
@@ -194,16 +194,15 @@ void DeleteLesson(AppContext& ctx) {
     LessonFields shown = LessonAt(*day, position);
     const std::string title = ctx.texts.DeleteLessonTitle + shown.Subject + ", " + DayName(ctx);
     HomeworkMove move(ctx, position, LessonShift::Delete);
-    if (!ctx.dialogs.EditLesson(title, {}, ctx.state.SubjectList, shown, {})) return;
+    if (!ctx.timetableDialogs.EditLesson(title, {}, ctx.state.SubjectList, shown, {})) return;
     if (LessonCount(*day) <= 1) {
-        ctx.dialogs.ShowMessage(ctx.texts.OneLessonADay);
+        ctx.messages.ShowMessage(ctx.texts.OneLessonADay);
         return;
     }
     // The lesson's own homework goes with it, but only when the user says so.
     const auto weeks = move.WeeksWithHomeworkAt(position);
-    if (!weeks.empty() &&
-        ctx.dialogs.Ask(title, FillTemplate(ctx.texts.DeleteHomeworkQuestion,
-                                            {WeekList(weeks)})) != kAnswerYes) {
+    if (!weeks.empty() && ctx.messages.Ask(title, FillTemplate(ctx.texts.DeleteHomeworkQuestion,
+                                                               {WeekList(weeks)})) != kAnswerYes) {
         return;
     }
     const bool moves = move.Stage();
@@ -230,7 +229,7 @@ void InsertLesson(AppContext& ctx) {
     // Homework is never pushed out of the day.
     const auto pushedOut = move.WeeksWithHomeworkAt(kLessons - 1);
     if (!pushedOut.empty()) {
-        ctx.dialogs.ShowMessage(FillTemplate(ctx.texts.HomeworkPushedOut, {WeekList(pushedOut)}));
+        ctx.messages.ShowMessage(FillTemplate(ctx.texts.HomeworkPushedOut, {WeekList(pushedOut)}));
         return;
     }
     LessonFields lesson;
@@ -249,7 +248,7 @@ void RemoveLessonFromList(AppContext& ctx) {
     const auto choices = LoadSubjectList(ctx);
     LessonFields lesson;
     const std::string title = ctx.texts.DeleteWord + ctx.texts.FromListSuffix;
-    if (!ctx.dialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson, {})) return;
+    if (!ctx.timetableDialogs.EditLesson(title, choices, ctx.state.SubjectList, lesson, {})) return;
     RemoveSubject(ctx, lesson.Subject);
 }
 

@@ -58,10 +58,10 @@ std::string ExistingTimetablePath(const AppContext& ctx, const std::string& name
 // Whether the new-user dialog may close with `answer`. A name that names nothing is said and
 // kept for correcting; a name that already has a time-table is said and asked about, since
 // opening it leaves the class typed unused.
-bool NewUserAcceptable(AppContext& ctx, const Dialogs::NewUserAnswer& answer) {
+bool NewUserAcceptable(AppContext& ctx, const TimetableDialogs::NewUserAnswer& answer) {
     const auto name = NewUserName(answer.Name);
     if (!name) {
-        ctx.dialogs.ShowMessage(ctx.texts.NewUserNameMissing);
+        ctx.messages.ShowMessage(ctx.texts.NewUserNameMissing);
         return false;
     }
     if (!FileExists(ExistingTimetablePath(ctx, *name))) return true;
@@ -69,7 +69,7 @@ bool NewUserAcceptable(AppContext& ctx, const Dialogs::NewUserAnswer& answer) {
         answer.ClassName.empty()
             ? FillTemplate(ctx.texts.NewUserExists, {*name})
             : FillTemplate(ctx.texts.NewUserExistsClass, {*name, answer.ClassName});
-    return ctx.dialogs.Ask(ctx.dialogTexts.NewUserTitle, question) == kAnswerYes;
+    return ctx.messages.Ask(ctx.dialogTexts.NewUserTitle, question) == kAnswerYes;
 }
 
 }  // namespace
@@ -77,8 +77,10 @@ bool NewUserAcceptable(AppContext& ctx, const Dialogs::NewUserAnswer& answer) {
 void NewTimetable(AppContext& ctx) {
     auto& state = ctx.state;
     if (state.Saving.Modified) Save(ctx);
-    const auto answer = ctx.dialogs.AskNewUser(
-        [&ctx](const Dialogs::NewUserAnswer& typed) { return NewUserAcceptable(ctx, typed); });
+    const auto answer =
+        ctx.timetableDialogs.AskNewUser([&ctx](const TimetableDialogs::NewUserAnswer& typed) {
+            return NewUserAcceptable(ctx, typed);
+        });
     if (!answer) return;
     const auto name = NewUserName(answer->Name);
     if (!name) return;

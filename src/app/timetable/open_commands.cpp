@@ -67,7 +67,7 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
 namespace {
 
 void ShowNotATimetable(AppContext& ctx, const std::string& path) {
-    ctx.dialogs.ShowMessage(FillTemplate(ctx.texts.NotATimetable, {path, ctx.state.DataFolder}));
+    ctx.messages.ShowMessage(FillTemplate(ctx.texts.NotATimetable, {path, ctx.state.DataFolder}));
 }
 
 // The data folder's path of the main time-table file `path` leads to. Any other file (one of a
@@ -83,13 +83,13 @@ std::optional<std::string> MainTimetablePath(AppContext& ctx, const std::string&
 }  // namespace
 
 void OpenCommand(AppContext& ctx) {
-    const auto chosen = ctx.dialogs.OpenFileName(ctx.state.DataFolder, "*.dfd|*.dfd");
+    const auto chosen = ctx.messages.OpenFileName(ctx.state.DataFolder, "*.dfd|*.dfd");
     if (!chosen || !FileExists(*chosen)) return;
     const auto path = MainTimetablePath(ctx, *chosen);
     if (!path) return;
     if (ctx.state.Saving.Modified) {
-        const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                           ctx.texts.NoDocumentTitle + ctx.texts.SaveQuestionText);
+        const int answer = ctx.messages.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
+                                            ctx.texts.NoDocumentTitle + ctx.texts.SaveQuestionText);
         if (answer == kAnswerYes) {
             Save(ctx);
         } else if (answer != kAnswerNo) {

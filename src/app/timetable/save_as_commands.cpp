@@ -16,15 +16,15 @@ void SaveAs(AppContext& ctx) {
     std::string path;
     for (;;) {
         state.Saving.WriteAllOnSave = false;
-        const auto chosen = ctx.dialogs.SaveFileName(state.DataFolder, ctx.texts.NoDocumentTitle,
-                                                     "*.dfd|*.dfd|*.txt|*.txt|*.*|*.*", "*.dfd");
+        const auto chosen = ctx.messages.SaveFileName(state.DataFolder, ctx.texts.NoDocumentTitle,
+                                                      "*.dfd|*.dfd|*.txt|*.txt|*.*|*.*", "*.dfd");
         if (!chosen) return;
         path = *chosen;
         std::string name = FileNamePart(path);
         if (name.empty()) continue;
         // A name beginning with "." would make the pupil's folder and files hidden.
         if (name.front() == '.') {
-            ctx.dialogs.ShowMessage(ctx.dialogTexts.IllegalCharacter + ".");
+            ctx.messages.ShowMessage(ctx.dialogTexts.IllegalCharacter + ".");
             continue;
         }
         if (name.find('.') == std::string::npos) {
@@ -32,13 +32,13 @@ void SaveAs(AppContext& ctx) {
             path += kTimetableExtension;
         }
         if (!SameFolder(FolderPart(path), state.DataFolder)) {
-            ctx.dialogs.ShowMessage(ctx.texts.MustSaveMessage + state.DataFolder);
+            ctx.messages.ShowMessage(ctx.texts.MustSaveMessage + state.DataFolder);
             continue;
         }
         path = state.DataFolder + name;
         if (FileExists(path)) {
             const int answer =
-                ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + name, ctx.texts.ReplaceQuestion);
+                ctx.messages.Ask(ctx.texts.SaveQuestionTitle + name, ctx.texts.ReplaceQuestion);
             if (answer == kAnswerNo) continue;
             if (answer != kAnswerYes) return;
         }

@@ -14,23 +14,22 @@ void EditSchool(AppContext& ctx) {
     const std::string path = SchoolFilePath(ctx.state);
     ContactCardFields card;
     if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
-    ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card,
-                                SavingStep(ctx.state.LanguageCode, [&] {
-                                    WriteLines(path, ContactCardLines(card));
-                                }));
+    ctx.noteDialogs.EditContactCard(
+        " " + ctx.texts.SchoolInformationTitle, card,
+        SavingStep(ctx.state.LanguageCode, [&] { WriteLines(path, ContactCardLines(card)); }));
 }
 
 void EditClass(AppContext& ctx) {
     if (!TimetableOpenOrSaveAs(ctx)) return;
     std::string name = ctx.state.ClassName;
-    ctx.dialogs.EditClassName(name, SavingStep(ctx.state.LanguageCode, [&] {
-                                  SaveOrUndo(ctx, [&] {
-                                      ctx.state.ClassName = OneLine(name);
-                                      ShowClass(ctx);
-                                      SetModified(ctx, true);
-                                      Save(ctx);
-                                  });
-                              }));
+    ctx.timetableDialogs.EditClassName(name, SavingStep(ctx.state.LanguageCode, [&] {
+                                           SaveOrUndo(ctx, [&] {
+                                               ctx.state.ClassName = OneLine(name);
+                                               ShowClass(ctx);
+                                               SetModified(ctx, true);
+                                               Save(ctx);
+                                           });
+                                       }));
 }
 
 }  // namespace skemora

@@ -39,8 +39,8 @@ bool CloseQuery(AppContext& ctx) {
     state.LayoutLocked = true;
     bool mayClose = true;
     if (state.Saving.Modified) {
-        const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                           ctx.view.Title + ctx.texts.SaveQuestionText);
+        const int answer = ctx.messages.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
+                                            ctx.view.Title + ctx.texts.SaveQuestionText);
         if (answer == kAnswerYes) {
             try {
                 Save(ctx);
@@ -78,9 +78,9 @@ void ShowHelp(AppContext& ctx) {
     if (ctx.view.HelpFile.empty()) ctx.view.HelpFile = HelpFileOf(ctx.state);
     if (FileExists(ctx.view.HelpFile)) {
         if (!ctx.platform.OpenUrl(ctx.view.HelpFile))
-            ctx.dialogs.ShowMessage(FillTemplate(ctx.dialogTexts.OpenFailed, {ctx.view.HelpFile}));
+            ctx.messages.ShowMessage(FillTemplate(ctx.dialogTexts.OpenFailed, {ctx.view.HelpFile}));
     } else {
-        ctx.dialogs.ShowMessage(ctx.texts.HelpFileMissing + ctx.view.HelpFile);
+        ctx.messages.ShowMessage(ctx.texts.HelpFileMissing + ctx.view.HelpFile);
     }
 }
 

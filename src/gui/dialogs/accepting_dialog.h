@@ -1,12 +1,15 @@
 // A dialog whose OK first runs a check given by its caller: while the check answers false, the
-// dialog stays open with everything typed in it. QtDialogs makes every dialog whose OK writes a
-// file this way and reaches the check through AcceptCheck.
+// dialog stays open with everything typed in it. The Qt ports make every dialog whose OK writes
+// a file this way and show it through ExecSaving.
 #pragma once
 
 #include <functional>
 #include <utility>
 
-#include "app/state/dialogs.h"
+#include "app/state/accept_step.h"
+#include "app/state/messages.h"
+
+class QDialog;
 
 namespace skemora {
 
@@ -27,5 +30,10 @@ public:
         Dialog::done(result);
     }
 };
+
+// Shows a dialog made as an AcceptingDialog modally. Its OK runs `readBack` (the fields into
+// the caller's) and then `save`; while that fails, the error is shown over the dialog, which
+// stays open. True when it closed with OK.
+bool ExecSaving(QDialog* dialog, const std::function<void()>& readBack, const AcceptStep& save);
 
 }  // namespace skemora

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/state/dialogs.h"
+#include "app/state/messages.h"
 
 namespace skemora {
 

@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <functional>
 
-#include "app/state/dialogs.h"
+#include "app/state/messages.h"
 #include "core/holidays/date_picker_rules.h"
 
 namespace skemora {

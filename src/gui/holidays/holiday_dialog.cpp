@@ -9,10 +9,10 @@
 #include <QStyledItemDelegate>
 #include <QToolButton>
 
-#include "app/state/dialogs.h"
-#include "gui/holidays/date_picker_dialog.h"
+#include "app/state/messages.h"
 #include "core/holidays/holiday_tables.h"
 #include "gui/dialogs/qt_refused_characters.h"
+#include "gui/holidays/date_picker_dialog.h"
 
 namespace skemora {
 

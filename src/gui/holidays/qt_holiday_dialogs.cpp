@@ -1,7 +1,6 @@
-// QtDialogs' holiday editor: TFerieForm, made on first use and kept, so the name and colour the
-// user left in it are there the next time.
+#include "gui/holidays/qt_holiday_dialogs.h"
+
 #include "gui/dialogs/accepting_dialog.h"
-#include "gui/dialogs/qt_dialogs.h"
 #include "gui/holidays/holiday_dialog.h"
 
 namespace skemora {
@@ -32,8 +31,13 @@ HolidayDialogTexts HolidayTextsOf(const DialogTexts& texts) {
 
 }  // namespace
 
-bool QtDialogs::EditHoliday(const std::string& title, HolidayEditorRecord& record,
-                            const AcceptStep& save) {
+void QtHolidayDialogs::Attach(QWidget* mainWindow, const DialogTexts* texts) {
+    mainWindow_ = mainWindow;
+    texts_ = texts;
+}
+
+bool QtHolidayDialogs::EditHoliday(const std::string& title, HolidayEditorRecord& record,
+                                   const AcceptStep& save) {
     if (!holidayEditor_) {
         holidayEditor_ = new AcceptingDialog<TFerieForm>(mainWindow_);
         if (texts_) holidayEditor_->setName(Utf8(texts_->HolidayNameText));

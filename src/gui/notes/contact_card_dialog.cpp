@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "app/state/dialogs.h"
+#include "app/state/messages.h"
 #include "gui/dialogs/qt_refused_characters.h"
 
 namespace skemora {

@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/state/dialogs.h"
-#include "gui/dialogs/qt_dialogs.h"
+#include "app/state/messages.h"
+#include "gui/dialogs/qt_messages.h"
 #include "core/files/skemora_error.h"
 #include "core/files/text_file.h"
 #include "gui/notes/qt_note_widgets.h"

@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/state/dialogs.h"
+#include "app/state/messages.h"
 #include "core/notes/links.h"
 #include "gui/notes/qt_note_widgets.h"
 #include "gui/dialogs/qt_refused_characters.h"

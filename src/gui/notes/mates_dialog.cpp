@@ -3,7 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/state/dialogs.h"
+#include "app/state/messages.h"
 #include "core/notes/mates.h"
 #include "gui/notes/qt_note_widgets.h"
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "app/state/dialogs.h"
+#include "app/state/messages.h"
 
 namespace skemora {
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/state/dialogs.h"
+#include "app/state/messages.h"
 #include "gui/dialogs/qt_refused_characters.h"
 
 namespace skemora {

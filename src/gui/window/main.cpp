@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "gui/dialogs/accepting_dialog.h"
-#include "gui/dialogs/class_name_dialog.h"
+#include "gui/timetable/class_name_dialog.h"
 #include "gui/window/main_window.h"
-#include "gui/dialogs/qt_dialogs.h"
+#include "gui/dialogs/qt_messages.h"
 #include "gui/dialogs/question_dialog.h"
 #include "core/files/installed_copy.h"
+#include "gui/holidays/qt_holiday_dialogs.h"
+#include "gui/notes/qt_note_dialogs.h"
 #include "gui/platform/qt_platform.h"
+#include "gui/timetable/qt_timetable_dialogs.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -26,15 +29,23 @@ int main(int argc, char** argv) {
     for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(all[i].toStdString());
 
     skemora::QtPlatform platform;
-    skemora::QtDialogs dialogs;
+    skemora::QtMessages messages;
+    skemora::QtTimetableDialogs timetableDialogs;
+    skemora::QtNoteDialogs noteDialogs(messages);
+    skemora::QtHolidayDialogs holidayDialogs;
     try {
         const std::string dataFolder = skemora::DataFolderPath();
         platform.SetDataFolder(dataFolder);
-        skemora::TForm1 form1(dialogs, platform, dataFolder, arguments);
+        skemora::TForm1 form1(messages, timetableDialogs, noteDialogs, holidayDialogs, platform,
+                              dataFolder, arguments);
         // The settings store (TForm3) has nothing to show; it lives in the main window's context.
         skemora::TForm4 form4(&form1);
         skemora::AcceptingDialog<skemora::TForm12> form12(&form1);
-        dialogs.Attach(&form1, &form4, &form12, &form1.context().dialogTexts, &platform);
+        const skemora::DialogTexts* texts = &form1.context().dialogTexts;
+        messages.Attach(&form1, &form4, texts);
+        timetableDialogs.Attach(&form1, &form12, texts);
+        noteDialogs.Attach(&form1, texts, &platform);
+        holidayDialogs.Attach(&form1, texts);
         form1.show();
         return QApplication::exec();
     } catch (const std::exception& error) {

@@ -93,9 +93,12 @@ QFont TForm1::StandardFont() {
     return font;
 }
 
-TForm1::TForm1(Dialogs& dialogs, Platform& platform, const std::string& dataFolder,
+TForm1::TForm1(Messages& messages, TimetableDialogs& timetableDialogs, NoteDialogs& noteDialogs,
+               HolidayDialogs& holidayDialogs, Platform& platform, const std::string& dataFolder,
                std::vector<std::string> arguments, QWidget* parent)
-    : QMainWindow(parent), ctx_(dialogs, platform), arguments_(std::move(arguments)) {
+    : QMainWindow(parent),
+      ctx_(messages, timetableDialogs, noteDialogs, holidayDialogs, platform),
+      arguments_(std::move(arguments)) {
     setObjectName("TForm1");
     setFont(StandardFont());
     ConstructMainWindow(ctx_, dataFolder);
@@ -122,9 +125,9 @@ bool TForm1::Run(const std::function<void()>& command) {
         command();
         finished = true;
     } catch (const SkemoraError& error) {
-        ctx_.dialogs.ShowError(ErrorText(error, ctx_.state.LanguageCode));
+        ctx_.messages.ShowError(ErrorText(error, ctx_.state.LanguageCode));
     } catch (const std::exception& error) {
-        ctx_.dialogs.ShowError(error.what());
+        ctx_.messages.ShowError(error.what());
     }
     Redraw();
     return finished;

@@ -21,7 +21,8 @@ class TForm1 : public QMainWindow {
 public:
     // Builds the state and every element for `dataFolder` (ending with "/"). `arguments` are the
     // command-line arguments after the program name, used at the first show.
-    TForm1(Dialogs& dialogs, Platform& platform, const std::string& dataFolder,
+    TForm1(Messages& messages, TimetableDialogs& timetableDialogs, NoteDialogs& noteDialogs,
+           HolidayDialogs& holidayDialogs, Platform& platform, const std::string& dataFolder,
            std::vector<std::string> arguments, QWidget* parent = nullptr);
     ~TForm1() override;
 

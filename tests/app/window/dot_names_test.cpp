@@ -62,7 +62,7 @@ TEST_F(DotNamesTest, ATimetableUnderADotNameOpensWithItsLessonsAndIsNeverWritten
     EXPECT_FALSE(fs::exists(folder / ".Paul"));
 
     // A new user typed as ".Peter" is Peter; the hidden one stays as it was.
-    dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{".Peter", "7B"}};
+    dialogs.NewUserAnswers = {TimetableDialogs::NewUserAnswer{".Peter", "7B"}};
     NewTimetable(ctx);
     EXPECT_EQ(ctx.view.Title, "Peter.dfd");
     EXPECT_TRUE(fs::exists(folder / "Peter.dfd"));

@@ -117,7 +117,7 @@ TEST_F(LineBreaksTest, EveryStoredValueStaysOnItsLineAndTheTimetableOpensAgain) 
     EXPECT_TRUE(dialogs.Errors.empty());
 
     // A new user's class.
-    dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"Anna", pasted}};
+    dialogs.NewUserAnswers = {TimetableDialogs::NewUserAnswer{"Anna", pasted}};
     NewTimetable(ctx);
     const Lines anna = ReadLines(folder / "Anna.dfd");
     ASSERT_EQ(anna.size(), 186u);

@@ -70,7 +70,7 @@ TEST_F(SchoolAndUsersTest, TheClassGoesIntoTheLoadedPeriodOnly) {
 
 TEST_F(SchoolAndUsersTest, CreatingPeterWritesHisFilesFromTheShownWeek) {
     Start({2003, 9, 10});
-    dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"Peter", "6U"}};
+    dialogs.NewUserAnswers = {TimetableDialogs::NewUserAnswer{"Peter", "6U"}};
     NewTimetable(ctx);
     EXPECT_EQ(ctx.view.Title, "Peter.dfd");
     EXPECT_TRUE(IsTimetableOpen(ctx));
@@ -93,7 +93,7 @@ TEST_F(SchoolAndUsersTest, CreatingPeterWritesHisFilesFromTheShownWeek) {
     // class typed unused.
     Select(2003, 9, 10);
     EditMonday("Math");
-    dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"Peter", "9X"}};
+    dialogs.NewUserAnswers = {TimetableDialogs::NewUserAnswer{"Peter", "9X"}};
     dialogs.AskAnswers = {kAnswerYes};
     NewTimetable(ctx);
     EXPECT_EQ(Shown(), "Math");
@@ -120,7 +120,7 @@ TEST_F(SchoolAndUsersTest, TheClassOfANewUserIsConfirmedOnlyWhenItIsTheShownOne)
         dialogs = FakeDialogs{};
         Start({2003, 9, 10});
         ASSERT_EQ(ctx.state.ClassName, "Class");
-        dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"Anne", c.typed}};
+        dialogs.NewUserAnswers = {TimetableDialogs::NewUserAnswer{"Anne", c.typed}};
         dialogs.ClassNameAnswers = {c.confirmed};
         NewTimetable(ctx);
         EXPECT_EQ(dialogs.ClassDialogs, c.classDialogs) << c.typed;
@@ -140,8 +140,9 @@ TEST_F(SchoolAndUsersTest, CancelOrNoUsableNameCreatesNothing) {
     NewTimetable(ctx);
     EXPECT_TRUE(dialogs.Messages.empty());
     // A name that names no file is said, and OK keeps the dialog open for the next try.
-    dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"", "6U"}, Dialogs::NewUserAnswer{"..", "6U"},
-                              Dialogs::NewUserAnswer{"/", "6U"}, std::nullopt};
+    dialogs.NewUserAnswers = {TimetableDialogs::NewUserAnswer{"", "6U"},
+                              TimetableDialogs::NewUserAnswer{"..", "6U"},
+                              TimetableDialogs::NewUserAnswer{"/", "6U"}, std::nullopt};
     NewTimetable(ctx);
     EXPECT_EQ(dialogs.NewUserDialogs, 2);
     EXPECT_EQ(dialogs.RefusedNewUsers.size(), 3u);
@@ -175,8 +176,8 @@ TEST_F(SchoolAndUsersTest, AnExistingNameIsSaidAndOpenedOnlyWhenTheUserAgrees) {
         dialogs = FakeDialogs{};
         Start({2003, 9, 10});
         WritePeter({kAug11}, {"Base"});
-        dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"Peter", c.typedClass},
-                                  Dialogs::NewUserAnswer{"Anne", c.typedClass}};
+        dialogs.NewUserAnswers = {TimetableDialogs::NewUserAnswer{"Peter", c.typedClass},
+                                  TimetableDialogs::NewUserAnswer{"Anne", c.typedClass}};
         dialogs.AskAnswers = {c.answer};
         NewTimetable(ctx);
         ASSERT_EQ(dialogs.Questions.size(), 1u) << c.question;
@@ -195,7 +196,7 @@ TEST_F(SchoolAndUsersTest, UnsavedChangesAreSavedBeforeTheNewUserIsMade) {
     ctx.state.Days[0].Subject[0] = "Unsaved";
     SetModified(ctx, true);
     MarkPendingPeriod(ctx);
-    dialogs.NewUserAnswers = {Dialogs::NewUserAnswer{"Pe:ter2", "6U"}};
+    dialogs.NewUserAnswers = {TimetableDialogs::NewUserAnswer{"Pe:ter2", "6U"}};
     NewTimetable(ctx);
     EXPECT_EQ(SubjectIn(Period(1)), "Unsaved");
     EXPECT_EQ(ctx.view.Title, "Peter2.dfd");

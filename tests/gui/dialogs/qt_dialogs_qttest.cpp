@@ -1,10 +1,9 @@
-// The Qt dialogs: the Yes/No/Cancel question (TForm4), the class-name dialog (TForm12), and
-// QtDialogs passing texts and answers between them and the commands.
+// The Qt dialogs: the Yes/No/Cancel question (TForm4), and QtMessages passing texts and answers
+// between it, the message boxes and the commands.
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -12,8 +11,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "gui/dialogs/class_name_dialog.h"
-#include "gui/dialogs/qt_dialogs.h"
+#include "gui/dialogs/qt_messages.h"
 #include "gui/dialogs/question_dialog.h"
 #include "core/language/texts.h"
 
@@ -117,13 +115,12 @@ private slots:
 
     void askShowsTitleMessageAndLanguageTexts() {
         TForm4 question;
-        TForm12 className;
         DialogTexts texts;
         texts.AskYes = "Ja";
         texts.AskNo = "Nej";
         texts.AskCancel = "Fortryd";
-        QtDialogs dialogs;
-        dialogs.Attach(nullptr, &question, &className, &texts, nullptr);
+        QtMessages dialogs;
+        dialogs.Attach(nullptr, &question, &texts);
         QString seenTitle, seenMessage, seenCancel;
         WhenShown(question, [&](QDialog& d) {
             seenTitle = d.windowTitle();
@@ -150,64 +147,6 @@ private slots:
         QCOMPARE(dialog.height(), 75);
     }
 
-    void classDialogIsASmallToolWindow() {
-        TForm12 dialog;
-        QCOMPARE(dialog.size(), QSize(246, 123));
-        QCOMPARE(dialog.windowTitle(), QString("Name"));
-        QCOMPARE((dialog.windowFlags() & Qt::WindowType_Mask), Qt::Tool);
-        auto* ok = dialog.findChild<QPushButton*>("okButton");
-        auto* prompt = dialog.findChild<QLabel*>("prompt");
-        QVERIFY(ok && prompt);
-        QCOMPARE(ok->text(), QString("OK"));
-        QCOMPARE(prompt->text(), QString("Write the name of your class"));
-    }
-
-    void classNameChangesOnlyOnOk() {
-        TForm4 question;
-        TForm12 className;
-        DialogTexts texts;
-        texts.ClassTitle = "Klassenavn";
-        texts.ClassPrompt = "Skriv navnet på klassen f.eks 6U";
-        QtDialogs dialogs;
-        dialogs.Attach(nullptr, &question, &className, &texts, nullptr);
-
-        std::string name = "6U";
-        QString shownName;
-        WhenShown(className, [&](QDialog& d) {
-            auto* field = d.findChild<QLineEdit*>("className");
-            QVERIFY(field);
-            shownName = field->text();
-            field->setText("7B");
-            Click(d, "okButton");
-        });
-        QVERIFY(dialogs.EditClassName(name, {}));
-        QCOMPARE(shownName, QString("6U"));
-        QCOMPARE(name, std::string("7B"));
-        QCOMPARE(className.windowTitle(), QString("Klassenavn"));
-
-        WhenShown(className, [](QDialog& d) {
-            auto* field = d.findChild<QLineEdit*>("className");
-            QVERIFY(field);
-            field->setText("9Z");
-            d.close();
-        });
-        QVERIFY(!dialogs.EditClassName(name, {}));
-        QCOMPARE(name, std::string("7B"));
-    }
-
-    void enterInTheClassFieldIsOk() {
-        TForm12 dialog;
-        dialog.setClassName("5A");
-        WhenShown(dialog, [](QDialog& d) {
-            auto* field = d.findChild<QLineEdit*>("className");
-            QVERIFY(field);
-            QTest::keyClicks(field, "x");
-            QTest::keyClick(field, Qt::Key_Return);
-        });
-        QCOMPARE(dialog.exec(), kAnswerYes);
-        QCOMPARE(dialog.className(), QString("x"));  // the preset name was selected
-    }
-
     void messageBoxesLeaveRoomForTheirWholeTitle() {
         // A title bar as desktops draw it holds the window icon and three buttons of about 28
         // pixels each beside the title, in the bold title font; a short message must not make the
@@ -217,8 +156,8 @@ private slots:
         titleFont.setBold(true);
         const int titleBar = QFontMetrics(titleFont).horizontalAdvance("Skemora") + 4 * 28;
         QWidget owner;
-        QtDialogs dialogs;
-        dialogs.Attach(&owner, nullptr, nullptr, nullptr, nullptr);
+        QtMessages dialogs;
+        dialogs.Attach(&owner, nullptr, nullptr);
         const std::pair<const char*, std::function<void(const std::string&)>> cases[] = {
             {"message", [&](const std::string& text) { dialogs.ShowMessage(text); }},
             {"error", [&](const std::string& text) { dialogs.ShowError(text); }},
@@ -247,11 +186,10 @@ private slots:
     void progressAppearsForLongWorkAndItsCancelStopsTheWork() {
         QWidget window;
         TForm4 question;
-        TForm12 className;
         DialogTexts texts;
         texts.AskCancel = "Fortryd";
-        QtDialogs dialogs;
-        dialogs.Attach(&window, &question, &className, &texts, nullptr);
+        QtMessages dialogs;
+        dialogs.Attach(&window, &question, &texts);
         auto progress = dialogs.StartProgress("Opretter ferieperioden …", 100);
         auto* shown = window.findChild<QProgressDialog*>();
         QVERIFY(shown);

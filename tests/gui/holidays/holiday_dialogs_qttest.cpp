@@ -1,6 +1,6 @@
 // The holiday editor (TFerieForm) and the date picker (TForm9): where their widgets sit, their
 // texts in both languages, the picker's month sheet and steps, the swatches of the colour list,
-// and QtDialogs keeping the editor's name and colour from one use to the next.
+// and QtHolidayDialogs keeping the editor's name and colour from one use to the next.
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,9 +13,9 @@
 #include <QToolButton>
 #include <functional>
 
-#include "gui/dialogs/qt_dialogs.h"
 #include "gui/holidays/date_picker_dialog.h"
 #include "gui/holidays/holiday_dialog.h"
+#include "gui/holidays/qt_holiday_dialogs.h"
 #include "core/holidays/holiday_tables.h"
 #include "core/language/texts.h"
 #include "support/named_child.h"
@@ -152,9 +152,9 @@ private slots:
     void danishTextsReachEveryControl() {
         TFerieForm editor;
         QWidget owner;  // owns the dialogs made on first use, as the main window does
-        QtDialogs dialogs;
+        QtHolidayDialogs dialogs;
         const DialogTexts texts = DialogTextsFor(kDanish);
-        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
+        dialogs.Attach(&owner, &texts);
         WhenModal<TFerieForm>([](TFerieForm& shown) {
             QCOMPARE(shown.windowTitle(), QString("Helligdage"));
             QCOMPARE(Child<QLabel>(shown, "nameLabel")->text(), QString("Navn:"));
@@ -340,9 +340,9 @@ private slots:
 
     void editorKeepsNameAndColourBetweenUses() {
         QWidget owner;  // owns the dialogs made on first use, as the main window does
-        QtDialogs dialogs;
+        QtHolidayDialogs dialogs;
         const DialogTexts texts = DialogTextsFor(kEnglish);
-        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
+        dialogs.Attach(&owner, &texts);
         WhenModal<TFerieForm>([](TFerieForm& shown) {
             QCOMPARE(Child<QLineEdit>(shown, "Edit1")->text(), QString("Name of holiday period"));
             Child<QLineEdit>(shown, "Edit1")->setText("Easter");

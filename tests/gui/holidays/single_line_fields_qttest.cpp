@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "gui/dialogs/class_name_dialog.h"
+#include "gui/timetable/class_name_dialog.h"
 #include "gui/holidays/holiday_dialog.h"
 #include "gui/notes/contact_card_dialog.h"
 #include "gui/notes/homework_dialog.h"

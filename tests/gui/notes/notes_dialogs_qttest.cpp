@@ -1,5 +1,5 @@
 // The lesson notes' windows: homework (TForm5), links (TForm6), the contact card (TForm7) and
-// the school mates (TForm8): places, texts, tab order, keys, and QtDialogs wiring them up.
+// the school mates (TForm8): places, texts, tab order, keys, and QtNoteDialogs wiring them up.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +13,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "gui/dialogs/qt_dialogs.h"
+#include "gui/dialogs/qt_messages.h"
+#include "gui/dialogs/question_dialog.h"
+#include "gui/notes/qt_note_dialogs.h"
 #include "core/language/texts.h"
 #include "gui/notes/contact_card_dialog.h"
 #include "gui/notes/homework_dialog.h"
@@ -390,8 +392,10 @@ private slots:
     void qtDialogsWireTheNotesDialogsToThePlatform() {
         FakePlatform platform;
         const DialogTexts texts = DialogTextsFor(kDanish);
-        QtDialogs dialogs;
-        dialogs.Attach(nullptr, nullptr, nullptr, &texts, &platform);
+        QtMessages messages;
+        messages.Attach(nullptr, nullptr, &texts);
+        QtNoteDialogs dialogs(messages);
+        dialogs.Attach(nullptr, &texts, &platform);
 
         std::vector<std::string> addresses = {"http://a.dk"};
         WhenModal([](QWidget& shown) {
@@ -435,6 +439,36 @@ private slots:
             shown.close();
         });
         QVERIFY(!dialogs.EditHomework("  Homework Monday  Art", homework, {}));
+    }
+
+    void theNotesPortAsksThroughTheMessagesPort() {
+        // The close question of a notes dialog is the messages port's question window, with
+        // its texts, as the program attaches them.
+        const DialogTexts texts = DialogTextsFor(kDanish);
+        QWidget mainWindow;
+        TForm4 question(&mainWindow);
+        QtMessages messages;
+        messages.Attach(&mainWindow, &question, &texts);
+        QtNoteDialogs dialogs(messages);
+        dialogs.Attach(&mainWindow, &texts, nullptr);
+
+        std::vector<std::string> addresses = {"http://a.dk"};
+        QWidget* asked = nullptr;
+        QString noText;
+        WhenModal([&](QWidget& shown) {
+            QCOMPARE(shown.parentWidget(), &mainWindow);
+            Child<QLineEdit>(shown, "addressField")->setText("http://b.dk");
+            WhenModal([&](QWidget& box) {
+                asked = &box;
+                noText = Child<QPushButton>(box, "noButton")->text();
+                Child<QPushButton>(box, "noButton")->click();
+            });
+            shown.close();
+        });
+        QVERIFY(!dialogs.EditLinks(" Links - Peter-Art", addresses, {}));
+        QCOMPARE(asked, static_cast<QWidget*>(&question));
+        QCOMPARE(noText, QString("Nej"));
+        QCOMPARE(addresses, std::vector<std::string>{"http://a.dk"});
     }
 };
 

@@ -1,6 +1,6 @@
-// The lesson editing dialogs: the time dialog (TForm10), the lesson dialog (TForm11) and the
-// new-user dialog (Tnewtime), and QtDialogs passing texts and answers between them and the
-// commands.
+// The time-table's dialogs: the time dialog (TForm10), the lesson dialog (TForm11), the
+// new-user dialog (Tnewtime) and the class-name dialog (TForm12), and QtTimetableDialogs passing
+// texts and answers between them and the commands.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -13,10 +13,12 @@
 #include <functional>
 #include <vector>
 
-#include "gui/dialogs/qt_dialogs.h"
+#include "app/state/messages.h"
 #include "core/language/texts.h"
+#include "gui/timetable/class_name_dialog.h"
 #include "gui/timetable/lesson_dialog.h"
 #include "gui/timetable/new_user_dialog.h"
+#include "gui/timetable/qt_timetable_dialogs.h"
 #include "gui/timetable/time_dialog.h"
 #include "support/named_child.h"
 
@@ -210,8 +212,8 @@ private slots:
     void qtDialogsPassAnswersOnlyOnOk() {
         DialogTexts texts = DialogTextsFor(kDanish);
         QWidget owner;  // owns the dialogs made on first use, as the main window does
-        QtDialogs dialogs;
-        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
+        QtTimetableDialogs dialogs;
+        dialogs.Attach(&owner, nullptr, &texts);
 
         QString cancelText;
         WhenModal([&](QWidget& d) {
@@ -254,7 +256,8 @@ private slots:
             QTest::keyClicks(Child<QLineEdit>(d, "classField"), "6U");
             Child<QPushButton>(d, "okButton")->click();
         });
-        const auto answer = dialogs.AskNewUser([](const Dialogs::NewUserAnswer&) { return true; });
+        const auto answer =
+            dialogs.AskNewUser([](const TimetableDialogs::NewUserAnswer&) { return true; });
         QVERIFY(answer.has_value());
         QCOMPARE(answer->Name, "Peter");
         QCOMPARE(answer->ClassName, "6U");
@@ -265,8 +268,8 @@ private slots:
             nameAtOpen = Child<QLineEdit>(d, "nameField")->text();
             Child<QPushButton>(d, "cancelButton")->click();
         });
-        QVERIFY(
-            !dialogs.AskNewUser([](const Dialogs::NewUserAnswer&) { return true; }).has_value());
+        QVERIFY(!dialogs.AskNewUser([](const TimetableDialogs::NewUserAnswer&) { return true; })
+                     .has_value());
         QCOMPARE(nameAtOpen, QString());
     }
 
@@ -303,8 +306,8 @@ private slots:
     void qtDialogsSayWhyATimeIsRefused() {
         DialogTexts texts = DialogTextsFor(kDanish);
         QWidget owner;
-        QtDialogs dialogs;
-        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
+        QtTimetableDialogs dialogs;
+        dialogs.Attach(&owner, nullptr, &texts);
         QString message;
         WhenModal([&](QWidget& d) {
             auto* field = Child<QLineEdit>(d, "timeField");
@@ -329,8 +332,8 @@ private slots:
     void newUserOkWaitsForTheCheckAndKeepsWhatWasTyped() {
         DialogTexts texts = DialogTextsFor(kEnglish);
         QWidget owner;
-        QtDialogs dialogs;
-        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
+        QtTimetableDialogs dialogs;
+        dialogs.Attach(&owner, nullptr, &texts);
         std::vector<std::string> checked;
         bool stillOpen = false;
         QString nameKept, classKept;
@@ -343,7 +346,7 @@ private slots:
             classKept = Child<QLineEdit>(d, "classField")->text();
             Child<QPushButton>(d, "okButton")->click();
         });
-        const auto answer = dialogs.AskNewUser([&](const Dialogs::NewUserAnswer& typed) {
+        const auto answer = dialogs.AskNewUser([&](const TimetableDialogs::NewUserAnswer& typed) {
             checked.push_back(typed.Name + "|" + typed.ClassName);
             return !typed.Name.empty();
         });
@@ -359,8 +362,8 @@ private slots:
     void aRefusedCharacterIsReportedOverTheLessonDialog() {
         DialogTexts texts = DialogTextsFor(kEnglish);
         QWidget owner;  // owns the dialogs made on first use, as the main window does
-        QtDialogs dialogs;
-        dialogs.Attach(&owner, nullptr, nullptr, &texts, nullptr);
+        QtTimetableDialogs dialogs;
+        dialogs.Attach(&owner, nullptr, &texts);
         QString message;
         WhenModal([&](QWidget& d) {
             // The report is a message box of its own, answered when it shows.
@@ -378,6 +381,56 @@ private slots:
         QVERIFY(dialogs.EditLesson("Add a new lesson to Monday", {}, {}, lesson, {}));
         QCOMPARE(message, QString("Illigal character: ?"));
         QCOMPARE(lesson.Subject, "");
+    }
+
+    void classDialogIsASmallToolWindow() {
+        TForm12 dialog;
+        QCOMPARE(dialog.size(), QSize(246, 123));
+        QCOMPARE(dialog.windowTitle(), QString("Name"));
+        QCOMPARE((dialog.windowFlags() & Qt::WindowType_Mask), Qt::Tool);
+        QCOMPARE(Child<QPushButton>(dialog, "okButton")->text(), QString("OK"));
+        QCOMPARE(Child<QLabel>(dialog, "prompt")->text(), QString("Write the name of your class"));
+    }
+
+    void classNameChangesOnlyOnOk() {
+        TForm12 className;
+        DialogTexts texts;
+        texts.ClassTitle = "Klassenavn";
+        texts.ClassPrompt = "Skriv navnet på klassen f.eks 6U";
+        QtTimetableDialogs dialogs;
+        dialogs.Attach(nullptr, &className, &texts);
+
+        std::string name = "6U";
+        QString shownName;
+        WhenModal([&](QWidget& d) {
+            auto* field = Child<QLineEdit>(d, "className");
+            shownName = field->text();
+            field->setText("7B");
+            Child<QPushButton>(d, "okButton")->click();
+        });
+        QVERIFY(dialogs.EditClassName(name, {}));
+        QCOMPARE(shownName, QString("6U"));
+        QCOMPARE(name, std::string("7B"));
+        QCOMPARE(className.windowTitle(), QString("Klassenavn"));
+
+        WhenModal([](QWidget& d) {
+            Child<QLineEdit>(d, "className")->setText("9Z");
+            d.close();
+        });
+        QVERIFY(!dialogs.EditClassName(name, {}));
+        QCOMPARE(name, std::string("7B"));
+    }
+
+    void enterInTheClassFieldIsOk() {
+        TForm12 dialog;
+        dialog.setClassName("5A");
+        WhenModal([](QWidget& d) {
+            auto* field = Child<QLineEdit>(d, "className");
+            QTest::keyClicks(field, "x");
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        QCOMPARE(dialog.exec(), kAnswerYes);
+        QCOMPARE(dialog.className(), QString("x"));  // the preset name was selected
     }
 };
 

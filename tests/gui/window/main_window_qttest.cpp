@@ -51,7 +51,8 @@ class MainWindowQtTest : public QObject {
     // Builds and shows the window over a fresh data folder for a screen of `screenHeight`.
     TForm1& Start(int screenHeight, const std::vector<std::string>& arguments = {}) {
         platform_->Height = screenHeight;
-        window_ = std::make_unique<TForm1>(*dialogs_, *platform_, folder_->Path(), arguments);
+        window_ = std::make_unique<TForm1>(*dialogs_, *dialogs_, *dialogs_, *dialogs_, *platform_,
+                                           folder_->Path(), arguments);
         window_->show();
         window_->activateWindow();
         if (!QTest::qWaitForWindowExposed(window_.get()))

@@ -1,4 +1,4 @@
-#include "gui/dialogs/qt_dialogs.h"
+#include "gui/dialogs/qt_messages.h"
 
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -9,8 +9,6 @@
 #include <QProgressDialog>
 #include <QStringList>
 
-#include "gui/dialogs/accepting_dialog.h"
-#include "gui/dialogs/class_name_dialog.h"
 #include "gui/dialogs/question_dialog.h"
 
 namespace skemora {
@@ -28,7 +26,7 @@ constexpr int kTitleBarControlsWidth = 160;
 // Shown once the work looks like taking longer than this.
 constexpr int kProgressDelayMilliseconds = 400;
 
-class QtProgress : public Dialogs::Progress {
+class QtProgress : public Messages::Progress {
 public:
     QtProgress(QWidget* parent, const QString& label, const QString& cancel, int total)
         : dialog_(label, cancel, 0, total, parent) {
@@ -80,16 +78,13 @@ QString QtNameFilters(const std::string& filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-void QtDialogs::Attach(QWidget* mainWindow, TForm4* question, TForm12* className,
-                       const DialogTexts* texts, Platform* platform) {
+void QtMessages::Attach(QWidget* mainWindow, TForm4* question, const DialogTexts* texts) {
     mainWindow_ = mainWindow;
     question_ = question;
-    className_ = className;
     texts_ = texts;
-    platform_ = platform;
 }
 
-int QtDialogs::Ask(const std::string& title, const std::string& message) {
+int QtMessages::Ask(const std::string& title, const std::string& message) {
     TForm4 fallback(mainWindow_);
     TForm4* dialog = question_ ? question_.data() : &fallback;
     if (texts_)
@@ -100,26 +95,26 @@ int QtDialogs::Ask(const std::string& title, const std::string& message) {
     return answer == kAnswerYes || answer == kAnswerNo ? answer : kAnswerCancel;
 }
 
-void QtDialogs::ShowMessage(const std::string& text) {
+void QtMessages::ShowMessage(const std::string& text) {
     ShowMessageBox(mainWindow_, QMessageBox::Information, Utf8(text));
 }
 
-void QtDialogs::ShowError(const std::string& text) {
+void QtMessages::ShowError(const std::string& text) {
     ShowMessageBox(mainWindow_, QMessageBox::Critical, Utf8(text));
 }
 
-std::optional<std::string> QtDialogs::OpenFileName(const std::string& folder,
-                                                   const std::string& filter) {
+std::optional<std::string> QtMessages::OpenFileName(const std::string& folder,
+                                                    const std::string& filter) {
     const QString path =
         QFileDialog::getOpenFileName(mainWindow_, QString(), Utf8(folder), QtNameFilters(filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
 
-std::optional<std::string> QtDialogs::SaveFileName(const std::string& folder,
-                                                   const std::string& fileName,
-                                                   const std::string& filter,
-                                                   const std::string& defaultExtension) {
+std::optional<std::string> QtMessages::SaveFileName(const std::string& folder,
+                                                    const std::string& fileName,
+                                                    const std::string& filter,
+                                                    const std::string& defaultExtension) {
     QFileDialog dialog(mainWindow_, QString(), Utf8(folder), QtNameFilters(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -133,36 +128,9 @@ std::optional<std::string> QtDialogs::SaveFileName(const std::string& folder,
     return dialog.selectedFiles().first().toStdString();
 }
 
-std::unique_ptr<Dialogs::Progress> QtDialogs::StartProgress(const std::string& label, int total) {
+std::unique_ptr<Messages::Progress> QtMessages::StartProgress(const std::string& label, int total) {
     const QString cancel = texts_ ? Utf8(texts_->AskCancel) : QStringLiteral("Cancel");
     return std::make_unique<QtProgress>(mainWindow_, Utf8(label), cancel, total);
-}
-
-bool QtDialogs::EditClassName(std::string& name, const AcceptStep& save) {
-    AcceptingDialog<TForm12> fallback(mainWindow_);
-    TForm12* dialog = className_ ? className_.data() : &fallback;
-    if (texts_) dialog->setTexts(Utf8(texts_->ClassTitle), Utf8(texts_->ClassPrompt));
-    dialog->setClassName(Utf8(name));
-    return ExecSaving(
-        dialog, [&] { name = dialog->className().toStdString(); }, save);
-}
-
-bool QtDialogs::ExecSaving(QDialog* dialog, const std::function<void()>& readBack,
-                           const AcceptStep& save) {
-    auto* check = dynamic_cast<AcceptCheck*>(dialog);
-    const auto store = [&] {
-        readBack();
-        const auto failure = save ? save() : std::nullopt;
-        if (failure) ShowMessageBox(dialog, QMessageBox::Critical, Utf8(*failure));
-        return !failure;
-    };
-    if (check) check->BeforeAccept = store;
-    const int result = dialog->exec();
-    if (check) check->BeforeAccept = nullptr;
-    if (result != kAnswerYes) return false;
-    // A dialog made without the check stores after closing.
-    if (!check) store();
-    return true;
 }
 
 }  // namespace skemora

@@ -1,10 +1,10 @@
-#include "gui/dialogs/class_name_dialog.h"
+#include "gui/timetable/class_name_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/state/dialogs.h"
+#include "app/state/messages.h"
 #include "gui/dialogs/qt_refused_characters.h"
 
 namespace skemora {

@@ -1,9 +1,10 @@
-// The lesson editing part of QtDialogs: the time, lesson and new-user dialogs, each made on
-// first use as a child of the main window and kept for the run.
+#include "gui/timetable/qt_timetable_dialogs.h"
+
 #include <QMessageBox>
 
 #include "gui/dialogs/accepting_dialog.h"
-#include "gui/dialogs/qt_dialogs.h"
+#include "gui/dialogs/qt_messages.h"
+#include "gui/timetable/class_name_dialog.h"
 #include "gui/timetable/lesson_dialog.h"
 #include "gui/timetable/new_user_dialog.h"
 #include "gui/timetable/time_dialog.h"
@@ -18,12 +19,19 @@ QString Utf8(const std::string& text) {
 
 }  // namespace
 
-void QtDialogs::ShowRefusedCharacter(QWidget* dialog, const QString& character) {
+void QtTimetableDialogs::Attach(QWidget* mainWindow, TForm12* className,
+                                const DialogTexts* texts) {
+    mainWindow_ = mainWindow;
+    className_ = className;
+    texts_ = texts;
+}
+
+void QtTimetableDialogs::ShowRefusedCharacter(QWidget* dialog, const QString& character) {
     const QString text = Utf8(texts_ ? texts_->IllegalCharacter : "Illigal character: ");
     ShowMessageBox(dialog, QMessageBox::Information, text + character);
 }
 
-bool QtDialogs::EditTime(const std::string& title, std::string& time, const AcceptStep& save) {
+bool QtTimetableDialogs::EditTime(const std::string& title, std::string& time, const AcceptStep& save) {
     if (!time_) {
         time_ = new AcceptingDialog<TForm10>(mainWindow_);
         TForm10* dialog = time_;
@@ -43,7 +51,7 @@ bool QtDialogs::EditTime(const std::string& title, std::string& time, const Acce
         time_, [&] { time = time_->time().toStdString(); }, save);
 }
 
-bool QtDialogs::EditLesson(const std::string& title, const std::vector<std::string>& choices,
+bool QtTimetableDialogs::EditLesson(const std::string& title, const std::vector<std::string>& choices,
                            const std::vector<std::string>& subjectList, LessonFields& lesson,
                            const AcceptStep& save) {
     if (!lesson_) {
@@ -61,7 +69,7 @@ bool QtDialogs::EditLesson(const std::string& title, const std::vector<std::stri
         lesson_, [&] { lesson = lesson_->lesson(); }, save);
 }
 
-std::optional<Dialogs::NewUserAnswer> QtDialogs::AskNewUser(
+std::optional<TimetableDialogs::NewUserAnswer> QtTimetableDialogs::AskNewUser(
     const std::function<bool(const NewUserAnswer&)>& acceptable) {
     if (!newUser_) {
         newUser_ = new Tnewtime(mainWindow_);
@@ -82,6 +90,15 @@ std::optional<Dialogs::NewUserAnswer> QtDialogs::AskNewUser(
     newUser_->setCheck({});
     if (answer != kAnswerYes) return std::nullopt;
     return NewUserAnswer{newUser_->userName().toStdString(), newUser_->className().toStdString()};
+}
+
+bool QtTimetableDialogs::EditClassName(std::string& name, const AcceptStep& save) {
+    AcceptingDialog<TForm12> fallback(mainWindow_);
+    TForm12* dialog = className_ ? className_.data() : &fallback;
+    if (texts_) dialog->setTexts(Utf8(texts_->ClassTitle), Utf8(texts_->ClassPrompt));
+    dialog->setClassName(Utf8(name));
+    return ExecSaving(
+        dialog, [&] { name = dialog->className().toStdString(); }, save);
 }
 
 }  // namespace skemora

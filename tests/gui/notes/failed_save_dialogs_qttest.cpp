@@ -1,4 +1,4 @@
-// The real dialogs behind QtDialogs: one whose save fails stays open with what was typed and the
+// The real dialogs behind QtNoteDialogs: one whose save fails stays open with what was typed and the
 // error box over it; a document, address or mail address that nothing opens is told.
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +12,8 @@
 #include <QToolButton>
 #include <functional>
 
-#include "gui/dialogs/qt_dialogs.h"
+#include "gui/dialogs/qt_messages.h"
+#include "gui/notes/qt_note_dialogs.h"
 #include "core/language/texts.h"
 #include "support/fake_platform.h"
 #include "support/named_child.h"
@@ -55,8 +56,10 @@ private slots:
     void aFailedSaveKeepsTheHomeworkDialogOpenWithTheText() {
         const DialogTexts texts = DialogTextsFor(kEnglish);
         QWidget mainWindow;  // the dialogs' parent, which removes them afterwards
-        QtDialogs dialogs;
-        dialogs.Attach(&mainWindow, nullptr, nullptr, &texts, nullptr);
+        QtMessages messages;
+        messages.Attach(&mainWindow, nullptr, &texts);
+        QtNoteDialogs dialogs(messages);
+        dialogs.Attach(&mainWindow, &texts, nullptr);
 
         int tries = 0;
         std::vector<std::string> seen;
@@ -90,8 +93,10 @@ private slots:
         platform.OpenWorks = false;
         const DialogTexts texts = DialogTextsFor(kDanish);
         QWidget mainWindow;  // the dialogs' parent, which removes them afterwards
-        QtDialogs dialogs;
-        dialogs.Attach(&mainWindow, nullptr, nullptr, &texts, &platform);
+        QtMessages messages;
+        messages.Attach(&mainWindow, nullptr, &texts);
+        QtNoteDialogs dialogs(messages);
+        dialogs.Attach(&mainWindow, &texts, &platform);
 
         QString addressBox;
         std::vector<std::string> addresses = {"http://a.dk"};

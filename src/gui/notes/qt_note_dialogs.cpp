@@ -1,7 +1,6 @@
-// The lesson notes' dialogs of QtDialogs: homework (TForm5), links (TForm6), the contact card
-// (TForm7) and the school mates (TForm8), each made on first use and kept for the run.
+#include "gui/notes/qt_note_dialogs.h"
+
 #include "gui/dialogs/accepting_dialog.h"
-#include "gui/dialogs/qt_dialogs.h"
 #include "gui/notes/contact_card_dialog.h"
 #include "gui/notes/homework_dialog.h"
 #include "gui/notes/links_dialog.h"
@@ -22,35 +21,41 @@ Dialog* Made(QPointer<Dialog>& dialog, QWidget* parent) {
 }
 
 // "Save changes?", asked through the shared question dialog.
-CloseQuestion CardCloseQuestion(Dialogs& dialogs, const DialogTexts* texts) {
+CloseQuestion CardCloseQuestion(Messages& messages, const DialogTexts* texts) {
     return {Utf8(texts ? texts->CardCloseQuestion : DesignDialogTexts().CardCloseQuestion),
-            [&dialogs](const std::string& askTitle, const std::string& message) {
-                return dialogs.Ask(askTitle, message);
+            [&messages](const std::string& askTitle, const std::string& message) {
+                return messages.Ask(askTitle, message);
             }};
 }
 
 }  // namespace
 
-void QtDialogs::OpenThroughPlatform(const std::string& target) {
-    if (platform_ && !platform_->OpenUrl(target) && texts_)
-        ShowMessage(FillTemplate(texts_->OpenFailed, {target}));
+void QtNoteDialogs::Attach(QWidget* mainWindow, const DialogTexts* texts, Platform* platform) {
+    mainWindow_ = mainWindow;
+    texts_ = texts;
+    platform_ = platform;
 }
 
-bool QtDialogs::EditContactCard(const std::string& title, ContactCardFields& card,
+void QtNoteDialogs::OpenThroughPlatform(const std::string& target) {
+    if (platform_ && !platform_->OpenUrl(target) && texts_)
+        messages_.ShowMessage(FillTemplate(texts_->OpenFailed, {target}));
+}
+
+bool QtNoteDialogs::EditContactCard(const std::string& title, ContactCardFields& card,
                                 const AcceptStep& save) {
     TForm7* dialog = Made(contactCard_, mainWindow_);
     if (texts_)
         dialog->setTexts(Utf8(texts_->NameAddressLabel), Utf8(texts_->PhoneLabel),
                          Utf8(texts_->EmailLabel));
     dialog->setMailOpener([this](const std::string& url) { OpenThroughPlatform(url); });
-    dialog->setCloseQuestion(CardCloseQuestion(*this, texts_));
+    dialog->setCloseQuestion(CardCloseQuestion(messages_, texts_));
     dialog->setWindowTitle(Utf8(title));
     dialog->setCard(card);
     return ExecSaving(
         dialog, [&] { card = dialog->card(); }, save);
 }
 
-bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework,
+bool QtNoteDialogs::EditHomework(const std::string& title, LessonHomework& homework,
                              const AcceptStep& save) {
     TForm5* dialog = Made(homework_, mainWindow_);
     if (texts_) {
@@ -63,7 +68,7 @@ bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework,
     }
     HomeworkDialogServices services;
     services.Ask = [this](const std::string& askTitle, const std::string& message) {
-        return Ask(askTitle, message);
+        return messages_.Ask(askTitle, message);
     };
     services.Open = [this](const std::string& path) { OpenThroughPlatform(path); };
     const int language = texts_ ? LanguageOf(*texts_) : kEnglish;
@@ -77,12 +82,12 @@ bool QtDialogs::EditHomework(const std::string& title, LessonHomework& homework,
         dialog, [&] { homework = dialog->homework(); }, save);
 }
 
-bool QtDialogs::EditLinks(const std::string& title, std::vector<std::string>& addresses,
+bool QtNoteDialogs::EditLinks(const std::string& title, std::vector<std::string>& addresses,
                           const AcceptStep& save) {
     TForm6* dialog = Made(links_, mainWindow_);
     if (texts_) dialog->setTexts(Utf8(texts_->AddLink), Utf8(texts_->DeleteLink));
     dialog->setOpener([this](const std::string& address) { OpenThroughPlatform(address); });
-    dialog->setCloseQuestion(CardCloseQuestion(*this, texts_));
+    dialog->setCloseQuestion(CardCloseQuestion(messages_, texts_));
     dialog->setWindowTitle(Utf8(title));
     dialog->setAddresses(addresses);
     const bool accepted = ExecSaving(
@@ -91,14 +96,14 @@ bool QtDialogs::EditLinks(const std::string& title, std::vector<std::string>& ad
     return accepted;
 }
 
-bool QtDialogs::EditMates(const std::string& title, const std::string& cardTitle,
+bool QtNoteDialogs::EditMates(const std::string& title, const std::string& cardTitle,
                           std::vector<std::string>& mates, const AcceptStep& save) {
     TForm8* dialog = Made(mates_, mainWindow_);
     if (texts_) dialog->setTexts(Utf8(texts_->AddMate), Utf8(texts_->DeleteMate));
     dialog->setCardEditor([this, cardTitle](ContactCardFields& card) {
         return EditContactCard(cardTitle, card, {});
     });
-    dialog->setCloseQuestion(CardCloseQuestion(*this, texts_));
+    dialog->setCloseQuestion(CardCloseQuestion(messages_, texts_));
     dialog->setWindowTitle(Utf8(title));
     dialog->setMates(mates);
     return ExecSaving(
