@@ -12,7 +12,8 @@ bool ExecSaving(QDialog* dialog, const std::function<void()>& readBack, const Ac
     const auto store = [&] {
         readBack();
         const auto failure = save ? save() : std::nullopt;
-        if (failure) ShowMessageBox(dialog, QMessageBox::Critical, QString::fromStdString(*failure));
+        if (failure)
+            ShowMessageBox(dialog, QMessageBox::Critical, QString::fromStdString(*failure));
         return !failure;
     };
     if (check) check->BeforeAccept = store;

@@ -42,7 +42,7 @@ void QtNoteDialogs::OpenThroughPlatform(const std::string& target) {
 }
 
 bool QtNoteDialogs::EditContactCard(const std::string& title, ContactCardFields& card,
-                                const AcceptStep& save) {
+                                    const AcceptStep& save) {
     TForm7* dialog = Made(contactCard_, mainWindow_);
     if (texts_)
         dialog->setTexts(Utf8(texts_->NameAddressLabel), Utf8(texts_->PhoneLabel),
@@ -56,7 +56,7 @@ bool QtNoteDialogs::EditContactCard(const std::string& title, ContactCardFields&
 }
 
 bool QtNoteDialogs::EditHomework(const std::string& title, LessonHomework& homework,
-                             const AcceptStep& save) {
+                                 const AcceptStep& save) {
     TForm5* dialog = Made(homework_, mainWindow_);
     if (texts_) {
         const DialogTexts& t = *texts_;
@@ -83,7 +83,7 @@ bool QtNoteDialogs::EditHomework(const std::string& title, LessonHomework& homew
 }
 
 bool QtNoteDialogs::EditLinks(const std::string& title, std::vector<std::string>& addresses,
-                          const AcceptStep& save) {
+                              const AcceptStep& save) {
     TForm6* dialog = Made(links_, mainWindow_);
     if (texts_) dialog->setTexts(Utf8(texts_->AddLink), Utf8(texts_->DeleteLink));
     dialog->setOpener([this](const std::string& address) { OpenThroughPlatform(address); });
@@ -97,7 +97,7 @@ bool QtNoteDialogs::EditLinks(const std::string& title, std::vector<std::string>
 }
 
 bool QtNoteDialogs::EditMates(const std::string& title, const std::string& cardTitle,
-                          std::vector<std::string>& mates, const AcceptStep& save) {
+                              std::vector<std::string>& mates, const AcceptStep& save) {
     TForm8* dialog = Made(mates_, mainWindow_);
     if (texts_) dialog->setTexts(Utf8(texts_->AddMate), Utf8(texts_->DeleteMate));
     dialog->setCardEditor([this, cardTitle](ContactCardFields& card) {

@@ -19,8 +19,7 @@ QString Utf8(const std::string& text) {
 
 }  // namespace
 
-void QtTimetableDialogs::Attach(QWidget* mainWindow, TForm12* className,
-                                const DialogTexts* texts) {
+void QtTimetableDialogs::Attach(QWidget* mainWindow, TForm12* className, const DialogTexts* texts) {
     mainWindow_ = mainWindow;
     className_ = className;
     texts_ = texts;
@@ -31,7 +30,8 @@ void QtTimetableDialogs::ShowRefusedCharacter(QWidget* dialog, const QString& ch
     ShowMessageBox(dialog, QMessageBox::Information, text + character);
 }
 
-bool QtTimetableDialogs::EditTime(const std::string& title, std::string& time, const AcceptStep& save) {
+bool QtTimetableDialogs::EditTime(const std::string& title, std::string& time,
+                                  const AcceptStep& save) {
     if (!time_) {
         time_ = new AcceptingDialog<TForm10>(mainWindow_);
         TForm10* dialog = time_;
@@ -51,9 +51,10 @@ bool QtTimetableDialogs::EditTime(const std::string& title, std::string& time, c
         time_, [&] { time = time_->time().toStdString(); }, save);
 }
 
-bool QtTimetableDialogs::EditLesson(const std::string& title, const std::vector<std::string>& choices,
-                           const std::vector<std::string>& subjectList, LessonFields& lesson,
-                           const AcceptStep& save) {
+bool QtTimetableDialogs::EditLesson(const std::string& title,
+                                    const std::vector<std::string>& choices,
+                                    const std::vector<std::string>& subjectList,
+                                    LessonFields& lesson, const AcceptStep& save) {
     if (!lesson_) {
         lesson_ = new AcceptingDialog<TForm11>(mainWindow_);
         TForm11* dialog = lesson_;

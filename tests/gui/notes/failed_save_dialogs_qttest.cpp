@@ -1,5 +1,5 @@
-// The real dialogs behind QtNoteDialogs: one whose save fails stays open with what was typed and the
-// error box over it; a document, address or mail address that nothing opens is told.
+// The real dialogs behind QtNoteDialogs: one whose save fails stays open with what was typed and
+// the error box over it; a document, address or mail address that nothing opens is told.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
