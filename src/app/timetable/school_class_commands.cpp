@@ -1,7 +1,6 @@
 #include "app/timetable/school_class_commands.h"
 
-#include "core/files/file_ops.h"
-#include "core/files/text_file.h"
+#include "app/storage/storage.h"
 #include "core/notes/contact_card.h"
 #include "app/storage/save.h"
 #include "app/timetable/save_as_commands.h"
@@ -13,10 +12,10 @@ void EditSchool(AppContext& ctx) {
     if (!TimetableOpenOrSaveAs(ctx)) return;
     const std::string path = SchoolFilePath(ctx.state);
     ContactCardFields card;
-    if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
+    if (const auto lines = ReadStored(ctx.state, path)) card = ContactCardFromLines(*lines);
     ctx.dialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card,
                                 SavingStep(ctx.state.LanguageCode, [&] {
-                                    WriteLines(path, ContactCardLines(card));
+                                    WriteStored(ctx.state, path, ContactCardLines(card));
                                 }));
 }
 
