@@ -64,9 +64,8 @@ void StudentsCommand(AppContext& ctx) {
     const std::string cardTitle = " " +
                                   ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) +
                                   " - " + state.UserName + "-";
-    ctx.dialogs.EditMates(title, cardTitle, mates, SavingStep(state.LanguageCode, [&] {
-                              WriteStored(state, path, mates);
-                          }));
+    ctx.dialogs.EditMates(title, cardTitle, mates,
+                          SavingStep(state.LanguageCode, [&] { WriteStored(state, path, mates); }));
 }
 
 }  // namespace skemora

@@ -12,7 +12,7 @@ namespace skemora {
 
 struct StorageMemory {
     std::map<std::string, FileIdentity> Files;  // by path
-    std::string ListedFolder;                    // empty: no listing held
+    std::string ListedFolder;                   // empty: no listing held
     FolderListing Listing;
     // The folder's time stamp lay far enough before the listing that any later change of the
     // folder shows as another time stamp; only such a listing answers for a fresh one.

@@ -64,8 +64,7 @@ std::vector<std::string> ReadStoredOrEmpty(MainState& state, const std::string& 
     return lines ? std::move(*lines) : std::vector<std::string>{};
 }
 
-void WriteStored(MainState& state, const std::string& path,
-                 const std::vector<std::string>& lines) {
+void WriteStored(MainState& state, const std::string& path, const std::vector<std::string>& lines) {
     ForgetListing(state.Storage);
     state.Storage.Files[path] = WriteLines(path, lines);
 }

@@ -38,12 +38,11 @@ FileIdentity FolderIdentityOf(const std::string& path) {
 
 FolderListing ListFolder(const std::string& folder) {
     FolderListing listing;
-    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) return listing;
+    DIR* entries = opendir(folder.c_str());
+    if (entries == nullptr) return listing;
     struct stat info {};
-    DIR* entries = fstat(descriptor, &info) == 0 ? fdopendir(descriptor) : nullptr;
-    if (entries == nullptr) {
-        close(descriptor);
+    if (fstat(dirfd(entries), &info) != 0) {
+        closedir(entries);
         return listing;
     }
     while (const dirent* entry = readdir(entries)) {

@@ -30,7 +30,7 @@ FileIdentity FolderIdentityOf(const std::string& path);
 // (whose answer can change without the folder changing, so they are asked about each time),
 // and the folder's own identity, taken from the folder that was read.
 struct FolderListing {
-    FileIdentity Folder;  // Exists false: the folder could not be read
+    FileIdentity Folder;              // Exists false: the folder could not be read
     std::vector<std::string> Files;   // sorted
     std::vector<std::string> Probed;  // sorted
 };

@@ -60,7 +60,8 @@ std::array<std::string, 3> HolidayFileNamesAround(int year, int month) {
 void LoadHolidayTables(std::array<feriedage, 3>& tables, const std::string& dataFolder, int year,
                        int month) {
     const auto names = HolidayFileNamesAround(year, month);
-    for (std::size_t i = 0; i < names.size(); ++i) tables[i] = ReadHolidayMonth(dataFolder + names[i]);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        tables[i] = ReadHolidayMonth(dataFolder + names[i]);
 }
 
 bool IsHoliday(const feriedage& table, int day) {

@@ -87,8 +87,7 @@ TEST_F(Storage, ChangesBehindTheProgramShow) {
          [this](const std::string& p) { ReplaceBehind(p, CrLf({"Fysk"})); }, true},
         {"removed", [](const std::string& p) { WriteBytes(p, CrLf({"Math"})); },
          [](const std::string& p) { std::filesystem::remove(p); }, true},
-        {"missing and still missing", [](const std::string&) {}, [](const std::string&) {},
-         false},
+        {"missing and still missing", [](const std::string&) {}, [](const std::string&) {}, false},
         {"missing, then made", [](const std::string&) {},
          [](const std::string& p) { WriteBytes(p, CrLf({"Math"})); }, true},
     };
@@ -124,8 +123,7 @@ TEST_F(Storage, WeekFilesAnswerAsAskingForEachFile) {
         {"saved by the program", [this] { WriteStored(state, Week(7), {"1"}); }},
         {"saved again with the same lines", [this] { WriteStored(state, Week(7), {"1"}); }},
         {"removed by the program", [this] { RemoveStored(state, Week(7)); }},
-        {"a folder by a week file's name",
-         [this] { std::filesystem::create_directory(Week(9)); }},
+        {"a folder by a week file's name", [this] { std::filesystem::create_directory(Week(9)); }},
         {"a link to a file elsewhere",
          [this] {
              WriteBytes(elsewhere / "target.dff", "1\r\n");

@@ -141,8 +141,7 @@ TEST(ReadIfPresentCalls, OneOpenOfTheNameWhetherOrNotTheFileIsThere) {
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
         const auto calls = CallsOn(log, path);
         ASSERT_EQ(calls.size(), 1u) << name << ": " << (calls.empty() ? "" : calls[0]);
-        EXPECT_EQ(calls[0].find("openat("), calls[0].find_first_not_of("0123456789 "))
-            << calls[0];
+        EXPECT_EQ(calls[0].find("openat("), calls[0].find_first_not_of("0123456789 ")) << calls[0];
     }
 }
 
