@@ -286,6 +286,36 @@ void BM_SaveInsertPeriodFullList(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveInsertPeriodFullList)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
+// One week step inside a period and one into the next, each between two marker calls that
+// `strace` shows (access of "/skemora-trace/..."), so that the system calls of the step alone
+// can be counted: SKEMORA_TRACE_WEEK_STEP=1 strace -f -o log navigation_bench.
+void TraceWeekSteps() {
+    Window window;
+    window.Select(PeriodStart(20) + 2);
+    NextWeek(window.ctx);
+    PreviousWeek(window.ctx);
+    access("/skemora-trace/same-period-begin", F_OK);
+    NextWeek(window.ctx);
+    access("/skemora-trace/same-period-end", F_OK);
+    Check(window.Period() == 20, "NextWeek left the period");
+    access("/skemora-trace/new-period-begin", F_OK);
+    NextWeek(window.ctx);
+    access("/skemora-trace/new-period-end", F_OK);
+    Check(window.Period() == 21, "NextWeek did not reach the next period");
+    // The same once the user folder has stood unchanged for a few seconds, as it does between
+    // a pupil's keystrokes: its listing is then kept from one step to the next.
+    sleep(3);
+    PreviousWeek(window.ctx);
+    access("/skemora-trace/settled-new-period-begin", F_OK);
+    NextWeek(window.ctx);
+    access("/skemora-trace/settled-new-period-end", F_OK);
+    Check(window.Period() == 21, "NextWeek did not reach the next period");
+    access("/skemora-trace/settled-same-period-begin", F_OK);
+    NextWeek(window.ctx);
+    access("/skemora-trace/settled-same-period-end", F_OK);
+    Check(window.Period() == 21, "NextWeek left the period");
+}
+
 }  // namespace
 }  // namespace skemora
 
@@ -295,7 +325,11 @@ int main(int argc, char** argv) {
     try {
         skemora::DataFolder folder;
         skemora::data = &folder;
-        benchmark::RunSpecifiedBenchmarks();
+        if (std::getenv("SKEMORA_TRACE_WEEK_STEP") != nullptr) {
+            skemora::TraceWeekSteps();
+        } else {
+            benchmark::RunSpecifiedBenchmarks();
+        }
         skemora::data = nullptr;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());

@@ -2,8 +2,7 @@
 
 #include "core/export/calendar_page.h"
 #include "core/export/timetable_page.h"
-#include "core/files/file_ops.h"
-#include "core/files/text_file.h"
+#include "app/storage/storage.h"
 #include "app/timetable/save_as_commands.h"
 #include "app/state/timetable_state.h"
 
@@ -20,10 +19,10 @@ WeekGridText GridAsShown(const AppContext& ctx) {
     return grid;
 }
 
-std::optional<SchoolLines> ReadSchoolLines(const MainState& state) {
-    const std::string path = SchoolFilePath(state);
-    if (!FileExists(path)) return std::nullopt;
-    const auto lines = ReadLines(path);
+std::optional<SchoolLines> ReadSchoolLines(MainState& state) {
+    const auto read = ReadStored(state, SchoolFilePath(state));
+    if (!read) return std::nullopt;
+    const auto& lines = *read;
     const auto line = [&](std::size_t i) { return i < lines.size() ? lines[i] : std::string(); };
     return SchoolLines{line(0), line(4), line(5)};
 }
@@ -32,7 +31,7 @@ std::optional<SchoolLines> ReadSchoolLines(const MainState& state) {
 // opens is named with where it was written.
 void WriteAndOpen(AppContext& ctx, const std::vector<std::string>& lines) {
     const std::string path = HtmlPagePath(ctx.state);
-    WriteLines(path, lines);
+    WriteStored(ctx.state, path, lines);
     if (!ctx.platform.OpenUrl(path))
         ctx.messages.ShowMessage(FillTemplate(ctx.texts.PageOpenFailed, {path}));
 }
@@ -48,7 +47,7 @@ void ConverttoClick(AppContext& ctx) {
         SaveAs(ctx);
         return;
     }
-    const auto& state = ctx.state;
+    auto& state = ctx.state;
     TimetablePageInput input;
     input.Name = state.UserName;
     input.ClassName = state.ClassName;

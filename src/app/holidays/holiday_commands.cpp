@@ -1,9 +1,9 @@
 #include "app/holidays/holiday_commands.h"
 
 #include "app/refresh/refresh.h"
-#include "core/files/file_ops.h"
+#include "app/storage/holiday_files.h"
+#include "app/storage/storage.h"
 #include "core/files/skemora_error.h"
-#include "core/files/text_file.h"
 #include "core/holidays/holiday_editor_rules.h"
 #include "core/holidays/holiday_periods.h"
 #include "core/holidays/holiday_tables.h"
@@ -11,10 +11,6 @@
 namespace skemora {
 
 namespace {
-
-std::string MonthPath(const MainState& state, int year, int month) {
-    return state.DataFolder + HolidayFileName(year, month);
-}
 
 HolidayEditorRecord EditorRecord(const AppContext& ctx) {
     const MainState& state = ctx.state;
@@ -54,9 +50,9 @@ void ApplyHoliday(AppContext& ctx, const HolidayEditorRecord& record) {
             kAnswerYes)
         return;
 
-    const MainState& state = ctx.state;
+    MainState& state = ctx.state;
     const auto readMonth = [&state](int year, int month) {
-        return ReadHolidayMonth(MonthPath(state, year, month));
+        return ReadHolidayMonthFile(state, year, month);
     };
     const auto askTaken = [&ctx, &period](const Date&, const std::string& markName) {
         return TakenAnswerOf(
@@ -64,7 +60,7 @@ void ApplyHoliday(AppContext& ctx, const HolidayEditorRecord& record) {
                              DeleteHolidayMessage(ctx.texts.DeleteWord, markName)));
     };
     const auto writeMonth = [&state](int year, int month, const std::vector<std::string>& lines) {
-        WriteLines(MonthPath(state, year, month), lines);
+        WriteStored(state, HolidayMonthPath(state, year, month), lines);
     };
 
     ApplyOutcome outcome = ApplyOutcome::Finished;
@@ -95,7 +91,7 @@ void nyhelligdagClick(AppContext& ctx) {
 }
 
 void slethelligdagClick(AppContext& ctx) {
-    const MainState& state = ctx.state;
+    MainState& state = ctx.state;
     const int day = state.SelDay;
     const feriedage& shown = state.HolidayTables[1];
     if (!IsHoliday(shown, day)) return;
@@ -104,10 +100,11 @@ void slethelligdagClick(AppContext& ctx) {
                          DeleteHolidayMessage(ctx.texts.DeleteWord, name)) != kAnswerYes)
         return;
 
-    const std::string path = MonthPath(state, state.SelYear, state.SelMonth);
-    const MonthFileChange change = DeleteHolidayMark(ReadHolidayMonth(path), day);
-    if (change.Action == MonthFileAction::Remove) DeleteFile(path);
-    if (change.Action == MonthFileAction::Write) WriteLines(path, change.Lines);
+    const std::string path = HolidayMonthPath(state, state.SelYear, state.SelMonth);
+    const MonthFileChange change =
+        DeleteHolidayMark(ReadHolidayMonthFile(state, state.SelYear, state.SelMonth), day);
+    if (change.Action == MonthFileAction::Remove) RemoveStored(state, path);
+    if (change.Action == MonthFileAction::Write) WriteStored(state, path, change.Lines);
     RefreshAll(ctx);
 }
 

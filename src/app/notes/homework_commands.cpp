@@ -2,15 +2,14 @@
 
 #include "app/refresh/refresh.h"
 #include "core/calendar/calendar.h"
-#include "core/files/file_ops.h"
 #include "core/files/skemora_error.h"
-#include "core/files/text_file.h"
 #include "core/notes/note_files.h"
 #include "app/state/selected_lesson.h"
 #include "core/notes/upcoming_files.h"
 #include "app/timetable/save_as_commands.h"
 #include "app/state/timetable_state.h"
 #include "app/storage/week_homework_files.h"
+#include "app/storage/storage.h"
 
 namespace skemora {
 
@@ -37,13 +36,12 @@ struct UpcomingChange {
 
 // The removal and addition rules of the upcoming-files list. The list is read once and written
 // once; one it does not understand is left as it is.
-void UpdateUpcomingFiles(const std::string& path, const UpcomingChange& change,
+void UpdateUpcomingFiles(MainState& state, const std::string& path, const UpcomingChange& change,
                          const LessonHomework& homework) {
     const bool remove = change.OldCount > 0 && homework.Shortcuts.empty();
     const bool add = !homework.Shortcuts.empty() && change.LessonDate > change.Today;
     if (!remove && !add) return;
-    std::vector<std::string> lines;
-    if (FileExists(path)) lines = ReadLines(path);
+    std::vector<std::string> lines = ReadStoredOrEmpty(state, path);
     try {
         CheckUpcomingDates(lines);
     } catch (const SkemoraError& error) {
@@ -59,7 +57,7 @@ void UpdateUpcomingFiles(const std::string& path, const UpcomingChange& change,
                          change.Today);
         changed = true;
     }
-    if (changed) WriteLines(path, lines);
+    if (changed) WriteStored(state, path, lines);
 }
 
 }  // namespace
@@ -100,7 +98,7 @@ void HomeworkCommand(AppContext& ctx) {
         // lose it; a failure is reported once the week has been read again.
         std::optional<SkemoraError> failure;
         try {
-            UpdateUpcomingFiles(UpcomingFilesPath(state.UserFolder), change, edited);
+            UpdateUpcomingFiles(state, UpcomingFilesPath(state.UserFolder), change, edited);
         } catch (const SkemoraError& error) {
             failure = error;
         }

@@ -1,21 +1,15 @@
 #include "app/notes/note_commands.h"
 
-#include "core/language/mnemonics.h"
-#include "core/files/file_ops.h"
-#include "core/files/text_file.h"
-#include "core/notes/note_files.h"
 #include "app/state/selected_lesson.h"
-#include "app/timetable/save_as_commands.h"
 #include "app/state/timetable_state.h"
+#include "app/storage/storage.h"
+#include "app/timetable/save_as_commands.h"
+#include "core/language/mnemonics.h"
+#include "core/notes/note_files.h"
 
 namespace skemora {
 
 namespace {
-
-std::vector<std::string> LinesIfExists(const std::string& path) {
-    if (!FileExists(path)) return {};
-    return ReadLines(path);
-}
 
 // The selected lesson when a time-table is open; runs Save As instead when none is.
 std::optional<SelectedLessonRef> LessonOrSaveAs(AppContext& ctx) {
@@ -31,16 +25,16 @@ std::optional<SelectedLessonRef> LessonOrSaveAs(AppContext& ctx) {
 void LinksCommand(AppContext& ctx) {
     const auto lesson = LessonOrSaveAs(ctx);
     if (!lesson) return;
-    const auto& state = ctx.state;
+    auto& state = ctx.state;
     const std::string path = LinkFilePath(state.UserFolder, lesson->Subject);
-    std::vector<std::string> addresses = LinesIfExists(path);
+    std::vector<std::string> addresses = ReadStoredOrEmpty(state, path);
     const std::string title =
         " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
     ctx.noteDialogs.EditLinks(title, addresses, SavingStep(state.LanguageCode, [&] {
                                   if (!addresses.empty()) {
-                                      WriteLines(path, addresses);
-                                  } else if (FileExists(path)) {
-                                      DeleteFile(path);
+                                      WriteStored(state, path, addresses);
+                                  } else if (StoredFileExists(path)) {
+                                      RemoveStored(state, path);
                                   }
                               }));
 }
@@ -48,13 +42,13 @@ void LinksCommand(AppContext& ctx) {
 void TeacherCommand(AppContext& ctx) {
     const auto lesson = LessonOrSaveAs(ctx);
     if (!lesson) return;
-    const auto& state = ctx.state;
+    auto& state = ctx.state;
     const std::string path = TeacherFilePath(state.UserFolder, lesson->Subject);
-    ContactCardFields card = ContactCardFromLines(LinesIfExists(path));
+    ContactCardFields card = ContactCardFromLines(ReadStoredOrEmpty(state, path));
     const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
                               lesson->Subject + " - " + lesson->Teacher;
     ctx.noteDialogs.EditContactCard(title, card, SavingStep(state.LanguageCode, [&] {
-                                        WriteLines(path, ContactCardLines(card));
+                                        WriteStored(state, path, ContactCardLines(card));
                                     }));
 }
 
@@ -63,15 +57,16 @@ void StudentsCommand(AppContext& ctx) {
         SaveAs(ctx);
         return;
     }
-    const auto& state = ctx.state;
+    auto& state = ctx.state;
     const std::string path = MatesFilePath(state.UserFolder, state.UserName);
-    std::vector<std::string> mates = LinesIfExists(path);
+    std::vector<std::string> mates = ReadStoredOrEmpty(state, path);
     const std::string title = " " + ctx.texts.StudentsWord + " - " + state.UserName + "-";
     const std::string cardTitle = " " +
                                   ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) +
                                   " - " + state.UserName + "-";
-    ctx.noteDialogs.EditMates(title, cardTitle, mates,
-                              SavingStep(state.LanguageCode, [&] { WriteLines(path, mates); }));
+    ctx.noteDialogs.EditMates(title, cardTitle, mates, SavingStep(state.LanguageCode, [&] {
+                                  WriteStored(state, path, mates);
+                              }));
 }
 
 }  // namespace skemora

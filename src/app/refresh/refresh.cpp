@@ -3,15 +3,15 @@
 #include "app/view/week_grid.h"
 #include "core/timetable/week_view_text.h"
 #include "core/calendar/calendar.h"
-#include "core/files/file_ops.h"
 #include "core/holidays/holiday_tables.h"
-#include "core/timetable/file_names.h"
 #include "app/view/lesson_fill.h"
 #include "app/storage/loading.h"
 #include "core/timetable/periods.h"
 #include "app/storage/save.h"
 #include "app/state/timetable_state.h"
 #include "app/storage/week_notes.h"
+#include "app/storage/holiday_files.h"
+#include "app/storage/storage.h"
 
 namespace skemora {
 
@@ -68,18 +68,15 @@ void RefreshWeekPanel(AppContext& ctx) {
     auto& state = ctx.state;
     auto& view = ctx.view;
     state.WeekPanelYear = state.SelYear;
-    LoadHolidayTables(state.HolidayTables, state.DataFolder, state.SelYear, state.SelMonth);
+    ReadHolidayTables(state);
 
     for (auto& label : view.WeekLabels) {
         label.Background = kWhite;
         label.TextColor = kBlack;
     }
-    if (!state.UserFolder.empty()) {
-        for (int w = 1; w <= 53; ++w) {
-            if (FileExists(state.UserFolder + WeekFileName(state.SelYear, w))) {
-                view.WeekLabels[w - 1].TextColor = kBlue;
-            }
-        }
+    const auto weekFiles = WeekFilesOfYear(state, state.SelYear);
+    for (int w = 1; w <= 53; ++w) {
+        if (weekFiles[w - 1]) view.WeekLabels[w - 1].TextColor = kBlue;
     }
     const int week = WeekNumber(state.SelYear, state.SelMonth, state.SelDay, state.SundayFirst);
     if (week >= 1 && week <= 53) {

@@ -12,6 +12,7 @@
 #include "core/timetable/lessons.h"
 #include "core/timetable/periods.h"
 #include "core/timetable/week_homework.h"
+#include "app/state/storage_memory.h"
 
 namespace skemora {
 
@@ -70,6 +71,9 @@ struct MainState {
     std::array<std::string, 7> WeekdayAbbreviations;  // as appended by the weekday header
     std::string NotesFileName;                        // of the shown week, without folder
     bool PeriodLimitAnnounced = false;                // the folding of old periods was announced
+
+    // Storage: what each file held when it was read or written.
+    StorageMemory Storage;
 };
 
 }  // namespace skemora

@@ -1,10 +1,9 @@
 #include "app/storage/homework_moves.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
-#include "core/files/file_ops.h"
+#include "app/storage/storage.h"
 #include "core/files/skemora_error.h"
 #include "core/notes/note_files.h"
 #include "core/notes/upcoming_files.h"
@@ -19,13 +18,10 @@ namespace {
 constexpr int kFirstYear = 1970;  // no day number before it
 
 // The names of the week homework files in the folder.
-std::vector<std::string> WeekFileNames(const std::string& folder) {
+std::vector<std::string> WeekFileNames(MainState& state, const std::string& folder) {
     std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (WeekOfWeekFileName(name) && FileExists(folder + name)) names.push_back(name);
+    for (std::string& name : FilesInFolder(state, folder)) {
+        if (WeekOfWeekFileName(name)) names.push_back(std::move(name));
     }
     return names;
 }
@@ -33,7 +29,8 @@ std::vector<std::string> WeekFileNames(const std::string& folder) {
 }  // namespace
 
 HomeworkMove::HomeworkMove(AppContext& ctx, int position, LessonShift shift)
-    : userFolder_(ctx.state.UserFolder),
+    : state_(ctx.state),
+      userFolder_(ctx.state.UserFolder),
       lessons_(ctx.state.Days[ctx.state.SelColumn - 1]),
       day_(ctx.state.SelColumn - 1),
       position_(position),
@@ -45,7 +42,7 @@ HomeworkMove::HomeworkMove(AppContext& ctx, int position, LessonShift shift)
     const auto reached = [&](int monday) {
         return monday >= shownMonday && PeriodForDate(state.Periods, monday) == period;
     };
-    for (const std::string& name : WeekFileNames(userFolder_)) {
+    for (const std::string& name : WeekFileNames(ctx.state, userFolder_)) {
         const WeekFileWeek week = *WeekOfWeekFileName(name);
         if (week.Year < kFirstYear) continue;
         WeekFile file;
@@ -57,7 +54,7 @@ HomeworkMove::HomeworkMove(AppContext& ctx, int position, LessonShift shift)
         if (file.Mondays.empty()) continue;
         bool whole = false;
         try {
-            whole = ParseWeekHomework(file.Homework, ReadLines(file.Path));
+            whole = ParseWeekHomework(file.Homework, ReadStoredRequired(ctx.state, file.Path));
         } catch (const SkemoraError& error) {
             throw SkemoraError(FillTemplate(
                 ctx.texts.HomeworkFileDamaged,
@@ -103,8 +100,8 @@ void HomeworkMove::Commit() {
     std::optional<SkemoraError> failure;
     for (WeekFile& file : weeks_) {
         try {
-            if (file.Staged) file.Staged->Commit();
-            if (file.Emptied) DeleteFile(file.Path);
+            if (file.Staged) CommitStored(state_, *file.Staged);
+            if (file.Emptied) RemoveStored(state_, file.Path);
         } catch (const SkemoraError& error) {
             if (!failure) failure = error;
         }
@@ -125,10 +122,11 @@ void HomeworkMove::Commit() {
 // cannot be read is left as it is: nothing is shown from it.
 void HomeworkMove::RemoveDeletedFromUpcoming() const {
     const std::string path = UpcomingFilesPath(userFolder_);
-    if (!FileExists(path)) return;
     std::vector<std::string> lines;
     try {
-        lines = ReadLines(path);
+        auto read = ReadStored(state_, path);
+        if (!read) return;
+        lines = std::move(*read);
         CheckUpcomingDates(lines);
     } catch (const SkemoraError&) {
         return;
@@ -150,7 +148,7 @@ void HomeworkMove::RemoveDeletedFromUpcoming() const {
                 RemoveUpcomingEntries(lines, {monday + day_, subject, deleted.front()}) || removed;
         }
     }
-    if (removed) WriteLines(path, lines);
+    if (removed) WriteStored(state_, path, lines);
 }
 
 }  // namespace skemora

@@ -44,6 +44,7 @@ private:
     };
     void RemoveDeletedFromUpcoming() const;
 
+    MainState& state_;
     std::string userFolder_;
     DayRecord lessons_;  // the day's lessons before the shift
     int day_ = 0;

@@ -1,8 +1,9 @@
 #include "app/storage/loading.h"
 
-#include "core/files/file_ops.h"
+#include <utility>
+
+#include "app/storage/storage.h"
 #include "core/files/skemora_error.h"
-#include "core/files/text_file.h"
 #include "core/timetable/lesson_file.h"
 #include "app/view/lesson_fill.h"
 #include "core/timetable/periods.h"
@@ -27,19 +28,19 @@ void ReadTimetableFiles(AppContext& ctx) {
 
     const std::string listPath = PeriodListPath(state);
     auto& failed = state.Saving.FailedLoadPath;
-    if (FileExists(listPath)) {
-        try {
-            auto lines = ReadLines(listPath);
-            state.Periods = BuildPeriodList(lines, ctx.view.Title);
-            state.PeriodLines = std::move(lines);
-        } catch (const SkemoraError&) {
-            // Nothing may be saved over the list while it is not understood.
-            failed = listPath;
-            throw;
+    std::optional<std::vector<std::string>> lines;
+    try {
+        lines = ReadStored(state, listPath);
+        if (lines) {
+            state.Periods = BuildPeriodList(*lines, ctx.view.Title);
+            state.PeriodLines = std::move(*lines);
         }
-    } else {
-        state.Periods = BuildPeriodList(state.PeriodLines, ctx.view.Title);
+    } catch (const SkemoraError&) {
+        // Nothing may be saved over the list while it is not understood.
+        failed = listPath;
+        throw;
     }
+    if (!lines) state.Periods = BuildPeriodList(state.PeriodLines, ctx.view.Title);
     if (failed == listPath) failed.clear();
 }
 
@@ -57,16 +58,17 @@ void LoadPeriod(AppContext& ctx, int period) {
                       : PeriodPath(state, period);
     }
     std::vector<std::string> lines = state.LessonLines;
-    bool fromFile = false;
-    if (FileExists(path)) {
-        fromFile = true;
-    } else if (lines.empty() && period > 0 && FileExists(mainFile)) {
-        // Nothing of this time-table is held yet: its base lessons stand in.
-        path = mainFile;
-        fromFile = true;
-    }
+    bool fromFile = true;  // a file that is there but cannot be read failed to load
     try {
-        if (fromFile) lines = ReadLines(path);
+        auto read = ReadStored(state, path);
+        if (!read && lines.empty() && period > 0) {
+            // Nothing of this time-table is held yet: its base lessons stand in.
+            const std::string own = std::exchange(path, mainFile);
+            read = ReadStored(state, path);
+            if (!read) path = own;
+        }
+        fromFile = read.has_value();
+        if (fromFile) lines = std::move(*read);
         if (fromFile || !lines.empty()) ParseTimetable(state.Days, state.ClassName, lines, path);
     } catch (const SkemoraError&) {
         // The lessons shown are not the file's: no save may write them, and the next refresh

@@ -1,9 +1,17 @@
 #include "app/storage/name_tables.h"
 
+#include "app/storage/storage.h"
+#include "core/files/skemora_error.h"
+
 namespace skemora {
 
-NameTables LoadNameTables(const std::string& dataFolder, Platform& platform) {
-    if (auto names = ReadNamesFile(dataFolder)) return *names;
+NameTables LoadNameTables(MainState& state, Platform& platform) {
+    try {
+        if (const auto lines = ReadStored(state, NamesFilePath(state.DataFolder)))
+            return NamesFromLines(*lines);
+    } catch (const SkemoraError&) {
+        // The names are needed to build the window at all: such a file counts as absent.
+    }
     return WithEnglishFallback(platform.LocaleNames());
 }
 

@@ -5,10 +5,13 @@
 #include <string>
 
 #include "core/language/names_file.h"
+#include "app/state/main_state.h"
 #include "app/state/platform.h"
 
 namespace skemora {
 
-NameTables LoadNameTables(const std::string& dataFolder, Platform& platform);
+// The names file of the state's data folder is read through storage; one that cannot be read
+// counts as absent.
+NameTables LoadNameTables(MainState& state, Platform& platform);
 
 }  // namespace skemora

@@ -1,9 +1,8 @@
 #include "app/storage/save.h"
 
 #include "core/calendar/calendar.h"
-#include "core/files/file_ops.h"
+#include "app/storage/storage.h"
 #include "core/files/skemora_error.h"
-#include "core/files/text_file.h"
 #include "core/timetable/file_names.h"
 #include "core/timetable/lesson_file.h"
 #include "core/timetable/period_change.h"
@@ -20,7 +19,7 @@ constexpr int kLargestStart = 0xFFFF;  // a start is stored in 16 bits
 
 void WriteTimetable(AppContext& ctx, const std::string& path) {
     auto lines = TimetableLines(ctx.state.Days, ctx.state.ClassName);
-    WriteLines(path, lines);
+    WriteStored(ctx.state, path, lines);
     ctx.state.LessonLines = std::move(lines);
 }
 
@@ -37,10 +36,23 @@ void WriteTimetableAndList(AppContext& ctx, const std::string& lessonPath,
     const auto lessonLines = TimetableLines(state.Days, state.ClassName);
     StagedFile lessonFile(lessonPath, lessonLines);
     StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
-    lessonFile.Commit();
+    CommitStored(state, lessonFile);
     state.LessonLines = lessonLines;
-    listFile.Commit();
+    CommitStored(state, listFile);
     CommitPeriods(state, periods);
+}
+
+// The files a period change writes, renames or removes, which it does by other means than
+// storage: the list, the journal, the new lesson file and both ends of every move.
+std::vector<std::string> PeriodChangePaths(const MainState& state, const PeriodJournal& journal) {
+    std::vector<std::string> paths = {PeriodListPath(state),
+                                      state.UserFolder + kPeriodJournalFileName};
+    if (!journal.Created.empty()) paths.push_back(state.UserFolder + journal.Created);
+    for (const auto& [from, to] : journal.Moves) {
+        paths.push_back(state.UserFolder + from);
+        paths.push_back(state.UserFolder + to);
+    }
+    return paths;
 }
 
 std::string DateText(const MainState& state, int dayNumber) {
@@ -56,17 +68,17 @@ std::string DateText(const MainState& state, int dayNumber) {
 // The period to retire when the list is full: one whose lesson file is missing or equal to
 // that of the period before it loses nothing; else the oldest later period, period 1.
 int ChooseRetiredPeriod(AppContext& ctx) {
-    const auto& state = ctx.state;
+    auto& state = ctx.state;
     const int count = state.Periods.Count;
     for (int k = 1; k < count; ++k) {
-        if (!FileExists(PeriodPath(state, k))) return k;
+        if (!StoredFileExists(PeriodPath(state, k))) return k;
     }
     const std::string mainFile = MainFilePath(ctx);
-    std::vector<std::string> previous;
-    bool known = FileExists(mainFile);
-    if (known) previous = ReadLines(mainFile);
+    const auto main = ReadStored(state, mainFile);
+    std::vector<std::string> previous = main.value_or(std::vector<std::string>{});
+    bool known = main.has_value();
     for (int k = 1; k < count; ++k) {
-        auto lines = ReadLines(PeriodPath(state, k));
+        auto lines = ReadStoredRequired(state, PeriodPath(state, k));
         if (known && lines == previous) return k;
         previous = std::move(lines);
         known = true;
@@ -94,7 +106,9 @@ void RetirePeriod(AppContext& ctx, int r) {
     for (int k = r + 1; k < count; ++k)
         journal.Moves.emplace_back(PeriodFileName(k), PeriodFileName(k - 1));
     StagedFile listFile(PeriodListPath(state), journal.NewList);
+    const auto touched = PeriodChangePaths(state, journal);
     ChangePeriods(state.UserFolder, std::move(journal), nullptr, listFile, ctx.texts.CopyError);
+    ForgetStored(state, touched);
     CommitPeriods(state, periods);
     if (state.Saving.LoadedPeriod >= r) --state.Saving.LoadedPeriod;
 
@@ -128,7 +142,9 @@ void InsertPeriod(AppContext& ctx, int j, int start) {
         journal.Moves.emplace_back(PeriodFileName(k), PeriodFileName(k + 1));
     StagedFile lessonFile(target, lessonLines);
     StagedFile listFile(PeriodListPath(state), journal.NewList);
+    const auto touched = PeriodChangePaths(state, journal);
     ChangePeriods(state.UserFolder, std::move(journal), &lessonFile, listFile, ctx.texts.CopyError);
+    ForgetStored(state, touched);
     CommitPeriods(state, periods);
     state.LessonLines = lessonLines;
     state.Saving.LoadedPeriod = j;
@@ -225,7 +241,8 @@ void Save(AppContext& ctx) {
         }
         if (saving.WriteAllOnSave) {
             WriteTimetable(ctx, MainFilePath(ctx));
-            if (!state.PeriodLines.empty()) WriteLines(PeriodListPath(state), state.PeriodLines);
+            if (!state.PeriodLines.empty())
+                WriteStored(state, PeriodListPath(state), state.PeriodLines);
             saving.WriteAllOnSave = false;
         }
         SavePeriod(ctx, pending);

@@ -1,7 +1,6 @@
 #include "app/storage/subject_list_files.h"
 
-#include "core/files/file_ops.h"
-#include "core/files/text_file.h"
+#include "app/storage/storage.h"
 #include "core/timetable/subject_list.h"
 #include "app/state/timetable_state.h"
 
@@ -9,17 +8,19 @@ namespace skemora {
 
 void ReadSubjectList(AppContext& ctx) {
     const std::string path = SubjectListPath(ctx.state);
-    if (ctx.state.UserFolder.empty() || !FileExists(path)) {
+    if (ctx.state.UserFolder.empty()) {
         ctx.state.SubjectList.clear();
         return;
     }
-    ctx.state.SubjectList = ReadLines(path);
+    ctx.state.SubjectList = ReadStoredOrEmpty(ctx.state, path);
 }
 
 std::vector<std::string> LoadSubjectList(AppContext& ctx) {
     const std::string path = SubjectListPath(ctx.state);
-    if (ctx.state.UserFolder.empty() || !FileExists(path)) return {};
-    ctx.state.SubjectList = ReadLines(path);
+    if (ctx.state.UserFolder.empty()) return {};
+    auto lines = ReadStored(ctx.state, path);
+    if (!lines) return {};
+    ctx.state.SubjectList = std::move(*lines);
     return SubjectChoices(ctx.state.SubjectList);
 }
 
@@ -28,9 +29,9 @@ void MergeSubjects(AppContext& ctx) {
     auto list = ctx.state.SubjectList;
     // A stored list that could not be read when the time-table opened is extended, not
     // replaced: it is read now, and one that still cannot be read stops the save.
-    if (list.empty() && FileExists(path)) list = ReadLines(path);
+    if (list.empty()) list = ReadStoredOrEmpty(ctx.state, path);
     MergeLessons(list, ctx.state.Days);
-    WriteLines(path, list);
+    WriteStored(ctx.state, path, list);
     ctx.state.SubjectList = std::move(list);
 }
 
@@ -41,7 +42,7 @@ void RemoveSubject(AppContext& ctx, const std::string& subject) {
     }
     auto list = ctx.state.SubjectList;
     if (!RemoveSubjectEntry(list, subject)) return;
-    WriteLines(SubjectListPath(ctx.state), list);
+    WriteStored(ctx.state, SubjectListPath(ctx.state), list);
     ctx.state.SubjectList = std::move(list);
 }
 

@@ -1,8 +1,7 @@
 #include "app/storage/week_homework_files.h"
 
-#include "core/files/file_ops.h"
+#include "app/storage/storage.h"
 #include "core/files/skemora_error.h"
-#include "core/files/text_file.h"
 #include "app/state/timetable_state.h"
 #include "core/timetable/week_homework.h"
 
@@ -13,27 +12,26 @@ void ReadWeekHomework(AppContext& ctx) {
     state.Homework = WeekHomework{};
     if (state.UserFolder.empty() || !IsTimetableOpen(ctx)) return;
     const std::string path = WeekHomeworkPath(state);
-    if (!FileExists(path)) return;
-    ParseWeekHomework(state.Homework, ReadLines(path));
+    if (const auto lines = ReadStored(state, path)) ParseWeekHomework(state.Homework, *lines);
 }
 
 void WriteWeekHomework(AppContext& ctx) {
-    const auto& state = ctx.state;
+    auto& state = ctx.state;
     if (state.UserFolder.empty()) return;
     const std::string path = WeekHomeworkPath(state);
-    if (FileExists(path)) {
-        WeekHomework stored;
-        try {
-            ParseWeekHomework(stored, ReadLines(path));
-        } catch (const SkemoraError& error) {
-            throw SkemoraError(ErrorKind::UnreadableNotReplaced, {path}, error);
+    try {
+        if (const auto lines = ReadStored(state, path)) {
+            WeekHomework stored;
+            ParseWeekHomework(stored, *lines);
         }
+    } catch (const SkemoraError& error) {
+        throw SkemoraError(ErrorKind::UnreadableNotReplaced, {path}, error);
     }
     const auto lines = WeekHomeworkLines(state.Homework);
     if (!lines.empty()) {
-        WriteLines(path, lines);
-    } else if (FileExists(path)) {
-        DeleteFile(path);
+        WriteStored(state, path, lines);
+    } else if (StoredFileExists(path)) {
+        RemoveStored(state, path);
     }
 }
 

@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "core/files/file_ops.h"
-#include "core/files/text_file.h"
+#include "app/storage/storage.h"
 #include "core/timetable/file_names.h"
 #include "app/state/timetable_state.h"
 
@@ -52,27 +51,29 @@ void ReadWeekNotes(AppContext& ctx) {
     state.NotesFileName = WeekNotesFileName(state.SelYear, state.WeekNo);
     ctx.view.NotesBox.Hint = ctx.texts.WeekNotesHint + std::to_string(state.WeekNo);
     const std::string path = state.UserFolder + state.NotesFileName;
-    if (state.UserFolder.empty() || !FileExists(path)) {
-        ctx.view.NotesText.clear();
-        return;
-    }
-    LoadingScope loading(state);
+    std::optional<std::vector<std::string>> lines;
     try {
-        ctx.view.NotesText = JoinLines(ReadLines(path));
+        if (!state.UserFolder.empty()) lines = ReadStored(state, path);
     } catch (...) {
         // The box still holds another week's notes: typing must not save them over this file.
         ctx.view.NotesBox.Enabled = false;
         ctx.view.NotesText.clear();
         throw;
     }
+    if (!lines) {
+        ctx.view.NotesText.clear();
+        return;
+    }
+    LoadingScope loading(state);
+    ctx.view.NotesText = JoinLines(*lines);
 }
 
 void WriteWeekNotes(AppContext& ctx) {
     const std::string path = NotesPath(ctx.state);
     if (!ctx.view.NotesText.empty()) {
-        WriteLines(path, SplitLines(ctx.view.NotesText));
-    } else if (FileExists(path)) {
-        DeleteFile(path);
+        WriteStored(ctx.state, path, SplitLines(ctx.view.NotesText));
+    } else if (StoredFileExists(path)) {
+        RemoveStored(ctx.state, path);
     }
 }
 

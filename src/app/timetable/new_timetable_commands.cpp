@@ -10,6 +10,7 @@
 #include "app/storage/loading.h"
 #include "app/timetable/open_commands.h"
 #include "app/storage/save.h"
+#include "app/storage/storage.h"
 #include "app/timetable/school_class_commands.h"
 #include "app/storage/subject_list_files.h"
 #include "app/state/timetable_state.h"
@@ -43,7 +44,7 @@ void MakeUser(AppContext& ctx, const std::string& name) {
     state.TimetableLoaded = true;
     state.TimetablePath = state.DataFolder + fileName;
     SetUser(state, fileName);
-    CreateFolder(state.UserFolder);
+    CreateStoredFolder(state, state.UserFolder);
     ReadSubjectList(ctx);
     saving.WriteAllOnSave = true;
     saving.LoadedPeriod = -1;
@@ -64,7 +65,7 @@ bool NewUserAcceptable(AppContext& ctx, const TimetableDialogs::NewUserAnswer& a
         ctx.messages.ShowMessage(ctx.texts.NewUserNameMissing);
         return false;
     }
-    if (!FileExists(ExistingTimetablePath(ctx, *name))) return true;
+    if (!StoredFileExists(ExistingTimetablePath(ctx, *name))) return true;
     const std::string question =
         answer.ClassName.empty()
             ? FillTemplate(ctx.texts.NewUserExists, {*name})
@@ -85,7 +86,7 @@ void NewTimetable(AppContext& ctx) {
     const auto name = NewUserName(answer->Name);
     if (!name) return;
     const std::string existing = ExistingTimetablePath(ctx, *name);
-    if (FileExists(existing)) {
+    if (StoredFileExists(existing)) {
         OpenTimetable(ctx, existing);
         return;
     }

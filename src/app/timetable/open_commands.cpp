@@ -3,17 +3,18 @@
 #include <optional>
 
 #include "app/refresh/refresh.h"
+#include "app/state/timetable_state.h"
+#include "app/storage/loading.h"
+#include "app/storage/save.h"
+#include "app/storage/storage.h"
+#include "app/storage/subject_list_files.h"
+#include "app/view/lesson_fill.h"
 #include "core/files/file_ops.h"
 #include "core/files/paths.h"
 #include "core/files/skemora_error.h"
 #include "core/files/text_file.h"
 #include "core/timetable/file_names.h"
-#include "app/view/lesson_fill.h"
-#include "app/storage/loading.h"
 #include "core/timetable/period_change.h"
-#include "app/storage/save.h"
-#include "app/storage/subject_list_files.h"
-#include "app/state/timetable_state.h"
 
 namespace skemora {
 
@@ -50,13 +51,13 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         // to read below must not leave the next save with another user's list or none.
         SetUser(state, ctx.view.Title);
         // Saves cut off by a crash may have left their temporaries beside the files.
-        RemoveLeftoverTemporaries(state.UserFolder, WrittenFileExtensions());
+        RemoveLeftovers(state, state.UserFolder);
         // A period change a crash cut off is completed or undone before the list is read.
         RecoverPeriodChange(state.UserFolder);
         ReadSubjectList(ctx);
         ReadTimetableFiles(ctx);
         // A main file without its folder still gets one, so that saving it can succeed.
-        CreateFolder(state.UserFolder);
+        CreateStoredFolder(state, state.UserFolder);
         saving.LoadedPeriod = -1;
         RefreshLessons(ctx);
     }
@@ -84,7 +85,7 @@ std::optional<std::string> MainTimetablePath(AppContext& ctx, const std::string&
 
 void OpenCommand(AppContext& ctx) {
     const auto chosen = ctx.messages.OpenFileName(ctx.state.DataFolder, "*.dfd|*.dfd");
-    if (!chosen || !FileExists(*chosen)) return;
+    if (!chosen || !StoredFileExists(*chosen)) return;
     const auto path = MainTimetablePath(ctx, *chosen);
     if (!path) return;
     if (ctx.state.Saving.Modified) {
@@ -108,7 +109,7 @@ void OpenCommandLineTimetable(AppContext& ctx, const std::vector<std::string>& a
     if (name.empty()) return;
     name += kTimetableExtension;
     const std::string path = ctx.state.DataFolder + name;
-    if (!FileExists(path)) return;
+    if (!StoredFileExists(path)) return;
     // A name is a time-table's own name: one reaching into a folder names none.
     if (name.find('/') != std::string::npos) {
         ShowNotATimetable(ctx, path);

@@ -6,6 +6,7 @@
 #include "core/timetable/lesson_file.h"
 #include "app/timetable/open_commands.h"
 #include "app/storage/save.h"
+#include "app/storage/storage.h"
 #include "app/storage/subject_list_files.h"
 #include "app/state/timetable_state.h"
 
@@ -36,7 +37,7 @@ void SaveAs(AppContext& ctx) {
             continue;
         }
         path = state.DataFolder + name;
-        if (FileExists(path)) {
+        if (StoredFileExists(path)) {
             const int answer =
                 ctx.messages.Ask(ctx.texts.SaveQuestionTitle + name, ctx.texts.ReplaceQuestion);
             if (answer == kAnswerNo) continue;
@@ -49,7 +50,7 @@ void SaveAs(AppContext& ctx) {
     state.TimetablePath = path;
     ctx.view.Title = name;
     SetUser(state, name);
-    CreateFolder(state.UserFolder);
+    CreateStoredFolder(state, state.UserFolder);
     if (!state.TimetableLoaded) {
         // Nothing was ever loaded: the new file gets the fresh time-table, whose days each
         // hold a lesson, and a first period starting with the shown week.

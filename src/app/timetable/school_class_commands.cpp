@@ -1,11 +1,10 @@
 #include "app/timetable/school_class_commands.h"
 
-#include "core/files/file_ops.h"
-#include "core/files/text_file.h"
-#include "core/notes/contact_card.h"
-#include "app/storage/save.h"
-#include "app/timetable/save_as_commands.h"
 #include "app/state/timetable_state.h"
+#include "app/storage/save.h"
+#include "app/storage/storage.h"
+#include "app/timetable/save_as_commands.h"
+#include "core/notes/contact_card.h"
 
 namespace skemora {
 
@@ -13,10 +12,11 @@ void EditSchool(AppContext& ctx) {
     if (!TimetableOpenOrSaveAs(ctx)) return;
     const std::string path = SchoolFilePath(ctx.state);
     ContactCardFields card;
-    if (FileExists(path)) card = ContactCardFromLines(ReadLines(path));
-    ctx.noteDialogs.EditContactCard(
-        " " + ctx.texts.SchoolInformationTitle, card,
-        SavingStep(ctx.state.LanguageCode, [&] { WriteLines(path, ContactCardLines(card)); }));
+    if (const auto lines = ReadStored(ctx.state, path)) card = ContactCardFromLines(*lines);
+    ctx.noteDialogs.EditContactCard(" " + ctx.texts.SchoolInformationTitle, card,
+                                    SavingStep(ctx.state.LanguageCode, [&] {
+                                        WriteStored(ctx.state, path, ContactCardLines(card));
+                                    }));
 }
 
 void EditClass(AppContext& ctx) {

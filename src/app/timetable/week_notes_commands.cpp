@@ -1,7 +1,7 @@
 #include "app/timetable/week_notes_commands.h"
 
-#include "core/files/file_ops.h"
 #include "app/storage/save.h"
+#include "app/storage/storage.h"
 #include "app/state/timetable_state.h"
 #include "app/storage/week_notes.h"
 
@@ -11,7 +11,8 @@ void NotesEdited(AppContext& ctx) {
     auto& state = ctx.state;
     if (state.Saving.Loading || !IsTimetableOpen(ctx)) return;
     // An empty box for a week that has no notes file changes nothing on disk.
-    if (ctx.view.NotesText.empty() && !state.Saving.NotesChanged && !FileExists(NotesPath(state))) {
+    if (ctx.view.NotesText.empty() && !state.Saving.NotesChanged &&
+        !StoredFileExists(NotesPath(state))) {
         return;
     }
     state.Saving.NotesChanged = true;

@@ -10,6 +10,7 @@
 #include "core/files/text_file.h"
 #include "app/view/apply_language.h"
 #include "app/storage/name_tables.h"
+#include "app/storage/storage.h"
 #include "core/timetable/file_names.h"
 #include "app/timetable/open_commands.h"
 #include "app/state/timetable_state.h"
@@ -40,8 +41,8 @@ void ConstructMainWindow(AppContext& ctx, const std::string& dataFolder) {
     state.DataFolder = dataFolder;
     if (!state.DataFolder.empty() && state.DataFolder.back() != '/') state.DataFolder += '/';
     // Saves cut off by a crash may have left their temporaries beside the files.
-    RemoveLeftoverTemporaries(state.DataFolder, WrittenFileExtensions());
-    state.Names = LoadNameTables(state.DataFolder, ctx.platform);
+    RemoveLeftovers(state, state.DataFolder);
+    state.Names = LoadNameTables(state, ctx.platform);
 
     state.ScreenMode = ScreenModeOf(ctx.platform.ScreenHeight());
     const bool large = state.ScreenMode == 3;

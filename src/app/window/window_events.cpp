@@ -6,6 +6,7 @@
 #include "core/calendar/calendar.h"
 #include "core/files/file_ops.h"
 #include "app/storage/save.h"
+#include "app/storage/storage.h"
 #include "app/timetable/school_class_commands.h"
 #include "app/state/timetable_state.h"
 
@@ -76,7 +77,7 @@ void ClassFieldClick(AppContext& ctx) {
 
 void ShowHelp(AppContext& ctx) {
     if (ctx.view.HelpFile.empty()) ctx.view.HelpFile = HelpFileOf(ctx.state);
-    if (FileExists(ctx.view.HelpFile)) {
+    if (StoredFileExists(ctx.view.HelpFile)) {
         if (!ctx.platform.OpenUrl(ctx.view.HelpFile))
             ctx.messages.ShowMessage(FillTemplate(ctx.dialogTexts.OpenFailed, {ctx.view.HelpFile}));
     } else {

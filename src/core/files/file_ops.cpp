@@ -1,10 +1,12 @@
 #include "core/files/file_ops.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -20,6 +22,43 @@ bool FileExists(const std::string& path) {
     if (FileNamePart(path).empty()) return false;
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+FileIdentity IdentityOf(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    return IdentityFromStat(info);
+}
+
+FileIdentity FolderIdentityOf(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return {};
+    return IdentityFromStat(info);
+}
+
+FolderListing ListFolder(const std::string& folder) {
+    FolderListing listing;
+    DIR* entries = opendir(folder.c_str());
+    if (entries == nullptr) return listing;
+    struct stat info {};
+    if (fstat(dirfd(entries), &info) != 0) {
+        closedir(entries);
+        return listing;
+    }
+    while (const dirent* entry = readdir(entries)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        if (entry->d_type == DT_REG) {
+            listing.Files.push_back(name);
+        } else if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            listing.Probed.push_back(name);
+        }
+    }
+    closedir(entries);
+    std::sort(listing.Files.begin(), listing.Files.end());
+    std::sort(listing.Probed.begin(), listing.Probed.end());
+    listing.Folder = IdentityFromStat(info);
+    return listing;
 }
 
 void DeleteFile(const std::string& path) {

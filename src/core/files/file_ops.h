@@ -2,6 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "core/files/file_identity.h"
 
 namespace skemora {
 
@@ -16,6 +19,22 @@ bool CreateFolder(const std::string& path);
 bool CopyFile(const std::string& from, const std::string& to);
 // Renames `from` over `to` (same file system), replacing it. False on failure.
 bool MoveFile(const std::string& from, const std::string& to);
+
+// The identity of what is at `path` now (following links); a missing file, or anything that
+// is not an ordinary file, has the identity of a missing file.
+FileIdentity IdentityOf(const std::string& path);
+// The identity of the folder at `path` (following links); missing when there is no folder.
+FileIdentity FolderIdentityOf(const std::string& path);
+
+// One reading of a folder: the ordinary files in it, the links and entries of unknown kind
+// (whose answer can change without the folder changing, so they are asked about each time),
+// and the folder's own identity, taken from the folder that was read.
+struct FolderListing {
+    FileIdentity Folder;              // Exists false: the folder could not be read
+    std::vector<std::string> Files;   // sorted
+    std::vector<std::string> Probed;  // sorted
+};
+FolderListing ListFolder(const std::string& folder);
 
 // Creating documents for the homework dialog.
 // True when anything at all goes by that name: a file of any kind, hidden or not, a folder, a

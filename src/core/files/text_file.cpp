@@ -233,12 +233,10 @@ std::string_view CharsetOf(const std::string& bytes) {
 
 namespace {
 
-std::optional<std::string> FileBytes(const std::string& path) {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) return std::nullopt;
+// The bytes of the open file, closed on return; nullopt on a read error.
+std::optional<std::string> DescriptorBytes(int descriptor, const struct stat& info) {
     std::string bytes;
-    struct stat info {};
-    if (fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    if (S_ISREG(info.st_mode) && info.st_size > 0) {
         bytes.reserve(static_cast<std::size_t>(info.st_size));
     }
     std::array<char, 1 << 16> chunk;
@@ -257,6 +255,14 @@ std::optional<std::string> FileBytes(const std::string& path) {
     return bytes;
 }
 
+std::optional<std::string> FileBytes(const std::string& path) {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    struct stat info {};
+    if (fstat(descriptor, &info) != 0) info = {};
+    return DescriptorBytes(descriptor, info);
+}
+
 }  // namespace
 
 std::vector<std::string> ReadLines(const std::string& path) {
@@ -265,17 +271,44 @@ std::vector<std::string> ReadLines(const std::string& path) {
     return DecodeLines(*bytes);
 }
 
-void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path,
+                                                           FileIdentity& identity) {
+    identity = {};
+    if (FileNamePart(path).empty()) return std::nullopt;
+    // O_NONBLOCK: a named pipe by that name is no file and must not hold the open up.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (descriptor < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+        // Refused for another reason: a file that is there but cannot be read is an error,
+        // as ReadLines has it; anything else is no file.
+        if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            throw SkemoraError(ErrorKind::CannotOpenFile, {path});
+        }
+        return std::nullopt;
+    }
+    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(descriptor);
+        return std::nullopt;
+    }
+    const auto bytes = DescriptorBytes(descriptor, info);
+    if (!bytes) throw SkemoraError(ErrorKind::CannotOpenFile, {path});
+    identity = IdentityFromStat(info);
+    return DecodeLines(*bytes);
+}
+
+FileIdentity WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     const std::string bytes = EncodeLines(lines);
     // Every keystroke in the notes saves the whole time-table; a file that already holds these
     // exact bytes needs no new copy and no wait for the disk.
     struct stat status {};
     if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
         static_cast<std::size_t>(status.st_size) == bytes.size() && FileBytes(path) == bytes) {
-        return;
+        return IdentityFromStat(status);
     }
     StagedFile file(path, bytes);
     file.Commit();
+    return file.Identity();
 }
 
 int StrToInt(const std::string& text) {
@@ -365,8 +398,11 @@ StagedFile::StagedFile(const std::string& path, const std::string& bytes) : path
     const int descriptor = mkstemp(pattern.data());
     if (descriptor < 0) throw CannotCreateFile(path, errno);
     temporary_ = pattern;
+    struct stat info {};
     const bool written = WriteAll(descriptor, bytes) && fchmod(descriptor, ModeFor(path)) == 0 &&
-                         !WriteStepFails(WriteStep::Sync) && fsync(descriptor) == 0;
+                         !WriteStepFails(WriteStep::Sync) && fsync(descriptor) == 0 &&
+                         fstat(descriptor, &info) == 0;
+    if (written) identity_ = IdentityFromStat(info);
     int reason = written ? 0 : errno;
     const bool closed = close(descriptor) == 0 && !WriteStepFails(WriteStep::Close);
     if (reason == 0 && !closed) reason = errno;

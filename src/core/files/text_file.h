@@ -2,16 +2,25 @@
 // Windows-1252 on disk unless the text needs UTF-8, UTF-8 in memory; atomic replace on write.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/files/file_identity.h"
 
 namespace skemora {
 
 // The lines of the file; throws SkemoraError when it exists but cannot be read.
 std::vector<std::string> ReadLines(const std::string& path);
-// Replaces the file atomically; throws CannotCreateFile(path) on any failure.
-void WriteLines(const std::string& path, const std::vector<std::string>& lines);
+// The lines of the file, with the identity of what was read (taken from the file that was
+// read); nullopt, and a missing identity, for no ordinary file there, told in the common case
+// by one failed open. Throws SkemoraError like ReadLines for a file there that cannot be read.
+std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path,
+                                                           FileIdentity& identity);
+// Replaces the file atomically; throws CannotCreateFile(path) on any failure. Answers the
+// identity of the file it leaves.
+FileIdentity WriteLines(const std::string& path, const std::vector<std::string>& lines);
 // Strict decimal conversion; throws InvalidInteger(text).
 int StrToInt(const std::string& text);
 
@@ -50,10 +59,13 @@ public:
     // Throws CannotCreateFile(path) when the rename fails; the temporary is then removed.
     void Commit();
     const std::string& Path() const { return path_; }
+    // The identity the target has once committed.
+    const FileIdentity& Identity() const { return identity_; }
 
 private:
     std::string path_;
     std::string temporary_;
+    FileIdentity identity_;
 };
 
 }  // namespace skemora

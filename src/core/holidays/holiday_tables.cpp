@@ -34,9 +34,12 @@ std::string HolidayFileName(int year, int month) {
 }
 
 feriedage ReadHolidayMonth(const std::string& path) {
+    if (!FileExists(path)) return {};
+    return HolidayMonthFromLines(ReadLines(path));
+}
+
+feriedage HolidayMonthFromLines(const std::vector<std::string>& lines) {
     feriedage table;
-    if (!FileExists(path)) return table;
-    const auto lines = ReadLines(path);
     for (std::size_t first = 0; first + 2 < lines.size(); first += 3) {
         auto index = DayIndex(lines[first]);
         if (!index) continue;
@@ -47,15 +50,18 @@ feriedage ReadHolidayMonth(const std::string& path) {
     return table;
 }
 
-void LoadHolidayTables(std::array<feriedage, 3>& tables, const std::string& dataFolder, int year,
-                       int month) {
+std::array<std::string, 3> HolidayFileNamesAround(int year, int month) {
     const int before = month == 1 ? 12 : month - 1;
     const int after = month == 12 ? 1 : month + 1;
-    tables[0] =
-        ReadHolidayMonth(dataFolder + HolidayFileName(month == 1 ? year - 1 : year, before));
-    tables[1] = ReadHolidayMonth(dataFolder + HolidayFileName(year, month));
-    tables[2] =
-        ReadHolidayMonth(dataFolder + HolidayFileName(month == 12 ? year + 1 : year, after));
+    return {HolidayFileName(month == 1 ? year - 1 : year, before), HolidayFileName(year, month),
+            HolidayFileName(month == 12 ? year + 1 : year, after)};
+}
+
+void LoadHolidayTables(std::array<feriedage, 3>& tables, const std::string& dataFolder, int year,
+                       int month) {
+    const auto names = HolidayFileNamesAround(year, month);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        tables[i] = ReadHolidayMonth(dataFolder + names[i]);
 }
 
 bool IsHoliday(const feriedage& table, int day) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace skemora {
 
@@ -28,6 +29,10 @@ std::string HolidayFileName(int year, int month);
 // The marks of one month's holiday file; a missing file gives a cleared table. Groups with a
 // non-numeric index, an index outside 0..30, or an incomplete trailing group are skipped.
 feriedage ReadHolidayMonth(const std::string& path);
+// The same from the file's lines.
+feriedage HolidayMonthFromLines(const std::vector<std::string>& lines);
+// The holiday file names of tables 0, 1, 2 below.
+std::array<std::string, 3> HolidayFileNamesAround(int year, int month);
 
 // Tables 0, 1, 2: the month before (year, month), that month, and the month after, read from
 // the holiday files in dataFolder.

@@ -48,8 +48,12 @@ NameTables NamesFromLines(const std::vector<std::string>& lines) {
     return names;
 }
 
+std::string NamesFilePath(const std::string& dataFolder) {
+    return dataFolder + kNamesFile;
+}
+
 std::optional<NameTables> ReadNamesFile(const std::string& dataFolder) {
-    const std::string path = dataFolder + kNamesFile;
+    const std::string path = NamesFilePath(dataFolder);
     if (!FileExists(path)) return std::nullopt;
     try {
         return NamesFromLines(ReadLines(path));

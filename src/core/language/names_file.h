@@ -18,6 +18,8 @@ struct NameTables {
 // Lines 2m / 2m+1 are the short / long name of month m, lines 24+2d / 25+2d those of day d
 // (Sunday first); missing lines give empty names.
 NameTables NamesFromLines(const std::vector<std::string>& lines);
+// The names file of `dataFolder` (ending with "/").
+std::string NamesFilePath(const std::string& dataFolder);
 // The names of the names file in `dataFolder` (ending with "/"); nullopt when there is none or
 // it cannot be read (the names are needed to build the window at all, so such a file counts as
 // absent).

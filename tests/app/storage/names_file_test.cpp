@@ -82,7 +82,11 @@ protected:
     TempFolder folder;
     FakePlatform platform;
     std::string File() const { return folder / "sp06.txt"; }
-    NameTables Load() { return LoadNameTables(folder.Path(), platform); }
+    NameTables Load() {
+        MainState state;
+        state.DataFolder = folder.Path();
+        return LoadNameTables(state, platform);
+    }
 };
 
 TEST_F(NamesFile, DanishFileGivesDanishNamesWhateverTheLocale) {
@@ -176,7 +180,9 @@ public:
 TEST(LocaleNames, NamesTheLocaleLacksAreEnglish) {
     TempFolder folder;
     PartialLocale platform;
-    const NameTables names = LoadNameTables(folder.Path(), platform);
+    MainState state;
+    state.DataFolder = folder.Path();
+    const NameTables names = LoadNameTables(state, platform);
     EXPECT_EQ(names.LongMonthNames[0], "januar");
     EXPECT_EQ(names.ShortDayNames[1], "man");
     EXPECT_EQ(names.ShortMonthNames[0], "Jan");
