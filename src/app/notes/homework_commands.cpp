@@ -65,10 +65,7 @@ void UpdateUpcomingFiles(const std::string& path, const UpcomingChange& change,
 }  // namespace
 
 void HomeworkCommand(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return;
     const auto lesson = SelectedLesson(ctx);
     if (!lesson) return;
     auto& state = ctx.state;
@@ -100,7 +97,7 @@ void HomeworkCommand(AppContext& ctx) {
         // lose it; a failure is reported once the week has been read again.
         std::optional<SkemoraError> failure;
         try {
-            UpdateUpcomingFiles(UpcomingFilesPath(state.UserFolder), change, edited);
+            UpdateUpcomingFiles(UpcomingFilesPath(UserFolder(state)), change, edited);
         } catch (const SkemoraError& error) {
             failure = error;
         }

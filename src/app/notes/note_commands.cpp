@@ -19,10 +19,7 @@ std::vector<std::string> LinesIfExists(const std::string& path) {
 
 // The selected lesson when a time-table is open; runs Save As instead when none is.
 std::optional<SelectedLessonRef> LessonOrSaveAs(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return std::nullopt;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return std::nullopt;
     return SelectedLesson(ctx);
 }
 
@@ -32,10 +29,10 @@ void LinksCommand(AppContext& ctx) {
     const auto lesson = LessonOrSaveAs(ctx);
     if (!lesson) return;
     const auto& state = ctx.state;
-    const std::string path = LinkFilePath(state.UserFolder, lesson->Subject);
+    const std::string path = LinkFilePath(UserFolder(state), lesson->Subject);
     std::vector<std::string> addresses = LinesIfExists(path);
     const std::string title =
-        " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
+        " " + ctx.texts.LinksWord + " - " + UserName(state) + "-" + lesson->Subject;
     ctx.dialogs.EditLinks(title, addresses, SavingStep(state.LanguageCode, [&] {
                               if (!addresses.empty()) {
                                   WriteLines(path, addresses);
@@ -49,9 +46,9 @@ void TeacherCommand(AppContext& ctx) {
     const auto lesson = LessonOrSaveAs(ctx);
     if (!lesson) return;
     const auto& state = ctx.state;
-    const std::string path = TeacherFilePath(state.UserFolder, lesson->Subject);
+    const std::string path = TeacherFilePath(UserFolder(state), lesson->Subject);
     ContactCardFields card = ContactCardFromLines(LinesIfExists(path));
-    const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
+    const std::string title = " " + ctx.texts.TeacherWord + " - " + UserName(state) + "-" +
                               lesson->Subject + " - " + lesson->Teacher;
     ctx.dialogs.EditContactCard(title, card, SavingStep(state.LanguageCode, [&] {
                                     WriteLines(path, ContactCardLines(card));
@@ -59,17 +56,14 @@ void TeacherCommand(AppContext& ctx) {
 }
 
 void StudentsCommand(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return;
     const auto& state = ctx.state;
-    const std::string path = MatesFilePath(state.UserFolder, state.UserName);
+    const std::string path = MatesFilePath(UserFolder(state), UserName(state));
     std::vector<std::string> mates = LinesIfExists(path);
-    const std::string title = " " + ctx.texts.StudentsWord + " - " + state.UserName + "-";
+    const std::string title = " " + ctx.texts.StudentsWord + " - " + UserName(state) + "-";
     const std::string cardTitle = " " +
                                   ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) +
-                                  " - " + state.UserName + "-";
+                                  " - " + UserName(state) + "-";
     ctx.dialogs.EditMates(title, cardTitle, mates, SavingStep(state.LanguageCode, [&] {
                               WriteLines(path, mates);
                           }));

@@ -10,6 +10,7 @@
 #include "app/storage/loading.h"
 #include "core/timetable/periods.h"
 #include "app/storage/save.h"
+#include "app/storage/save_question.h"
 #include "app/state/timetable_state.h"
 #include "app/storage/week_notes.h"
 
@@ -74,9 +75,9 @@ void RefreshWeekPanel(AppContext& ctx) {
         label.Background = kWhite;
         label.TextColor = kBlack;
     }
-    if (!state.UserFolder.empty()) {
+    if (!UserFolder(state).empty()) {
         for (int w = 1; w <= 53; ++w) {
-            if (FileExists(state.UserFolder + WeekFileName(state.SelYear, w))) {
+            if (FileExists(UserFolder(state) + WeekFileName(state.SelYear, w))) {
                 view.WeekLabels[w - 1].TextColor = kBlue;
             }
         }
@@ -155,11 +156,7 @@ void RefreshLessons(AppContext& ctx) {
     ReadWeekNotes(ctx);
     const int period = PeriodForDate(state.Periods, selectedDay);
     if (period == saving.LoadedPeriod) return;
-    if (saving.Modified && saveable) {
-        const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                           ctx.view.Title + ctx.texts.SaveQuestionText);
-        if (answer == kAnswerYes) Save(ctx);
-    }
+    if (saveable) AskToSaveChanges(ctx, CaptionOf(state, ctx.texts));
     // The selected cell is shown again for the new lessons, but the selected date stays: the
     // user chose it, and selecting the cell would move it to the cell's column.
     const auto selectedCell = state.SelCell;

@@ -33,7 +33,7 @@ std::vector<std::string> WeekFileNames(const std::string& folder) {
 }  // namespace
 
 HomeworkMove::HomeworkMove(AppContext& ctx, int position, LessonShift shift)
-    : userFolder_(ctx.state.UserFolder),
+    : userFolder_(UserFolder(ctx.state)),
       lessons_(ctx.state.Days[ctx.state.SelColumn - 1]),
       day_(ctx.state.SelColumn - 1),
       position_(position),

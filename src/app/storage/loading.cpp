@@ -21,8 +21,6 @@ void ReadTimetableFiles(AppContext& ctx) {
     menus.Class.Enabled = true;
     menus.Holidays.Enabled = true;
 
-    SetUser(state, ctx.view.Title);
-
     ReadWeekHomework(ctx);
 
     const std::string listPath = PeriodListPath(state);
@@ -30,7 +28,7 @@ void ReadTimetableFiles(AppContext& ctx) {
     if (FileExists(listPath)) {
         try {
             auto lines = ReadLines(listPath);
-            state.Periods = BuildPeriodList(lines, ctx.view.Title);
+            state.Periods = BuildPeriodList(lines, state.Open->Name);
             state.PeriodLines = std::move(lines);
         } catch (const SkemoraError&) {
             // Nothing may be saved over the list while it is not understood.
@@ -38,7 +36,7 @@ void ReadTimetableFiles(AppContext& ctx) {
             throw;
         }
     } else {
-        state.Periods = BuildPeriodList(state.PeriodLines, ctx.view.Title);
+        state.Periods = BuildPeriodList(state.PeriodLines, state.Open->Name);
     }
     if (failed == listPath) failed.clear();
 }
@@ -53,7 +51,7 @@ void LoadPeriod(AppContext& ctx, int period) {
     std::string path = mainFile;
     if (period > 0) {
         const bool listed = period < state.Periods.Count && period < kMaxPeriodEntries;
-        path = listed ? state.UserFolder + state.Periods.Entries[period].FileName
+        path = listed ? UserFolder(state) + state.Periods.Entries[period].FileName
                       : PeriodPath(state, period);
     }
     std::vector<std::string> lines = state.LessonLines;

@@ -94,7 +94,7 @@ void RetirePeriod(AppContext& ctx, int r) {
     for (int k = r + 1; k < count; ++k)
         journal.Moves.emplace_back(PeriodFileName(k), PeriodFileName(k - 1));
     StagedFile listFile(PeriodListPath(state), journal.NewList);
-    ChangePeriods(state.UserFolder, std::move(journal), nullptr, listFile, ctx.texts.CopyError);
+    ChangePeriods(UserFolder(state), std::move(journal), nullptr, listFile, ctx.texts.CopyError);
     CommitPeriods(state, periods);
     if (state.Saving.LoadedPeriod >= r) --state.Saving.LoadedPeriod;
 
@@ -128,7 +128,7 @@ void InsertPeriod(AppContext& ctx, int j, int start) {
         journal.Moves.emplace_back(PeriodFileName(k), PeriodFileName(k + 1));
     StagedFile lessonFile(target, lessonLines);
     StagedFile listFile(PeriodListPath(state), journal.NewList);
-    ChangePeriods(state.UserFolder, std::move(journal), &lessonFile, listFile, ctx.texts.CopyError);
+    ChangePeriods(UserFolder(state), std::move(journal), &lessonFile, listFile, ctx.texts.CopyError);
     CommitPeriods(state, periods);
     state.LessonLines = lessonLines;
     state.Saving.LoadedPeriod = j;
@@ -153,7 +153,7 @@ void SavePeriod(AppContext& ctx, int a) {
     if (state.Periods.Count <= 0) {
         // A time-table without periods: the edited week starts period 0.
         PeriodList periods;
-        periods.Entries[0] = {start, ctx.view.Title};
+        periods.Entries[0] = {start, CaptionOf(state, ctx.texts)};
         periods.Count = 1;
         WriteTimetableAndList(ctx, MainFilePath(ctx), periods);
         state.Saving.LoadedPeriod = 0;
@@ -211,7 +211,7 @@ void Save(AppContext& ctx) {
     };
     try {
         // A period change that could not be finished or undone earlier is put right first.
-        RecoverPeriodChange(state.UserFolder);
+        RecoverPeriodChange(UserFolder(state));
         if (saving.NotesChanged) {
             WriteWeekNotes(ctx);
             saving.NotesChanged = false;

@@ -9,7 +9,7 @@ namespace skemora {
 
 void ReadSubjectList(AppContext& ctx) {
     const std::string path = SubjectListPath(ctx.state);
-    if (ctx.state.UserFolder.empty() || !FileExists(path)) {
+    if (UserFolder(ctx.state).empty() || !FileExists(path)) {
         ctx.state.SubjectList.clear();
         return;
     }
@@ -18,7 +18,7 @@ void ReadSubjectList(AppContext& ctx) {
 
 std::vector<std::string> LoadSubjectList(AppContext& ctx) {
     const std::string path = SubjectListPath(ctx.state);
-    if (ctx.state.UserFolder.empty() || !FileExists(path)) return {};
+    if (UserFolder(ctx.state).empty() || !FileExists(path)) return {};
     ctx.state.SubjectList = ReadLines(path);
     return SubjectChoices(ctx.state.SubjectList);
 }

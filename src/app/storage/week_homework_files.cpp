@@ -11,7 +11,7 @@ namespace skemora {
 void ReadWeekHomework(AppContext& ctx) {
     auto& state = ctx.state;
     state.Homework = WeekHomework{};
-    if (state.UserFolder.empty() || !IsTimetableOpen(ctx)) return;
+    if (UserFolder(state).empty() || !IsTimetableOpen(ctx)) return;
     const std::string path = WeekHomeworkPath(state);
     if (!FileExists(path)) return;
     ParseWeekHomework(state.Homework, ReadLines(path));
@@ -19,7 +19,7 @@ void ReadWeekHomework(AppContext& ctx) {
 
 void WriteWeekHomework(AppContext& ctx) {
     const auto& state = ctx.state;
-    if (state.UserFolder.empty()) return;
+    if (UserFolder(state).empty()) return;
     const std::string path = WeekHomeworkPath(state);
     if (FileExists(path)) {
         WeekHomework stored;

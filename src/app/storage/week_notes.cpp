@@ -43,7 +43,7 @@ std::string NotesPath(const MainState& state) {
     const std::string name = state.NotesFileName.empty()
                                  ? WeekNotesFileName(state.SelYear, state.WeekNo)
                                  : state.NotesFileName;
-    return state.UserFolder + name;
+    return UserFolder(state) + name;
 }
 
 void ReadWeekNotes(AppContext& ctx) {
@@ -51,8 +51,8 @@ void ReadWeekNotes(AppContext& ctx) {
     ctx.view.NotesBox.Enabled = true;
     state.NotesFileName = WeekNotesFileName(state.SelYear, state.WeekNo);
     ctx.view.NotesBox.Hint = ctx.texts.WeekNotesHint + std::to_string(state.WeekNo);
-    const std::string path = state.UserFolder + state.NotesFileName;
-    if (state.UserFolder.empty() || !FileExists(path)) {
+    const std::string path = UserFolder(state) + state.NotesFileName;
+    if (UserFolder(state).empty() || !FileExists(path)) {
         ctx.view.NotesText.clear();
         return;
     }

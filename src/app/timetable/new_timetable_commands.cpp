@@ -24,9 +24,7 @@ void MakeUser(AppContext& ctx, const std::string& name) {
     auto& state = ctx.state;
     auto& saving = state.Saving;
     // What is held belongs to the time-table shown so far.
-    SetModified(ctx, false);
-    saving.NotesChanged = false;
-    saving.FailedLoadPath.clear();
+    ResetSaving(ctx);
     ctx.view.NotesText.clear();
     state.NotesFileName.clear();
 
@@ -39,11 +37,8 @@ void MakeUser(AppContext& ctx, const std::string& name) {
 
     LoadingScope loading(state);
     const std::string fileName = name + kTimetableExtension;
-    ctx.view.Title = fileName;
-    state.TimetableLoaded = true;
-    state.TimetablePath = state.DataFolder + fileName;
-    SetUser(state, fileName);
-    CreateFolder(state.UserFolder);
+    BecomeOpenTimetable(ctx, state.DataFolder + fileName);
+    CreateFolder(UserFolder(state));
     ReadSubjectList(ctx);
     saving.WriteAllOnSave = true;
     saving.LoadedPeriod = -1;

@@ -12,6 +12,7 @@
 #include "app/storage/loading.h"
 #include "core/timetable/period_change.h"
 #include "app/storage/save.h"
+#include "app/storage/save_question.h"
 #include "app/storage/subject_list_files.h"
 #include "app/state/timetable_state.h"
 
@@ -24,20 +25,14 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         LoadingScope loading(state);
         // What is held in memory belongs to the time-table shown so far and must not be saved
         // into the files of this one.
-        SetModified(ctx, false);
-        saving.NotesChanged = false;
-        saving.WriteAllOnSave = false;
-        if (saving.PendingPeriodStart > 0) saving.PendingPeriodStart = 0;
-        saving.LoadedPeriod = -1;
+        ResetSaving(ctx);
         ResetTimetable(ctx);
         // The notes box takes no typing until this time-table's notes are read into it.
         ctx.view.NotesText.clear();
         ctx.view.NotesBox.Enabled = false;
         state.NotesFileName.clear();
 
-        state.TimetablePath = path;
-        ctx.view.Title = FileNamePart(path);
-        state.TimetableLoaded = true;
+        BecomeOpenTimetable(ctx, path);
         state.Periods = PeriodList{};
         state.PeriodLines.clear();
         state.LessonLines.clear();
@@ -46,17 +41,16 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         saving.FailedLoadPath = path;
         state.SubjectList.clear();
 
+        // Saves cut off by a crash may have left their temporaries beside the files.
+        RemoveLeftoverTemporaries(UserFolder(state), WrittenFileExtensions());
+        // A period change a crash cut off is completed or undone before the list is read.
+        RecoverPeriodChange(UserFolder(state));
         // The user's stored subjects, which every save extends, come first: a file that fails
         // to read below must not leave the next save with another user's list or none.
-        SetUser(state, ctx.view.Title);
-        // Saves cut off by a crash may have left their temporaries beside the files.
-        RemoveLeftoverTemporaries(state.UserFolder, WrittenFileExtensions());
-        // A period change a crash cut off is completed or undone before the list is read.
-        RecoverPeriodChange(state.UserFolder);
         ReadSubjectList(ctx);
         ReadTimetableFiles(ctx);
         // A main file without its folder still gets one, so that saving it can succeed.
-        CreateFolder(state.UserFolder);
+        CreateFolder(UserFolder(state));
         saving.LoadedPeriod = -1;
         RefreshLessons(ctx);
     }
@@ -87,15 +81,8 @@ void OpenCommand(AppContext& ctx) {
     if (!chosen || !FileExists(*chosen)) return;
     const auto path = MainTimetablePath(ctx, *chosen);
     if (!path) return;
-    if (ctx.state.Saving.Modified) {
-        const int answer = ctx.dialogs.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                           ctx.texts.NoDocumentTitle + ctx.texts.SaveQuestionText);
-        if (answer == kAnswerYes) {
-            Save(ctx);
-        } else if (answer != kAnswerNo) {
-            return;
-        }
-    }
+    // Here the question names no time-table.
+    if (!AskToSaveChanges(ctx, ctx.texts.NoDocumentTitle)) return;
     OpenTimetable(ctx, *path);
 }
 

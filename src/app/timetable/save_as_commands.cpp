@@ -45,12 +45,10 @@ void SaveAs(AppContext& ctx) {
         break;
     }
 
-    const std::string name = FileNamePart(path);
-    state.TimetablePath = path;
-    ctx.view.Title = name;
-    SetUser(state, name);
-    CreateFolder(state.UserFolder);
-    if (!state.TimetableLoaded) {
+    const bool wasOpen = IsTimetableOpen(ctx);
+    BecomeOpenTimetable(ctx, path);
+    CreateFolder(UserFolder(state));
+    if (!wasOpen) {
         // Nothing was ever loaded: the new file gets the fresh time-table, whose days each
         // hold a lesson, and a first period starting with the shown week.
         DefaultTimetable(state.Days);
