@@ -9,8 +9,8 @@ namespace skemora {
 
 void BecomeOpenTimetable(AppContext& ctx, const std::string& path) {
     const std::string name = FileNamePart(path);
-    ctx.state.Open = OpenedTimetable{name, path, UserFolderOf(ctx.state.DataFolder, name),
-                                     UserNameOf(name)};
+    ctx.state.Open =
+        OpenedTimetable{name, path, UserFolderOf(ctx.state.DataFolder, name), UserNameOf(name)};
     ctx.view.Title = CaptionOf(ctx.state, ctx.texts);
 }
 

@@ -128,7 +128,8 @@ void InsertPeriod(AppContext& ctx, int j, int start) {
         journal.Moves.emplace_back(PeriodFileName(k), PeriodFileName(k + 1));
     StagedFile lessonFile(target, lessonLines);
     StagedFile listFile(PeriodListPath(state), journal.NewList);
-    ChangePeriods(UserFolder(state), std::move(journal), &lessonFile, listFile, ctx.texts.CopyError);
+    ChangePeriods(UserFolder(state), std::move(journal), &lessonFile, listFile,
+                  ctx.texts.CopyError);
     CommitPeriods(state, periods);
     state.LessonLines = lessonLines;
     state.Saving.LoadedPeriod = j;

@@ -11,7 +11,6 @@
 #include "app/view/lesson_fill.h"
 #include "app/storage/loading.h"
 #include "core/timetable/period_change.h"
-#include "app/storage/save.h"
 #include "app/storage/save_question.h"
 #include "app/storage/subject_list_files.h"
 #include "app/state/timetable_state.h"

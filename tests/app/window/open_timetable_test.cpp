@@ -118,13 +118,15 @@ TEST_P(CaptionTest, WritingTheCaptionAloneChangesNothingOfTheState) {
     Select(2003, 9, 10);
     ctx.view.Title = GetParam();
     Select(2003, 9, 11);
-    EXPECT_EQ(ctx.view.Title, GetParam());  // drawn when a time-table opens or closes, not read
-    ctx.view.Title = "Peter.dfd";
-    ExpectPeterOpen();
+    EXPECT_TRUE(IsTimetableOpen(ctx));
+    EXPECT_EQ(MainFilePath(ctx), folder / "Peter.dfd");
+    EXPECT_EQ(UserFolder(ctx.state), User());
+    EXPECT_EQ(ctx.state.Open->Name, "Peter.dfd");
     EditMonday("Edited");
     EXPECT_EQ(SubjectIn(Period(1)), "Edited");
     EXPECT_FALSE(fs::exists(folder / "Paula"));
     EXPECT_FALSE(fs::exists(folder / "Time-table"));
+    EXPECT_EQ(ctx.view.Title, GetParam());  // drawn when a time-table opens or closes, not read
 }
 
 INSTANTIATE_TEST_SUITE_P(Captions, CaptionTest, ::testing::Values("Time-table", "Paula.dfd"),
