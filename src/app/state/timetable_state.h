@@ -16,6 +16,7 @@ void BecomeOpenTimetable(AppContext& ctx, const std::string& path);
 void CloseTimetable(AppContext& ctx);
 // The window caption: the open time-table's name, or the no-document title while none is open.
 std::string CaptionOf(const MainState& state, const MessageTexts& texts);
+// Whether a time-table is open: the record is set.
 bool IsTimetableOpen(const AppContext& ctx);
 // The open time-table's user folder (ending with "/") and user name; empty while none is open.
 const std::string& UserFolder(const MainState& state);

@@ -49,7 +49,7 @@ void SaveAs(AppContext& ctx) {
     BecomeOpenTimetable(ctx, path);
     CreateFolder(UserFolder(state));
     if (!wasOpen) {
-        // Nothing was ever loaded: the new file gets the fresh time-table, whose days each
+        // No time-table was open: the new file gets the fresh time-table, whose days each
         // hold a lesson, and a first period starting with the shown week.
         DefaultTimetable(state.Days);
         const int monday = MondayOfSelectedWeek(state);
