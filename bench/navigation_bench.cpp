@@ -237,7 +237,7 @@ void BM_NotesKeystroke(benchmark::State& state) {
         NotesEdited(window.ctx);
     }
     Check(!window.ctx.state.Saving.Modified, "the keystroke was not saved");
-    const std::string notes = window.ctx.state.UserFolder + window.ctx.state.NotesFileName;
+    const std::string notes = UserFolder(window.ctx.state) + window.ctx.state.NotesFileName;
     std::ifstream in(notes, std::ios::binary);
     std::string line;
     std::getline(in, line);

@@ -39,17 +39,14 @@ void WriteAndOpen(AppContext& ctx, const std::vector<std::string>& lines) {
 }  // namespace
 
 std::string HtmlPagePath(const MainState& state) {
-    return state.UserFolder + state.UserName + ".html";
+    return UserFolder(state) + UserName(state) + ".html";
 }
 
 void ConverttoClick(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return;
     auto& state = ctx.state;
     TimetablePageInput input;
-    input.Name = state.UserName;
+    input.Name = UserName(state);
     input.ClassName = state.ClassName;
     input.School = ReadSchoolLines(state);
     for (int d = 0; d < kDays; ++d) input.StartTimes[d] = state.Days[d].StartTime;
@@ -58,13 +55,10 @@ void ConverttoClick(AppContext& ctx) {
 }
 
 void Calendar1Click(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return;
     const auto& state = ctx.state;
     CalendarPageInput input;
-    input.Name = state.UserName;
+    input.Name = UserName(state);
     input.SelectedDate = {state.SelYear, state.SelMonth, state.SelDay};
     input.SundayFirst = state.SundayFirst;
     input.LanguageCode = state.LanguageCode;

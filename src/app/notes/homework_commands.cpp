@@ -63,10 +63,7 @@ void UpdateUpcomingFiles(MainState& state, const std::string& path, const Upcomi
 }  // namespace
 
 void HomeworkCommand(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return;
     const auto lesson = SelectedLesson(ctx);
     if (!lesson) return;
     auto& state = ctx.state;
@@ -98,7 +95,7 @@ void HomeworkCommand(AppContext& ctx) {
         // lose it; a failure is reported once the week has been read again.
         std::optional<SkemoraError> failure;
         try {
-            UpdateUpcomingFiles(state, UpcomingFilesPath(state.UserFolder), change, edited);
+            UpdateUpcomingFiles(state, UpcomingFilesPath(UserFolder(state)), change, edited);
         } catch (const SkemoraError& error) {
             failure = error;
         }

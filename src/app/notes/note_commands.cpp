@@ -13,10 +13,7 @@ namespace {
 
 // The selected lesson when a time-table is open; runs Save As instead when none is.
 std::optional<SelectedLessonRef> LessonOrSaveAs(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return std::nullopt;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return std::nullopt;
     return SelectedLesson(ctx);
 }
 
@@ -26,10 +23,10 @@ void LinksCommand(AppContext& ctx) {
     const auto lesson = LessonOrSaveAs(ctx);
     if (!lesson) return;
     auto& state = ctx.state;
-    const std::string path = LinkFilePath(state.UserFolder, lesson->Subject);
+    const std::string path = LinkFilePath(UserFolder(state), lesson->Subject);
     std::vector<std::string> addresses = ReadStoredOrEmpty(state, path);
     const std::string title =
-        " " + ctx.texts.LinksWord + " - " + state.UserName + "-" + lesson->Subject;
+        " " + ctx.texts.LinksWord + " - " + UserName(state) + "-" + lesson->Subject;
     ctx.noteDialogs.EditLinks(title, addresses, SavingStep(state.LanguageCode, [&] {
                                   if (!addresses.empty()) {
                                       WriteStored(state, path, addresses);
@@ -43,9 +40,9 @@ void TeacherCommand(AppContext& ctx) {
     const auto lesson = LessonOrSaveAs(ctx);
     if (!lesson) return;
     auto& state = ctx.state;
-    const std::string path = TeacherFilePath(state.UserFolder, lesson->Subject);
+    const std::string path = TeacherFilePath(UserFolder(state), lesson->Subject);
     ContactCardFields card = ContactCardFromLines(ReadStoredOrEmpty(state, path));
-    const std::string title = " " + ctx.texts.TeacherWord + " - " + state.UserName + "-" +
+    const std::string title = " " + ctx.texts.TeacherWord + " - " + UserName(state) + "-" +
                               lesson->Subject + " - " + lesson->Teacher;
     ctx.noteDialogs.EditContactCard(title, card, SavingStep(state.LanguageCode, [&] {
                                         WriteStored(state, path, ContactCardLines(card));
@@ -53,17 +50,14 @@ void TeacherCommand(AppContext& ctx) {
 }
 
 void StudentsCommand(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) {
-        SaveAs(ctx);
-        return;
-    }
+    if (!TimetableOpenOrSaveAs(ctx)) return;
     auto& state = ctx.state;
-    const std::string path = MatesFilePath(state.UserFolder, state.UserName);
+    const std::string path = MatesFilePath(UserFolder(state), UserName(state));
     std::vector<std::string> mates = ReadStoredOrEmpty(state, path);
-    const std::string title = " " + ctx.texts.StudentsWord + " - " + state.UserName + "-";
+    const std::string title = " " + ctx.texts.StudentsWord + " - " + UserName(state) + "-";
     const std::string cardTitle = " " +
                                   ShownCaption(ctx.view.LessonButtons[kStudentsButton].Caption) +
-                                  " - " + state.UserName + "-";
+                                  " - " + UserName(state) + "-";
     ctx.noteDialogs.EditMates(title, cardTitle, mates, SavingStep(state.LanguageCode, [&] {
                                   WriteStored(state, path, mates);
                               }));

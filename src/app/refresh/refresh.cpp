@@ -8,6 +8,7 @@
 #include "app/storage/loading.h"
 #include "core/timetable/periods.h"
 #include "app/storage/save.h"
+#include "app/storage/save_question.h"
 #include "app/state/timetable_state.h"
 #include "app/storage/week_notes.h"
 #include "app/storage/holiday_files.h"
@@ -152,11 +153,7 @@ void RefreshLessons(AppContext& ctx) {
     ReadWeekNotes(ctx);
     const int period = PeriodForDate(state.Periods, selectedDay);
     if (period == saving.LoadedPeriod) return;
-    if (saving.Modified && saveable) {
-        const int answer = ctx.messages.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                            ctx.view.Title + ctx.texts.SaveQuestionText);
-        if (answer == kAnswerYes) Save(ctx);
-    }
+    if (saveable) AskToSaveChanges(ctx, CaptionOf(state, ctx.texts));
     // The selected cell is shown again for the new lessons, but the selected date stays: the
     // user chose it, and selecting the cell would move it to the cell's column.
     const auto selectedCell = state.SelCell;

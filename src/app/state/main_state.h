@@ -36,6 +36,14 @@ struct SaveState {
     std::string FailedLoadPath;
 };
 
+// The open time-table: its files' names, all derived from its main file when it became open.
+struct OpenedTimetable {
+    std::string Name;           // the main file's name, as the caption shows it: "Emma.dfd"
+    std::string TimetablePath;  // the main file, in the data folder
+    std::string UserFolder;     // ends with "/"
+    std::string UserName;
+};
+
 struct MainState {
     std::uint16_t SelYear = 1970, SelMonth = 1, SelDay = 1;
     std::uint16_t TodayYear = 1970, TodayMonth = 1, TodayDay = 1;
@@ -46,15 +54,10 @@ struct MainState {
     std::optional<CellRef> SelCell;
     std::int32_t ScreenMode = 1;
     bool LayoutLocked = true;
-    // Set once a time-table was opened or created; whether one is open now is IsTimetableOpen.
-    bool TimetableLoaded = false;
     std::string DataFolder;  // ends with "/"
-    std::string UserName;
-    std::string UserFolder;  // ends with "/"
     std::string ClassName;
     PeriodList Periods;
     SaveState Saving;
-    std::string TimetablePath;
     std::int32_t LanguageCode = 5;
     bool SundayFirst = false;
     bool StartMondayFirst = true;
@@ -71,6 +74,11 @@ struct MainState {
     std::array<std::string, 7> WeekdayAbbreviations;  // as appended by the weekday header
     std::string NotesFileName;                        // of the shown week, without folder
     bool PeriodLimitAnnounced = false;                // the folding of old periods was announced
+
+    // The open time-table and the options as set now.
+    // Set only by BecomeOpenTimetable and cleared only by CloseTimetable; none: no time-table.
+    std::optional<OpenedTimetable> Open;
+    bool StartInTray = false;  // "Start in system tray" as set now; StartTray: as at start-up
 
     // Storage: what each file held when it was read or written.
     StorageMemory Storage;

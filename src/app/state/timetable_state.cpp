@@ -7,8 +7,46 @@
 
 namespace skemora {
 
+void BecomeOpenTimetable(AppContext& ctx, const std::string& path) {
+    const std::string name = FileNamePart(path);
+    ctx.state.Open =
+        OpenedTimetable{name, path, UserFolderOf(ctx.state.DataFolder, name), UserNameOf(name)};
+    ctx.view.Title = CaptionOf(ctx.state, ctx.texts);
+}
+
+void CloseTimetable(AppContext& ctx) {
+    ctx.state.Open.reset();
+    ctx.view.Title = CaptionOf(ctx.state, ctx.texts);
+}
+
+std::string CaptionOf(const MainState& state, const MessageTexts& texts) {
+    return state.Open ? state.Open->Name : texts.NoDocumentTitle;
+}
+
 bool IsTimetableOpen(const AppContext& ctx) {
-    return ctx.view.Title != ctx.texts.NoDocumentTitle;
+    return ctx.state.Open.has_value();
+}
+
+namespace {
+
+const std::string kNone;
+
+}  // namespace
+
+const std::string& UserFolder(const MainState& state) {
+    return state.Open ? state.Open->UserFolder : kNone;
+}
+
+const std::string& UserName(const MainState& state) {
+    return state.Open ? state.Open->UserName : kNone;
+}
+
+void ResetSaving(AppContext& ctx) {
+    auto& saving = ctx.state.Saving;
+    const bool loading = saving.Loading;
+    saving = SaveState{};
+    saving.Loading = loading;
+    SetModified(ctx, false);
 }
 
 void SetModified(AppContext& ctx, bool modified) {
@@ -23,37 +61,28 @@ void ShowClass(AppContext& ctx) {
     ctx.view.LessonButtons[kStudentsButton].Hint = ctx.texts.SchoolMatesHint + ctx.state.ClassName;
 }
 
-void SetUser(MainState& state, const std::string& mainFileName) {
-    state.UserName = UserNameOf(mainFileName);
-    state.UserFolder = UserFolderOf(state.DataFolder, mainFileName);
-}
-
 std::string MainFilePath(const AppContext& ctx) {
-    const auto& path = ctx.state.TimetablePath;
-    // TimetablePath is the open file's own path once it names the captioned file; before that
-    // (a time-table being created) the main file is the caption's name in the data folder.
-    if (!path.empty() && FileNamePart(path) == ctx.view.Title) return path;
-    return ctx.state.DataFolder + ctx.view.Title;
+    return ctx.state.Open ? ctx.state.Open->TimetablePath : std::string();
 }
 
 std::string PeriodListPath(const MainState& state) {
-    return state.UserFolder + kPeriodListFileName;
+    return UserFolder(state) + kPeriodListFileName;
 }
 
 std::string PeriodPath(const MainState& state, int index) {
-    return state.UserFolder + PeriodFileName(index);
+    return UserFolder(state) + PeriodFileName(index);
 }
 
 std::string SubjectListPath(const MainState& state) {
-    return state.UserFolder + kSubjectListFileName;
+    return UserFolder(state) + kSubjectListFileName;
 }
 
 std::string SchoolFilePath(const MainState& state) {
-    return state.UserFolder + kSchoolFileName;
+    return UserFolder(state) + kSchoolFileName;
 }
 
 std::string WeekHomeworkPath(const MainState& state) {
-    return state.UserFolder + WeekFileName(state.SelYear, state.WeekNo);
+    return UserFolder(state) + WeekFileName(state.SelYear, state.WeekNo);
 }
 
 namespace {

@@ -8,15 +8,27 @@
 
 namespace skemora {
 
-// A time-table is open unless the window caption is the no-document title.
+// Makes the time-table whose main file is `path`, in the data folder, the open one: its name,
+// user name and user folder follow from the file's name, and the caption shows its name. Open,
+// a new time-table and Save As go through here; nothing is read or written.
+void BecomeOpenTimetable(AppContext& ctx, const std::string& path);
+// Leaves no time-table open; the caption shows the no-document title.
+void CloseTimetable(AppContext& ctx);
+// The window caption: the open time-table's name, or the no-document title while none is open.
+std::string CaptionOf(const MainState& state, const MessageTexts& texts);
+// Whether a time-table is open: the record is set.
 bool IsTimetableOpen(const AppContext& ctx);
+// The open time-table's user folder (ending with "/") and user name; empty while none is open.
+const std::string& UserFolder(const MainState& state);
+const std::string& UserName(const MainState& state);
+// Forgets what the next save would write, as for a time-table just opened: nothing unsaved,
+// nothing pending, nothing loaded. The loading scope is left as it is.
+void ResetSaving(AppContext& ctx);
 // The one place that changes Modified: the Save command, the Save As command and the save
 // button are enabled exactly while there are unsaved changes.
 void SetModified(AppContext& ctx, bool modified);
 // The class box and the school mates button's hint show the stored class.
 void ShowClass(AppContext& ctx);
-// Makes the main file name (as in the caption) the user's: UserName and UserFolder.
-void SetUser(MainState& state, const std::string& mainFileName);
 
 // The open time-table's main file (period 0).
 std::string MainFilePath(const AppContext& ctx);

@@ -30,7 +30,7 @@ std::vector<std::string> WeekFileNames(MainState& state, const std::string& fold
 
 HomeworkMove::HomeworkMove(AppContext& ctx, int position, LessonShift shift)
     : state_(ctx.state),
-      userFolder_(ctx.state.UserFolder),
+      userFolder_(UserFolder(ctx.state)),
       lessons_(ctx.state.Days[ctx.state.SelColumn - 1]),
       day_(ctx.state.SelColumn - 1),
       position_(position),

@@ -22,8 +22,6 @@ void ReadTimetableFiles(AppContext& ctx) {
     menus.Class.Enabled = true;
     menus.Holidays.Enabled = true;
 
-    SetUser(state, ctx.view.Title);
-
     ReadWeekHomework(ctx);
 
     const std::string listPath = PeriodListPath(state);
@@ -32,7 +30,7 @@ void ReadTimetableFiles(AppContext& ctx) {
     try {
         lines = ReadStored(state, listPath);
         if (lines) {
-            state.Periods = BuildPeriodList(*lines, ctx.view.Title);
+            state.Periods = BuildPeriodList(*lines, state.Open->Name);
             state.PeriodLines = std::move(*lines);
         }
     } catch (const SkemoraError&) {
@@ -40,7 +38,7 @@ void ReadTimetableFiles(AppContext& ctx) {
         failed = listPath;
         throw;
     }
-    if (!lines) state.Periods = BuildPeriodList(state.PeriodLines, ctx.view.Title);
+    if (!lines) state.Periods = BuildPeriodList(state.PeriodLines, state.Open->Name);
     if (failed == listPath) failed.clear();
 }
 
@@ -54,7 +52,7 @@ void LoadPeriod(AppContext& ctx, int period) {
     std::string path = mainFile;
     if (period > 0) {
         const bool listed = period < state.Periods.Count && period < kMaxPeriodEntries;
-        path = listed ? state.UserFolder + state.Periods.Entries[period].FileName
+        path = listed ? UserFolder(state) + state.Periods.Entries[period].FileName
                       : PeriodPath(state, period);
     }
     std::vector<std::string> lines = state.LessonLines;

@@ -46,11 +46,11 @@ void WriteTimetableAndList(AppContext& ctx, const std::string& lessonPath,
 // storage: the list, the journal, the new lesson file and both ends of every move.
 std::vector<std::string> PeriodChangePaths(const MainState& state, const PeriodJournal& journal) {
     std::vector<std::string> paths = {PeriodListPath(state),
-                                      state.UserFolder + kPeriodJournalFileName};
-    if (!journal.Created.empty()) paths.push_back(state.UserFolder + journal.Created);
+                                      UserFolder(state) + kPeriodJournalFileName};
+    if (!journal.Created.empty()) paths.push_back(UserFolder(state) + journal.Created);
     for (const auto& [from, to] : journal.Moves) {
-        paths.push_back(state.UserFolder + from);
-        paths.push_back(state.UserFolder + to);
+        paths.push_back(UserFolder(state) + from);
+        paths.push_back(UserFolder(state) + to);
     }
     return paths;
 }
@@ -107,7 +107,7 @@ void RetirePeriod(AppContext& ctx, int r) {
         journal.Moves.emplace_back(PeriodFileName(k), PeriodFileName(k - 1));
     StagedFile listFile(PeriodListPath(state), journal.NewList);
     const auto touched = PeriodChangePaths(state, journal);
-    ChangePeriods(state.UserFolder, std::move(journal), nullptr, listFile, ctx.texts.CopyError);
+    ChangePeriods(UserFolder(state), std::move(journal), nullptr, listFile, ctx.texts.CopyError);
     ForgetStored(state, touched);
     CommitPeriods(state, periods);
     if (state.Saving.LoadedPeriod >= r) --state.Saving.LoadedPeriod;
@@ -143,7 +143,7 @@ void InsertPeriod(AppContext& ctx, int j, int start) {
     StagedFile lessonFile(target, lessonLines);
     StagedFile listFile(PeriodListPath(state), journal.NewList);
     const auto touched = PeriodChangePaths(state, journal);
-    ChangePeriods(state.UserFolder, std::move(journal), &lessonFile, listFile, ctx.texts.CopyError);
+    ChangePeriods(UserFolder(state), std::move(journal), &lessonFile, listFile, ctx.texts.CopyError);
     ForgetStored(state, touched);
     CommitPeriods(state, periods);
     state.LessonLines = lessonLines;
@@ -169,7 +169,7 @@ void SavePeriod(AppContext& ctx, int a) {
     if (state.Periods.Count <= 0) {
         // A time-table without periods: the edited week starts period 0.
         PeriodList periods;
-        periods.Entries[0] = {start, ctx.view.Title};
+        periods.Entries[0] = {start, CaptionOf(state, ctx.texts)};
         periods.Count = 1;
         WriteTimetableAndList(ctx, MainFilePath(ctx), periods);
         state.Saving.LoadedPeriod = 0;
@@ -227,7 +227,7 @@ void Save(AppContext& ctx) {
     };
     try {
         // A period change that could not be finished or undone earlier is put right first.
-        RecoverPeriodChange(state.UserFolder);
+        RecoverPeriodChange(UserFolder(state));
         if (saving.NotesChanged) {
             WriteWeekNotes(ctx);
             saving.NotesChanged = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "app/state/timetable_state.h"
 #include "core/files/file_ops.h"
 #include "core/files/skemora_error.h"
 #include "core/timetable/file_names.h"
@@ -117,15 +118,15 @@ std::vector<std::string> FilesInFolder(MainState& state, const std::string& fold
 
 std::array<bool, 53> WeekFilesOfYear(MainState& state, int year) {
     std::array<bool, 53> present{};
-    if (state.UserFolder.empty()) return present;
-    const FolderListing& listing = CurrentListing(state.Storage, state.UserFolder);
+    if (UserFolder(state).empty()) return present;
+    const FolderListing& listing = CurrentListing(state.Storage, UserFolder(state));
     for (int w = 1; w <= 53; ++w) {
         const std::string name = WeekFileName(year, w);
         // A link's answer follows its target, which can change while the folder does not; a
         // folder that cannot be listed may still let its files be found.
         const bool probe = !listing.Folder.Exists || Holds(listing.Probed, name);
         present[w - 1] =
-            Holds(listing.Files, name) || (probe && FileExists(state.UserFolder + name));
+            Holds(listing.Files, name) || (probe && FileExists(UserFolder(state) + name));
     }
     return present;
 }

@@ -8,7 +8,7 @@ namespace skemora {
 
 void ReadSubjectList(AppContext& ctx) {
     const std::string path = SubjectListPath(ctx.state);
-    if (ctx.state.UserFolder.empty()) {
+    if (UserFolder(ctx.state).empty()) {
         ctx.state.SubjectList.clear();
         return;
     }
@@ -17,7 +17,7 @@ void ReadSubjectList(AppContext& ctx) {
 
 std::vector<std::string> LoadSubjectList(AppContext& ctx) {
     const std::string path = SubjectListPath(ctx.state);
-    if (ctx.state.UserFolder.empty()) return {};
+    if (UserFolder(ctx.state).empty()) return {};
     auto lines = ReadStored(ctx.state, path);
     if (!lines) return {};
     ctx.state.SubjectList = std::move(*lines);

@@ -10,14 +10,14 @@ namespace skemora {
 void ReadWeekHomework(AppContext& ctx) {
     auto& state = ctx.state;
     state.Homework = WeekHomework{};
-    if (state.UserFolder.empty() || !IsTimetableOpen(ctx)) return;
+    if (UserFolder(state).empty() || !IsTimetableOpen(ctx)) return;
     const std::string path = WeekHomeworkPath(state);
     if (const auto lines = ReadStored(state, path)) ParseWeekHomework(state.Homework, *lines);
 }
 
 void WriteWeekHomework(AppContext& ctx) {
     auto& state = ctx.state;
-    if (state.UserFolder.empty()) return;
+    if (UserFolder(state).empty()) return;
     const std::string path = WeekHomeworkPath(state);
     try {
         if (const auto lines = ReadStored(state, path)) {

@@ -42,7 +42,7 @@ std::string NotesPath(const MainState& state) {
     const std::string name = state.NotesFileName.empty()
                                  ? WeekNotesFileName(state.SelYear, state.WeekNo)
                                  : state.NotesFileName;
-    return state.UserFolder + name;
+    return UserFolder(state) + name;
 }
 
 void ReadWeekNotes(AppContext& ctx) {
@@ -50,10 +50,10 @@ void ReadWeekNotes(AppContext& ctx) {
     ctx.view.NotesBox.Enabled = true;
     state.NotesFileName = WeekNotesFileName(state.SelYear, state.WeekNo);
     ctx.view.NotesBox.Hint = ctx.texts.WeekNotesHint + std::to_string(state.WeekNo);
-    const std::string path = state.UserFolder + state.NotesFileName;
+    const std::string path = UserFolder(state) + state.NotesFileName;
     std::optional<std::vector<std::string>> lines;
     try {
-        if (!state.UserFolder.empty()) lines = ReadStored(state, path);
+        if (!UserFolder(state).empty()) lines = ReadStored(state, path);
     } catch (...) {
         // The box still holds another week's notes: typing must not save them over this file.
         ctx.view.NotesBox.Enabled = false;

@@ -13,6 +13,7 @@
 #include "core/timetable/lesson_rules.h"
 #include "app/storage/loading.h"
 #include "app/storage/save.h"
+#include "app/storage/save_question.h"
 #include "app/timetable/save_as_commands.h"
 #include "app/storage/subject_list_files.h"
 #include "app/state/timetable_state.h"
@@ -169,15 +170,7 @@ void EditStartTime(AppContext& ctx) {
 void ChangeLesson(AppContext& ctx) {
     DayRecord* day = SelectedDay(ctx);
     if (!day || !LessonSelected(ctx, *day)) return;
-    if (ctx.state.Saving.Modified) {
-        const int answer = ctx.messages.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                            ctx.view.Title + ctx.texts.SaveQuestionText);
-        if (answer == kAnswerYes) {
-            Save(ctx);
-        } else if (answer != kAnswerNo) {
-            return;
-        }
-    }
+    if (!AskToSaveChanges(ctx, CaptionOf(ctx.state, ctx.texts))) return;
     const int position = ctx.state.SelLesson;
     LessonFields lesson = LessonAt(*day, position);
     AskLesson(ctx, ctx.texts.ChangeLessonTitle + lesson.Subject + ", " + DayName(ctx), lesson,

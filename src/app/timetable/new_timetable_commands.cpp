@@ -25,9 +25,7 @@ void MakeUser(AppContext& ctx, const std::string& name) {
     auto& state = ctx.state;
     auto& saving = state.Saving;
     // What is held belongs to the time-table shown so far.
-    SetModified(ctx, false);
-    saving.NotesChanged = false;
-    saving.FailedLoadPath.clear();
+    ResetSaving(ctx);
     ctx.view.NotesText.clear();
     state.NotesFileName.clear();
 
@@ -40,11 +38,8 @@ void MakeUser(AppContext& ctx, const std::string& name) {
 
     LoadingScope loading(state);
     const std::string fileName = name + kTimetableExtension;
-    ctx.view.Title = fileName;
-    state.TimetableLoaded = true;
-    state.TimetablePath = state.DataFolder + fileName;
-    SetUser(state, fileName);
-    CreateStoredFolder(state, state.UserFolder);
+    BecomeOpenTimetable(ctx, state.DataFolder + fileName);
+    CreateStoredFolder(state, UserFolder(state));
     ReadSubjectList(ctx);
     saving.WriteAllOnSave = true;
     saving.LoadedPeriod = -1;
@@ -78,10 +73,8 @@ bool NewUserAcceptable(AppContext& ctx, const TimetableDialogs::NewUserAnswer& a
 void NewTimetable(AppContext& ctx) {
     auto& state = ctx.state;
     if (state.Saving.Modified) Save(ctx);
-    const auto answer =
-        ctx.timetableDialogs.AskNewUser([&ctx](const TimetableDialogs::NewUserAnswer& typed) {
-            return NewUserAcceptable(ctx, typed);
-        });
+    const auto answer = ctx.timetableDialogs.AskNewUser(
+        [&ctx](const TimetableDialogs::NewUserAnswer& typed) { return NewUserAcceptable(ctx, typed); });
     if (!answer) return;
     const auto name = NewUserName(answer->Name);
     if (!name) return;

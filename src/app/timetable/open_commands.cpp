@@ -3,18 +3,18 @@
 #include <optional>
 
 #include "app/refresh/refresh.h"
-#include "app/state/timetable_state.h"
-#include "app/storage/loading.h"
-#include "app/storage/save.h"
-#include "app/storage/storage.h"
-#include "app/storage/subject_list_files.h"
-#include "app/view/lesson_fill.h"
 #include "core/files/file_ops.h"
 #include "core/files/paths.h"
 #include "core/files/skemora_error.h"
 #include "core/files/text_file.h"
 #include "core/timetable/file_names.h"
+#include "app/view/lesson_fill.h"
+#include "app/storage/loading.h"
 #include "core/timetable/period_change.h"
+#include "app/storage/save_question.h"
+#include "app/storage/storage.h"
+#include "app/storage/subject_list_files.h"
+#include "app/state/timetable_state.h"
 
 namespace skemora {
 
@@ -25,20 +25,14 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         LoadingScope loading(state);
         // What is held in memory belongs to the time-table shown so far and must not be saved
         // into the files of this one.
-        SetModified(ctx, false);
-        saving.NotesChanged = false;
-        saving.WriteAllOnSave = false;
-        if (saving.PendingPeriodStart > 0) saving.PendingPeriodStart = 0;
-        saving.LoadedPeriod = -1;
+        ResetSaving(ctx);
         ResetTimetable(ctx);
         // The notes box takes no typing until this time-table's notes are read into it.
         ctx.view.NotesText.clear();
         ctx.view.NotesBox.Enabled = false;
         state.NotesFileName.clear();
 
-        state.TimetablePath = path;
-        ctx.view.Title = FileNamePart(path);
-        state.TimetableLoaded = true;
+        BecomeOpenTimetable(ctx, path);
         state.Periods = PeriodList{};
         state.PeriodLines.clear();
         state.LessonLines.clear();
@@ -47,17 +41,16 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         saving.FailedLoadPath = path;
         state.SubjectList.clear();
 
+        // Saves cut off by a crash may have left their temporaries beside the files.
+        RemoveLeftovers(state, UserFolder(state));
+        // A period change a crash cut off is completed or undone before the list is read.
+        RecoverPeriodChange(UserFolder(state));
         // The user's stored subjects, which every save extends, come first: a file that fails
         // to read below must not leave the next save with another user's list or none.
-        SetUser(state, ctx.view.Title);
-        // Saves cut off by a crash may have left their temporaries beside the files.
-        RemoveLeftovers(state, state.UserFolder);
-        // A period change a crash cut off is completed or undone before the list is read.
-        RecoverPeriodChange(state.UserFolder);
         ReadSubjectList(ctx);
         ReadTimetableFiles(ctx);
         // A main file without its folder still gets one, so that saving it can succeed.
-        CreateStoredFolder(state, state.UserFolder);
+        CreateStoredFolder(state, UserFolder(state));
         saving.LoadedPeriod = -1;
         RefreshLessons(ctx);
     }
@@ -88,15 +81,8 @@ void OpenCommand(AppContext& ctx) {
     if (!chosen || !StoredFileExists(*chosen)) return;
     const auto path = MainTimetablePath(ctx, *chosen);
     if (!path) return;
-    if (ctx.state.Saving.Modified) {
-        const int answer = ctx.messages.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                            ctx.texts.NoDocumentTitle + ctx.texts.SaveQuestionText);
-        if (answer == kAnswerYes) {
-            Save(ctx);
-        } else if (answer != kAnswerNo) {
-            return;
-        }
-    }
+    // Here the question names no time-table.
+    if (!AskToSaveChanges(ctx, ctx.texts.NoDocumentTitle)) return;
     OpenTimetable(ctx, *path);
 }
 

@@ -18,7 +18,7 @@ void SaveAs(AppContext& ctx) {
     for (;;) {
         state.Saving.WriteAllOnSave = false;
         const auto chosen = ctx.messages.SaveFileName(state.DataFolder, ctx.texts.NoDocumentTitle,
-                                                      "*.dfd|*.dfd|*.txt|*.txt|*.*|*.*", "*.dfd");
+                                                     "*.dfd|*.dfd|*.txt|*.txt|*.*|*.*", "*.dfd");
         if (!chosen) return;
         path = *chosen;
         std::string name = FileNamePart(path);
@@ -46,13 +46,11 @@ void SaveAs(AppContext& ctx) {
         break;
     }
 
-    const std::string name = FileNamePart(path);
-    state.TimetablePath = path;
-    ctx.view.Title = name;
-    SetUser(state, name);
-    CreateStoredFolder(state, state.UserFolder);
-    if (!state.TimetableLoaded) {
-        // Nothing was ever loaded: the new file gets the fresh time-table, whose days each
+    const bool wasOpen = IsTimetableOpen(ctx);
+    BecomeOpenTimetable(ctx, path);
+    CreateStoredFolder(state, UserFolder(state));
+    if (!wasOpen) {
+        // No time-table was open: the new file gets the fresh time-table, whose days each
         // hold a lesson, and a first period starting with the shown week.
         DefaultTimetable(state.Days);
         const int monday = MondayOfSelectedWeek(state);

@@ -346,7 +346,7 @@ void ShowCellSelection(AppContext& ctx, CellRef cell) {
         EnableLessonCommands(view.Menus, true, true);
         ShowLessonInfo(ctx, column, cell.Row);
     } else {
-        EnableLessonCommands(view.Menus, false, state.TimetableLoaded);
+        EnableLessonCommands(view.Menus, false, state.Open.has_value());
         for (auto& button : view.LessonButtons) button.Enabled = false;
         state.SelColumn = column;
         state.SelLesson = cell.Row;

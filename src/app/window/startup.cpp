@@ -5,6 +5,7 @@
 
 #include "app/refresh/refresh.h"
 #include "app/state/settings_store.h"
+#include "app/view/options_menu.h"
 #include "app/view/week_grid.h"
 #include "core/calendar/calendar.h"
 #include "core/files/text_file.h"
@@ -53,11 +54,10 @@ void ConstructMainWindow(AppContext& ctx, const std::string& dataFolder) {
         ctx.view.Days[c].DayName.Caption = state.Names.LongDayNames[c + 1];
     }
 
-    SetModified(ctx, false);
+    ResetSaving(ctx);
 
     ctx.view.WindowHeight = height + 6;
     state.Homework = WeekHomework{};
-    state.TimetableLoaded = false;
 }
 
 void FirstShow(AppContext& ctx, const std::vector<std::string>& arguments) {
@@ -67,21 +67,21 @@ void FirstShow(AppContext& ctx, const std::vector<std::string>& arguments) {
 
     view.ClassField.Caption = ctx.texts.ClassNameText;
     state.ClassName = ctx.texts.ClassNameText;
-    view.Title = ctx.texts.NoDocumentTitle;
+    CloseTimetable(ctx);
 
     const Date today = ctx.platform.Today();
 
     SettingsStore& settings = ctx.settings;
     settings.ReadMondayFirst();
     const bool mondayFirst = settings.MondayFirstRead == "0";
-    view.Menus.MondayFirst.Checked = mondayFirst;
     state.StartMondayFirst = mondayFirst;
     state.SundayFirst = !mondayFirst;
 
     settings.ReadTrayEntry();
     const bool tray = settings.TrayRead != "f";
-    view.Menus.StartTray.Checked = tray;
     state.StartTray = tray;
+    state.StartInTray = tray;
+    ShowOptions(state, view.Menus);
 
     const auto header = WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst);
     view.WeekdayStrip.Caption = header.Text;

@@ -2,10 +2,12 @@
 
 #include "app/window/navigation.h"
 #include "app/state/settings_store.h"
+#include "app/view/options_menu.h"
 #include "app/view/week_grid.h"
 #include "core/calendar/calendar.h"
 #include "core/files/file_ops.h"
 #include "app/storage/save.h"
+#include "app/storage/save_question.h"
 #include "app/storage/storage.h"
 #include "app/timetable/school_class_commands.h"
 #include "app/state/timetable_state.h"
@@ -17,12 +19,12 @@ namespace {
 // Writes back the options that differ from their values at start-up.
 void WriteBackOptions(AppContext& ctx) {
     SettingsStore& settings = ctx.settings;
-    const bool mondayFirst = ctx.view.Menus.MondayFirst.Checked;
+    const bool mondayFirst = !ctx.state.SundayFirst;
     if (mondayFirst != ctx.state.StartMondayFirst) {
         settings.MondayFirstWrite = mondayFirst ? "0" : "1";
         settings.WriteMondayFirst();
     }
-    const bool tray = ctx.view.Menus.StartTray.Checked;
+    const bool tray = ctx.state.StartInTray;
     if (tray != ctx.state.StartTray) {
         settings.TrayCommand = tray ? "1" : "0";
         settings.UpdateTrayEntry();
@@ -39,23 +41,15 @@ bool CloseQuery(AppContext& ctx) {
     auto& state = ctx.state;
     state.LayoutLocked = true;
     bool mayClose = true;
-    if (state.Saving.Modified) {
-        const int answer = ctx.messages.Ask(ctx.texts.SaveQuestionTitle + ctx.texts.NoDocumentTitle,
-                                            ctx.view.Title + ctx.texts.SaveQuestionText);
-        if (answer == kAnswerYes) {
-            try {
-                Save(ctx);
-            } catch (...) {
-                // The changes are not on disk: the window stays open so nothing is lost.
-                WriteBackOptions(ctx);
-                state.LayoutLocked = false;
-                throw;
-            }
-        } else if (answer != kAnswerNo) {
-            mayClose = false;
-            state.LayoutLocked = false;
-        }
+    try {
+        mayClose = AskToSaveChanges(ctx, CaptionOf(state, ctx.texts));
+    } catch (...) {
+        // The changes are not on disk: the window stays open so nothing is lost.
+        WriteBackOptions(ctx);
+        state.LayoutLocked = false;
+        throw;
     }
+    if (!mayClose) state.LayoutLocked = false;
     WriteBackOptions(ctx);
     return mayClose;
 }
@@ -87,9 +81,8 @@ void ShowHelp(AppContext& ctx) {
 
 void MondayFirstClick(AppContext& ctx) {
     auto& state = ctx.state;
-    auto& item = ctx.view.Menus.MondayFirst;
-    item.Checked = !item.Checked;
-    state.SundayFirst = !item.Checked;
+    state.SundayFirst = !state.SundayFirst;
+    ShowOptions(state, ctx.view.Menus);
     const auto header = WeekdayHeader(state.Names.ShortDayNames, state.SundayFirst);
     ctx.view.WeekdayStrip.Caption = header.Text;
     state.WeekdayAbbreviations = header.Abbreviations;
@@ -97,7 +90,8 @@ void MondayFirstClick(AppContext& ctx) {
 }
 
 void StartTrayClick(AppContext& ctx) {
-    ctx.view.Menus.StartTray.Checked = !ctx.view.Menus.StartTray.Checked;
+    ctx.state.StartInTray = !ctx.state.StartInTray;
+    ShowOptions(ctx.state, ctx.view.Menus);
 }
 
 }  // namespace skemora

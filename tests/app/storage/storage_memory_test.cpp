@@ -35,7 +35,8 @@ protected:
     MainState state;
     Storage() {
         state.DataFolder = folder.Path();
-        state.UserFolder = folder.Path();
+        state.Open.emplace();
+        state.Open->UserFolder = folder.Path();
     }
     std::string Week(int week) const { return folder / WeekFileName(kYear, week); }
 
@@ -161,7 +162,7 @@ TEST_F(Storage, ChangeInTheSameTickAsTheListingIsSeen) {
 }
 
 TEST_F(Storage, NoUserFolderHasNoWeekFiles) {
-    state.UserFolder.clear();
+    state.Open.reset();
     EXPECT_EQ(WeekFilesOfYear(state, kYear), (std::array<bool, 53>{}));
 }
 

@@ -27,7 +27,9 @@ protected:
         return context;
     }();
 
-    void SetUp() override { ctx.state.UserFolder = folder.Path(); }
+    void SetUp() override {
+        ctx.state.Open = OpenedTimetable{"Peter.dfd", "", folder.Path(), "Peter"};
+    }
     void Lesson(int day, int position, const std::string& subject, const std::string& room) {
         ctx.state.Days[day].Subject[position] = subject;
         ctx.state.Days[day].Room[position] = room;

@@ -57,8 +57,7 @@ protected:
 
     void SetUp() override {
         ctx.texts.NoDocumentTitle = "Time-table";
-        ctx.view.Title = "Peter.dfd";
-        ctx.state.UserFolder = folder.Path();
+        ctx.state.Open = OpenedTimetable{"Peter.dfd", "", folder.Path(), "Peter"};
         ctx.state.SelYear = 2004;
         ctx.state.WeekNo = 12;
     }

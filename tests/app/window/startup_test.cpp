@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, CommandLineArgumentsNameTheTimetable) {
     WriteTimetable("a b");
     Start({"a", "b"});
     EXPECT_EQ(ctx.view.Title, "a b.dfd");
-    EXPECT_TRUE(ctx.state.TimetableLoaded);
+    EXPECT_TRUE(ctx.state.Open);
     EXPECT_EQ(ctx.view.Days[0].Cells[0].Caption, "S00");
 }
 

@@ -33,8 +33,8 @@ TEST_F(StorageTest, OpeningShowsTheTimetableOfTheSelectedDate) {
     WritePeter({kAug11}, {"Base"});
     OpenPeter();
     EXPECT_EQ(ctx.view.Title, "Peter.dfd");
-    EXPECT_EQ(ctx.state.UserFolder, User());
-    EXPECT_EQ(ctx.state.UserName, "Peter");
+    EXPECT_EQ(UserFolder(ctx.state), User());
+    EXPECT_EQ(UserName(ctx.state), "Peter");
     EXPECT_FALSE(ctx.state.Saving.Loading);
     EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 0);
     EXPECT_EQ(Shown(), "Base");
@@ -165,7 +165,7 @@ TEST_F(StorageTest, OpeningAnotherUserTakesNothingOfThePreviousOne) {
     OpenPeter();
     WriteLines(folder / "Paula.dfd", LessonFile("Paulas"));
     OpenTimetable(ctx, folder / "Paula.dfd");
-    EXPECT_EQ(ctx.state.UserFolder, folder / "Paula/");
+    EXPECT_EQ(UserFolder(ctx.state), folder / "Paula/");
     EXPECT_EQ(ctx.state.Periods.Count, 0);
     EXPECT_TRUE(ctx.state.SubjectList.empty());
     EXPECT_EQ(Shown(), "Paulas");
@@ -282,7 +282,7 @@ TEST_F(StorageTest, CommandLineOpensANameFromTheDataFolder) {
              {{"Peter/S1"}, "", folder / "Peter/S1.dfd" + refused},
              {{"a", "b"}, "a b.dfd", ""},
              {{"Peter"}, "Peter.dfd", ""}}) {
-        ctx.view.Title = ctx.texts.NoDocumentTitle;
+        CloseTimetable(ctx);
         dialogs.Messages.clear();
         OpenCommandLineTimetable(ctx, arguments);
         EXPECT_EQ(ctx.view.Title, opened.empty() ? ctx.texts.NoDocumentTitle : opened);
@@ -328,7 +328,7 @@ TEST_F(StorageTest, OpenCommandOpensOnlyAMainTimetableFileOfTheDataFolder) {
         const auto entries = EntriesUnder(folder.Path());
         const auto files = FilesUnder(folder.Path());
         const auto outside = EntriesUnder(elsewhere.Path());
-        ctx.view.Title = ctx.texts.NoDocumentTitle;
+        CloseTimetable(ctx);
         dialogs.Messages.clear();
         dialogs.OpenAnswers = {c.Chosen};
         OpenCommand(ctx);
@@ -337,15 +337,15 @@ TEST_F(StorageTest, OpenCommandOpensOnlyAMainTimetableFileOfTheDataFolder) {
                       Lines{c.Chosen + " is not a time-table. Only the time-tables directly in " +
                             folder.Path() + " (a name and .dfd) can be opened."});
             EXPECT_EQ(ctx.view.Title, ctx.texts.NoDocumentTitle);
-            EXPECT_FALSE(ctx.state.TimetableLoaded);
+            EXPECT_FALSE(ctx.state.Open);
             EXPECT_EQ(EntriesUnder(folder.Path()), entries);
             EXPECT_EQ(EntriesUnder(elsewhere.Path()), outside);
             EXPECT_EQ(FilesUnder(folder.Path()), files);
         } else {
             EXPECT_TRUE(dialogs.Messages.empty());
             EXPECT_EQ(ctx.view.Title, c.Opened);
-            EXPECT_EQ(ctx.state.TimetablePath, folder / "Peter.dfd");
-            EXPECT_EQ(ctx.state.UserFolder, User());
+            EXPECT_EQ(ctx.state.Open->TimetablePath, folder / "Peter.dfd");
+            EXPECT_EQ(UserFolder(ctx.state), User());
             // An edit saves into Peter's own files.
             EditMonday("Edited");
             EXPECT_EQ(SubjectIn(Period(1)), "Edited");
@@ -407,8 +407,8 @@ TEST_F(StorageTest, SaveAsStaysInTheDataFolderAndCompletesLikeOpening) {
     EXPECT_EQ(ReadLines(folder / "Peter.dfd"), LessonFile("Empty", "Class"));
     EXPECT_EQ(List(), Lines{"12304"});
     EXPECT_EQ(ReadBytes(User() + "fagl.txt"), CrLf({"Empty", "", ""}));
-    EXPECT_EQ(ctx.state.TimetablePath, folder / "Peter.dfd");
-    EXPECT_TRUE(ctx.state.TimetableLoaded);
+    EXPECT_EQ(ctx.state.Open->TimetablePath, folder / "Peter.dfd");
+    EXPECT_TRUE(ctx.state.Open);
     EXPECT_FALSE(ctx.state.Saving.WriteAllOnSave);
     EXPECT_EQ(ctx.state.Periods.Count, 1);
     EXPECT_EQ(Shown(), "Empty");

@@ -1,5 +1,6 @@
 #include "app/view/week_grid.h"
 
+#include "app/state/timetable_state.h"
 #include "app/window/navigation.h"
 #include "support/main_window_fixture.h"
 
@@ -100,7 +101,7 @@ TEST_F(SelectCellTest, EmptyCellEnablesOnlyAddAndOnlyWithATimetable) {
     EXPECT_FALSE(ctx.view.Menus.EditAdd.Enabled);
     EXPECT_FALSE(ctx.view.Menus.EditLesson.Enabled);
     EXPECT_FALSE(ctx.view.LessonButtons[kLinksButton].Enabled);
-    ctx.state.TimetableLoaded = true;
+    BecomeOpenTimetable(ctx, folder / "Peter.dfd");
     SelectCell(ctx, {0, 4});
     EXPECT_TRUE(ctx.view.Menus.EditAdd.Enabled);
     EXPECT_TRUE(ctx.view.Menus.PopupAdd.Enabled);

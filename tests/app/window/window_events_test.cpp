@@ -65,7 +65,7 @@ TEST_F(CloseQueryTest, CancelKeepsTheWindowButWritesTheOptionsEveryTime) {
 TEST_F(CloseQueryTest, SaveFailureKeepsTheWindowOpen) {
     MondayFirstClick(ctx);
     Change();
-    ctx.state.TimetablePath = folder / "gone/pupil.dfd";
+    ctx.state.Open->TimetablePath = folder / "gone/pupil.dfd";
     dialogs.AskAnswers = {kAnswerYes};
     EXPECT_THROW(CloseQuery(ctx), SkemoraError);
     EXPECT_FALSE(ctx.state.LayoutLocked);

@@ -54,8 +54,8 @@ TEST_P(DemoTimetableTest, TheFirstLookShowsAFilledWeek) {
     EXPECT_TRUE(FileExists(ctx.state.Homework[3][0].Shortcuts[0]));
     EXPECT_NE(ctx.view.NotesText.find("swimming"), std::string::npos);
     // Mates, the school and a teacher card are in the user's folder.
-    const std::string user = ctx.state.UserFolder;
-    EXPECT_EQ(MateNames(ReadLines(MatesFilePath(user, ctx.state.UserName))).size(), 3u);
+    const std::string user = UserFolder(ctx.state);
+    EXPECT_EQ(MateNames(ReadLines(MatesFilePath(user, UserName(ctx.state)))).size(), 3u);
     EXPECT_EQ(ReadLines(SchoolFilePath(ctx.state)).at(0), "Odense Friskole");
     EXPECT_EQ(ReadLines(TeacherFilePath(user, "Maths")).at(0), "Anna Berg");
     EXPECT_TRUE(FileExists(LinkFilePath(user, "Science")));
