@@ -35,6 +35,15 @@ struct SaveState {
     std::string FailedLoadPath;
 };
 
+// The shown week's notes as the refresh last read them, for the projection to put in the box.
+struct ShownWeekNotes {
+    bool Read = false;      // read for the open time-table since it was opened
+    bool Readable = true;   // the file read, or there was none: the box takes typing
+    bool Fresh = false;     // read and not yet put into the box (which then holds what is typed)
+    std::uint16_t Week = 0;
+    std::string Text;       // lines joined by "\n"
+};
+
 struct MainState {
     std::uint16_t SelYear = 1970, SelMonth = 1, SelDay = 1;
     std::uint16_t TodayYear = 1970, TodayMonth = 1, TodayDay = 1;
@@ -70,6 +79,10 @@ struct MainState {
     std::array<std::string, 7> WeekdayAbbreviations;  // as appended by the weekday header
     std::string NotesFileName;                        // of the shown week, without folder
     bool PeriodLimitAnnounced = false;                // the folding of old periods was announced
+
+    // The refresh: what its storage step read for the shown week, drawn by the projection.
+    std::array<bool, 53> WeekFileExists{};  // index k: week k + 1 of SelYear has a homework file
+    ShownWeekNotes ShownNotes;
 };
 
 }  // namespace skemora

@@ -46,23 +46,17 @@ std::string NotesPath(const MainState& state) {
     return state.UserFolder + name;
 }
 
-void ReadWeekNotes(AppContext& ctx) {
-    auto& state = ctx.state;
-    ctx.view.NotesBox.Enabled = true;
+void ReadWeekNotes(MainState& state) {
     state.NotesFileName = WeekNotesFileName(state.SelYear, state.WeekNo);
-    ctx.view.NotesBox.Hint = ctx.texts.WeekNotesHint + std::to_string(state.WeekNo);
+    auto& notes = state.ShownNotes;
+    notes = ShownWeekNotes{true, true, true, state.WeekNo, {}};
     const std::string path = state.UserFolder + state.NotesFileName;
-    if (state.UserFolder.empty() || !FileExists(path)) {
-        ctx.view.NotesText.clear();
-        return;
-    }
-    LoadingScope loading(state);
+    if (state.UserFolder.empty() || !FileExists(path)) return;
     try {
-        ctx.view.NotesText = JoinLines(ReadLines(path));
+        notes.Text = JoinLines(ReadLines(path));
     } catch (...) {
         // The box still holds another week's notes: typing must not save them over this file.
-        ctx.view.NotesBox.Enabled = false;
-        ctx.view.NotesText.clear();
+        notes.Readable = false;
         throw;
     }
 }

@@ -34,6 +34,7 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         ctx.view.NotesText.clear();
         ctx.view.NotesBox.Enabled = false;
         state.NotesFileName.clear();
+        state.ShownNotes = ShownWeekNotes{};
 
         state.TimetablePath = path;
         ctx.view.Title = FileNamePart(path);
