@@ -66,19 +66,26 @@ void LoadLessons(AppContext& ctx) {
     if (selectedCell) PlaceSelection(state, *selectedCell, FillLessons(state));
 }
 
-// Runs a storage step, then draws the state, also when the step failed part way: the view
-// shows what was loaded. The notes just read are put into the box once.
-template <typename Step>
-void RunDown(AppContext& ctx, Step step) {
+// The parts of the shown week a refresh loads.
+enum class Part { WeekPanel, Lessons, All };
+
+void Draw(AppContext& ctx) {
+    ProjectView(ctx.state, ctx.texts, ctx.view);
+    // The notes just read are put into the box once; after that it holds what is typed.
+    ctx.state.ShownNotes.Fresh = false;
+}
+
+// Loads the part, then draws the state, also when loading failed part way: the view shows what
+// was loaded.
+void RunDown(AppContext& ctx, Part part) {
     try {
-        step(ctx);
+        if (part != Part::Lessons) LoadWeekPanel(ctx);
+        if (part != Part::WeekPanel) LoadLessons(ctx);
     } catch (...) {
-        ProjectView(ctx.state, ctx.texts, ctx.view);
-        ctx.state.ShownNotes.Fresh = false;
+        Draw(ctx);
         throw;
     }
-    ProjectView(ctx.state, ctx.texts, ctx.view);
-    ctx.state.ShownNotes.Fresh = false;
+    Draw(ctx);
 }
 
 }  // namespace
@@ -89,23 +96,23 @@ void LoadShownWeek(AppContext& ctx) {
 }
 
 void RefreshAll(AppContext& ctx) {
-    RunDown(ctx, LoadShownWeek);
+    RunDown(ctx, Part::All);
 }
 
 void RefreshWeekPanel(AppContext& ctx) {
-    RunDown(ctx, LoadWeekPanel);
+    RunDown(ctx, Part::WeekPanel);
 }
 
 void RefreshDayHeaders(AppContext& ctx) {
-    ProjectView(ctx.state, ctx.texts, ctx.view);
+    Draw(ctx);
 }
 
 void RefreshLessons(AppContext& ctx) {
-    RunDown(ctx, LoadLessons);
+    RunDown(ctx, Part::Lessons);
 }
 
 void RefreshMonthPanel(AppContext& ctx) {
-    ProjectView(ctx.state, ctx.texts, ctx.view);
+    Draw(ctx);
 }
 
 }  // namespace skemora
