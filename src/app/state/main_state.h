@@ -44,6 +44,15 @@ struct OpenedTimetable {
     std::string UserName;
 };
 
+// The shown week's notes as the refresh last read them, for the projection to put in the box.
+struct ShownWeekNotes {
+    bool Read = false;      // read for the open time-table since it was opened
+    bool Readable = true;   // the file read, or there was none: the box takes typing
+    bool Fresh = false;     // read and not yet put into the box (which then holds what is typed)
+    std::uint16_t Week = 0;
+    std::string Text;       // lines joined by "\n"
+};
+
 struct MainState {
     std::uint16_t SelYear = 1970, SelMonth = 1, SelDay = 1;
     std::uint16_t TodayYear = 1970, TodayMonth = 1, TodayDay = 1;
@@ -82,6 +91,10 @@ struct MainState {
 
     // Storage: what each file held when it was read or written.
     StorageMemory Storage;
+
+    // The refresh: what its storage step read for the shown week, drawn by the projection.
+    std::array<bool, 53> WeekFileExists{};  // index k: week k + 1 of SelYear has a homework file
+    ShownWeekNotes ShownNotes;
 };
 
 }  // namespace skemora

@@ -5,7 +5,6 @@
 #include "app/storage/storage.h"
 #include "core/files/skemora_error.h"
 #include "core/timetable/lesson_file.h"
-#include "app/view/lesson_fill.h"
 #include "core/timetable/periods.h"
 #include "app/state/timetable_state.h"
 #include "app/storage/week_homework_files.h"
@@ -15,12 +14,6 @@ namespace skemora {
 void ReadTimetableFiles(AppContext& ctx) {
     if (!IsTimetableOpen(ctx)) return;
     auto& state = ctx.state;
-    auto& menus = ctx.view.Menus;
-    menus.Convert.Enabled = true;
-    menus.RemoveLesson.Enabled = true;
-    menus.School.Enabled = true;
-    menus.Class.Enabled = true;
-    menus.Holidays.Enabled = true;
 
     ReadWeekHomework(ctx);
 
@@ -45,7 +38,7 @@ void ReadTimetableFiles(AppContext& ctx) {
 void LoadPeriod(AppContext& ctx, int period) {
     auto& state = ctx.state;
     auto& saving = state.Saving;
-    ResetTimetable(ctx);
+    state.Days = DayRecords{};
     saving.LoadedPeriod = period;
 
     const std::string mainFile = MainFilePath(ctx);
@@ -73,16 +66,12 @@ void LoadPeriod(AppContext& ctx, int period) {
         // tries the file again.
         if (fromFile) saving.FailedLoadPath = path;
         saving.LoadedPeriod = -1;
-        SetModified(ctx, false);
+        saving.Modified = false;
         throw;
     }
     if (!lines.empty()) state.LessonLines = std::move(lines);
     if (saving.FailedLoadPath != PeriodListPath(state)) saving.FailedLoadPath.clear();
-
-    ShowTimetable(ctx);
-    ctx.view.LessonButtons[kStudentsButton].Enabled = true;
-    ShowClass(ctx);
-    SetModified(ctx, false);
+    saving.Modified = false;
 }
 
 void MarkPendingPeriod(AppContext& ctx) {

@@ -1,5 +1,5 @@
 // Reading the open time-table: the per-user files of the shown week, and the lesson file of a
-// validity period.
+// validity period. They fill the state only; the refresh's projection draws it.
 #pragma once
 
 #include "app/state/app_context.h"
@@ -8,7 +8,7 @@ namespace skemora {
 
 // Reads the shown week's homework and the period list of the open time-table.
 void ReadTimetableFiles(AppContext& ctx);
-// Replaces the in-memory time-table with period p's lessons and shows them.
+// Replaces the in-memory time-table with period p's lessons, which are then unmodified.
 void LoadPeriod(AppContext& ctx, int period);
 // Sets PendingPeriodStart to the Monday of the selected date's week.
 void MarkPendingPeriod(AppContext& ctx);

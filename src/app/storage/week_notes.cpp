@@ -45,27 +45,21 @@ std::string NotesPath(const MainState& state) {
     return UserFolder(state) + name;
 }
 
-void ReadWeekNotes(AppContext& ctx) {
-    auto& state = ctx.state;
-    ctx.view.NotesBox.Enabled = true;
+void ReadWeekNotes(MainState& state) {
     state.NotesFileName = WeekNotesFileName(state.SelYear, state.WeekNo);
-    ctx.view.NotesBox.Hint = ctx.texts.WeekNotesHint + std::to_string(state.WeekNo);
+    auto& notes = state.ShownNotes;
+    notes = ShownWeekNotes{true, true, true, state.WeekNo, {}};
+    if (UserFolder(state).empty()) return;
     const std::string path = UserFolder(state) + state.NotesFileName;
     std::optional<std::vector<std::string>> lines;
     try {
-        if (!UserFolder(state).empty()) lines = ReadStored(state, path);
+        lines = ReadStored(state, path);
     } catch (...) {
         // The box still holds another week's notes: typing must not save them over this file.
-        ctx.view.NotesBox.Enabled = false;
-        ctx.view.NotesText.clear();
+        notes.Readable = false;
         throw;
     }
-    if (!lines) {
-        ctx.view.NotesText.clear();
-        return;
-    }
-    LoadingScope loading(state);
-    ctx.view.NotesText = JoinLines(*lines);
+    if (lines) notes.Text = JoinLines(*lines);
 }
 
 void WriteWeekNotes(AppContext& ctx) {

@@ -1,4 +1,4 @@
-// The week notes: reading the shown week's notes file into the box, and writing the box back.
+// The week notes: reading the shown week's notes file for the box, and writing the box back.
 #pragma once
 
 #include <string>
@@ -7,9 +7,8 @@
 
 namespace skemora {
 
-// Enables the box, sets its hint and fills it from the shown week's notes file (or empties it).
-// Filling it is no edit.
-void ReadWeekNotes(AppContext& ctx);
+// Reads the shown week's notes file (none: empty notes) into ShownNotes, for the box.
+void ReadWeekNotes(MainState& state);
 // Save's notes step: writes the box's lines to the notes file of the week they were read for,
 // or deletes that file when the box is empty.
 void WriteWeekNotes(AppContext& ctx);

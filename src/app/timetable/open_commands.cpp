@@ -31,6 +31,7 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         ctx.view.NotesText.clear();
         ctx.view.NotesBox.Enabled = false;
         state.NotesFileName.clear();
+        state.ShownNotes = ShownWeekNotes{};
 
         BecomeOpenTimetable(ctx, path);
         state.Periods = PeriodList{};

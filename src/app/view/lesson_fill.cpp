@@ -11,9 +11,10 @@ constexpr int kLatestStart = 2359;
 
 }  // namespace
 
-void ShowTimetable(AppContext& ctx) {
-    const auto& days = ctx.state.Days;
-    const auto& homework = ctx.state.Homework;
+LessonGridFill FillLessons(const MainState& state) {
+    const auto& days = state.Days;
+    const auto& homework = state.Homework;
+    LessonGridFill fill;
     std::array<bool, kDays> placed{};
     int shift = 0;
     int previous = kLatestStart;
@@ -29,8 +30,7 @@ void ShowTimetable(AppContext& ctx) {
             }
         }
         if (previous < chosenStart) ++shift;
-        auto& cells = ctx.view.Days[chosen].Cells;
-        for (int row = 0; row < shift; ++row) cells[row].Caption.clear();
+        auto& cells = fill[chosen];
         for (int row = shift; row < kLessons; ++row) {
             const int lesson = row - shift;
             cells[row].Caption = days[chosen].Subject[lesson];
@@ -39,6 +39,22 @@ void ShowTimetable(AppContext& ctx) {
         placed[chosen] = true;
         previous = chosenStart;
     }
+    return fill;
+}
+
+void ProjectLessons(const MainState& state, ViewModel& view) {
+    const LessonGridFill fill = FillLessons(state);
+    for (int d = 0; d < kDays; ++d) {
+        for (int row = 0; row < kLessons; ++row) {
+            auto& cell = view.Days[d].Cells[row];
+            cell.Caption = fill[d][row].Caption;
+            cell.TextColor = fill[d][row].TextColor;
+        }
+    }
+}
+
+void ShowTimetable(AppContext& ctx) {
+    ProjectLessons(ctx.state, ctx.view);
 }
 
 void ResetTimetable(AppContext& ctx) {

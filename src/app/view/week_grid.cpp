@@ -6,6 +6,7 @@
 #include "core/timetable/week_view_text.h"
 #include "core/calendar/calendar.h"
 #include "app/view/apply_language.h"
+#include "app/view/lesson_fill.h"
 #include "core/timetable/lesson_rules.h"
 
 namespace skemora {
@@ -289,35 +290,18 @@ std::string LessonButtonCaption(const ViewModel& view, int k) {
     return ButtonCaptionBeside(view.LessonButtons[k].Caption, bar);
 }
 
-void ShowLessonInfo(AppContext& ctx, int column, int row) {
-    if (column < 1 || column > kDays || row < 0 || row >= kLessons) return;
-    auto& state = ctx.state;
-    auto& view = ctx.view;
-    const auto& cells = view.Days[column - 1].Cells;
-    const std::string& dayName = state.Names.LongDayNames[column];
-    const DayRecord& day = state.Days[column - 1];
+namespace {
 
-    view.TitleStrip.Caption = ctx.texts.StartTimeLabel + dayName + " " + FormatTime(day.StartTime);
-
+// The lesson shown in row `row` of a column: the column's leading empty cells hold none.
+int LessonOfRow(const std::array<LessonCellFill, kLessons>& cells, int row) {
     int leadingEmpty = 0;
     while (leadingEmpty < row && cells[leadingEmpty].Caption.empty()) ++leadingEmpty;
-    const int lesson = row - leadingEmpty;
-    const std::string& subject = day.Subject[lesson];
-
-    view.DetailLabels[0].Caption = subject;
-    view.DetailLabels[2].Caption = day.Teacher[lesson];
-    view.DetailLabels[4].Caption = day.Room[lesson];
-
-    for (auto& button : view.LessonButtons) button.Enabled = true;
-    view.LessonButtons[kHomeworkButton].Hint = ctx.texts.HomeworkHint + dayName + ", " + subject;
-    view.LessonButtons[kLinksButton].Hint = ctx.texts.LinksHint + subject;
-    view.LessonButtons[kTeacherButton].Hint = ctx.texts.TeacherHint + subject;
-
-    state.SelColumn = column;
-    state.SelLesson = lesson;
+    return row - leadingEmpty;
 }
 
-namespace {
+bool InGrid(CellRef cell) {
+    return cell.Column >= 0 && cell.Column < kDays && cell.Row >= 0 && cell.Row < kLessons;
+}
 
 void EnableLessonCommands(MenuView& menus, bool filled, bool add) {
     for (MenuItem* item :
@@ -329,28 +313,61 @@ void EnableLessonCommands(MenuView& menus, bool filled, bool add) {
     menus.PopupAdd.Enabled = add;
 }
 
+// The details of the lesson in column 1..5 at grid row `row`.
+void ShowLessonInfo(const MainState& state, const MessageTexts& texts, ViewModel& view,
+                    int column, int lesson) {
+    const std::string& dayName = state.Names.LongDayNames[column];
+    const DayRecord& day = state.Days[column - 1];
+    view.TitleStrip.Caption = texts.StartTimeLabel + dayName + " " + FormatTime(day.StartTime);
+
+    const std::string& subject = day.Subject[lesson];
+    view.DetailLabels[0].Caption = subject;
+    view.DetailLabels[2].Caption = day.Teacher[lesson];
+    view.DetailLabels[4].Caption = day.Room[lesson];
+
+    for (auto& button : view.LessonButtons) button.Enabled = true;
+    view.LessonButtons[kHomeworkButton].Hint = texts.HomeworkHint + dayName + ", " + subject;
+    view.LessonButtons[kLinksButton].Hint = texts.LinksHint + subject;
+    view.LessonButtons[kTeacherButton].Hint = texts.TeacherHint + subject;
+}
+
 }  // namespace
 
-void ShowCellSelection(AppContext& ctx, CellRef cell) {
-    if (cell.Column < 0 || cell.Column >= kDays || cell.Row < 0 || cell.Row >= kLessons) return;
-    auto& state = ctx.state;
-    auto& view = ctx.view;
+void PlaceSelection(MainState& state, CellRef cell, const LessonGridFill& drawn) {
+    if (!InGrid(cell)) return;
     state.SelCell = cell;
+    state.SelColumn = cell.Column + 1;
+    const auto& cells = drawn[cell.Column];
+    state.SelLesson = cells[cell.Row].Caption.empty() ? cell.Row : LessonOfRow(cells, cell.Row);
+}
+
+void ProjectSelection(const MainState& state, const MessageTexts& texts, ViewModel& view) {
     for (auto& day : view.Days) {
         for (auto& c : day.Cells) c.Background = kWhite;
     }
+    if (!state.SelCell || !InGrid(*state.SelCell)) return;
+    const CellRef cell = *state.SelCell;
     view.Days[cell.Column].Cells[cell.Row].Background = kButtonFace;
 
-    const int column = cell.Column + 1;
     if (!view.Days[cell.Column].Cells[cell.Row].Caption.empty()) {
         EnableLessonCommands(view.Menus, true, true);
-        ShowLessonInfo(ctx, column, cell.Row);
+        ShowLessonInfo(state, texts, view, cell.Column + 1,
+                       std::clamp(state.SelLesson, 0, kLessons - 1));
     } else {
         EnableLessonCommands(view.Menus, false, state.Open.has_value());
         for (auto& button : view.LessonButtons) button.Enabled = false;
-        state.SelColumn = column;
-        state.SelLesson = cell.Row;
     }
+}
+
+void ShowCellSelection(AppContext& ctx, CellRef cell) {
+    if (!InGrid(cell)) return;
+    // The cell chosen is one the user sees: its lesson counts from the cells as drawn.
+    LessonGridFill drawn;
+    for (int d = 0; d < kDays; ++d) {
+        for (int r = 0; r < kLessons; ++r) drawn[d][r].Caption = ctx.view.Days[d].Cells[r].Caption;
+    }
+    PlaceSelection(ctx.state, cell, drawn);
+    ProjectSelection(ctx.state, ctx.texts, ctx.view);
 }
 
 }  // namespace skemora

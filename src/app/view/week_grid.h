@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/state/app_context.h"
+#include "app/view/lesson_fill.h"
 
 namespace skemora {
 
@@ -12,12 +13,16 @@ namespace skemora {
 void BuildWeekView(ViewModel& view, int width, int height, int screenMode);
 // Re-lays out after the window was resized to W x H.
 void ResizeWeekView(ViewModel& view, int width, int height);
-// SelectCell without the date change: the highlight, the lesson commands and the lesson details.
+// The selection in the state: the cell, its column 1..5 and its lesson (the row counted from
+// the column's first filled cell of `drawn`; an empty cell's own row).
+void PlaceSelection(MainState& state, CellRef cell, const LessonGridFill& drawn);
+// The selected cell's highlight, the lesson commands and the selected lesson's details, for the
+// cells as drawn.
+void ProjectSelection(const MainState& state, const MessageTexts& texts, ViewModel& view);
+// SelectCell without the date change: PlaceSelection, then ProjectSelection.
 void ShowCellSelection(AppContext& ctx, CellRef cell);
 // Lesson button k's caption as drawn: see ButtonCaptionBeside, against the visible menus of
 // the menu bar.
 std::string LessonButtonCaption(const ViewModel& view, int k);
-// Shows the details of the lesson in column 1..5 at grid row `row`, and sets the selection.
-void ShowLessonInfo(AppContext& ctx, int column, int row);
 
 }  // namespace skemora

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "app/refresh/refresh.h"
 #include "app/view/week_grid.h"
@@ -24,31 +25,6 @@ bool IsWeekend(const Date& date) {
     return weekday == 1 || weekday == 7;
 }
 
-// A year step: the day is clamped to the new month (29 February into a common year gives the
-// 28th), and a date that falls into week 0 moves to the 15th.
-void StepYear(AppContext& ctx, int delta) {
-    const int year = ctx.state.SelYear + delta;
-    if (year < kFirstYear || year > kLastYear) return;
-    const int month = ctx.state.SelMonth;
-    int day = std::min<int>(ctx.state.SelDay, DaysInMonth(year, month));
-    if (WeekNumber(year, month, day, ctx.state.SundayFirst) == 0) day = 15;
-    SelectDate(ctx, year, month, day);
-}
-
-void StepMonth(AppContext& ctx, int delta) {
-    int year = ctx.state.SelYear;
-    int month = ctx.state.SelMonth + delta;
-    if (month < 1) {
-        month = 12;
-        --year;
-    } else if (month > 12) {
-        month = 1;
-        ++year;
-    }
-    if (year < kFirstYear || year > kLastYear) return;
-    SelectDate(ctx, year, month, std::min<int>(ctx.state.SelDay, DaysInMonth(year, month)));
-}
-
 // The row the lesson moves step from: the selected cell's own row when a cell is selected, so
 // that a column drawn lower than the others is walked cell by cell.
 int CurrentRow(const MainState& state) {
@@ -57,15 +33,16 @@ int CurrentRow(const MainState& state) {
 }
 
 void StepSchoolDay(AppContext& ctx, int delta) {
-    Date date = SelectedDate(ctx.state);
-    do {
-        date = AddDays(date, delta);
-    } while (IsWeekend(date));
-    if (date.Year < kFirstYear || date.Year > kLastYear) return;
+    const auto date = SchoolDayStepDate(ctx.state, delta);
+    if (!date) return;
     const int row = std::clamp(CurrentRow(ctx.state), 0, kLessons - 1);
-    SelectDate(ctx, date.Year, date.Month, date.Day);
-    const int weekday = WeekdayOf(date.Year, date.Month, date.Day);
+    SelectDate(ctx, date->Year, date->Month, date->Day);
+    const int weekday = WeekdayOf(date->Year, date->Month, date->Day);
     SelectCell(ctx, CellRef{weekday - 2, row});
+}
+
+void Go(AppContext& ctx, const std::optional<Date>& date) {
+    if (date) SelectDate(ctx, date->Year, date->Month, date->Day);
 }
 
 // The month of a header's month caption; the last matching name wins, January when none does.
@@ -92,6 +69,55 @@ void StepLesson(AppContext& ctx, int delta) {
 
 }  // namespace
 
+std::optional<Date> YearStepDate(const MainState& state, int delta) {
+    const int year = state.SelYear + delta;
+    if (year < kFirstYear || year > kLastYear) return std::nullopt;
+    const int month = state.SelMonth;
+    int day = std::min<int>(state.SelDay, DaysInMonth(year, month));
+    if (WeekNumber(year, month, day, state.SundayFirst) == 0) day = 15;
+    return Date{year, month, day};
+}
+
+std::optional<Date> MonthStepDate(const MainState& state, int delta) {
+    int year = state.SelYear;
+    int month = state.SelMonth + delta;
+    if (month < 1) {
+        month = 12;
+        --year;
+    } else if (month > 12) {
+        month = 1;
+        ++year;
+    }
+    if (year < kFirstYear || year > kLastYear) return std::nullopt;
+    return Date{year, month, std::min<int>(state.SelDay, DaysInMonth(year, month))};
+}
+
+std::optional<Date> SchoolDayStepDate(const MainState& state, int delta) {
+    Date date = SelectedDate(state);
+    do {
+        date = AddDays(date, delta);
+    } while (IsWeekend(date));
+    if (date.Year < kFirstYear || date.Year > kLastYear) return std::nullopt;
+    return date;
+}
+
+std::optional<Date> WeekDate(const MainState& state, int week) {
+    const int year = state.SelYear;
+    const bool sundayFirst = state.SundayFirst;
+    // Week numbers of a year run without gaps from that of 1 January to that of 31 December;
+    // a number outside them goes to the nearest week the year has.
+    week = std::clamp(week, WeekNumber(year, 1, 1, sundayFirst),
+                      WeekNumber(year, 12, 31, sundayFirst));
+    Date date = week >= 52 ? Date{year, 12, 1} : Date{year - 1, 12, 28};
+    for (int step = 0; step < 400; ++step) {
+        date = AddDays(date, 1);
+        if (date.Year >= year && WeekNumber(date.Year, date.Month, date.Day, sundayFirst) == week) {
+            return date;
+        }
+    }
+    return std::nullopt;
+}
+
 void SelectCell(AppContext& ctx, CellRef cell) {
     if (cell.Column < 0 || cell.Column >= kDays || cell.Row < 0 || cell.Row >= kLessons) return;
     ShowCellSelection(ctx, cell);
@@ -116,16 +142,16 @@ void SelectDate(AppContext& ctx, int year, int month, int day) {
 }
 
 void PreviousYear(AppContext& ctx) {
-    StepYear(ctx, -1);
+    Go(ctx, YearStepDate(ctx.state, -1));
 }
 void NextYear(AppContext& ctx) {
-    StepYear(ctx, 1);
+    Go(ctx, YearStepDate(ctx.state, 1));
 }
 void PreviousMonth(AppContext& ctx) {
-    StepMonth(ctx, -1);
+    Go(ctx, MonthStepDate(ctx.state, -1));
 }
 void NextMonth(AppContext& ctx) {
-    StepMonth(ctx, 1);
+    Go(ctx, MonthStepDate(ctx.state, 1));
 }
 
 void PreviousWeek(AppContext& ctx) {
@@ -166,20 +192,7 @@ void GoToToday(AppContext& ctx) {
 }
 
 void GoToWeek(AppContext& ctx, int week) {
-    const int year = ctx.state.SelYear;
-    const bool sundayFirst = ctx.state.SundayFirst;
-    // Week numbers of a year run without gaps from that of 1 January to that of 31 December;
-    // a number outside them goes to the nearest week the year has.
-    week = std::clamp(week, WeekNumber(year, 1, 1, sundayFirst),
-                      WeekNumber(year, 12, 31, sundayFirst));
-    Date date = week >= 52 ? Date{year, 12, 1} : Date{year - 1, 12, 28};
-    for (int step = 0; step < 400; ++step) {
-        date = AddDays(date, 1);
-        if (date.Year >= year && WeekNumber(date.Year, date.Month, date.Day, sundayFirst) == week) {
-            SelectDate(ctx, date.Year, date.Month, date.Day);
-            return;
-        }
-    }
+    Go(ctx, WeekDate(ctx.state, week));
 }
 
 void WeekLabelClick(AppContext& ctx, int labelIndex) {

@@ -1,9 +1,21 @@
 // The date navigation commands, selecting a lesson cell, and the main window's keyboard map.
 #pragma once
 
+#include <optional>
+
 #include "app/state/app_context.h"
+#include "core/calendar/calendar.h"
 
 namespace skemora {
+
+// The dates the steps lead to from the selected date, none where a step would leave the years
+// 1..9999. A year step clamps the day to the month and takes a date of week 0 to the 15th; a
+// month step clamps the day; a school-day step passes over weekends; a week number outside
+// the year's goes to the nearest week it has.
+std::optional<Date> YearStepDate(const MainState& state, int delta);
+std::optional<Date> MonthStepDate(const MainState& state, int delta);
+std::optional<Date> SchoolDayStepDate(const MainState& state, int delta);
+std::optional<Date> WeekDate(const MainState& state, int week);
 
 void PreviousYear(AppContext& ctx);
 void NextYear(AppContext& ctx);
