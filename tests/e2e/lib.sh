@@ -161,6 +161,12 @@ pixels_other_than() {
         awk -v colour="$5" 'NR > 1 && $3 != colour { n++ } END { print n + 0 }'
 }
 
+# The number of pixels of colour $5 in the screen rectangle width x height + x + y.
+pixels_of() {
+    import -window root -crop "$1x$2+$3+$4" +repage -depth 8 txt:- |
+        awk -v colour="$5" 'NR > 1 && $3 == colour { n++ } END { print n + 0 }'
+}
+
 # The main window's layout coordinates start under its menu bar; sets $menu, the menu bar's
 # height, from the screen: the first white row of the week panel (left 731, top 1 in the 800 x
 # 606 window) is that panel's row 2.
@@ -180,6 +186,19 @@ screen_y() { echo $((Y + menu + $1)); }
 click() {
     xdotool mousemove "$(screen_x "$1")" "$(screen_y "$2")" click "${3:-1}"
 }
+
+# The week notes file of week $1 in the pinned year, and whether file $1 holds the notes $2.
+notes_name() { printf 'a%d%02d.dfz' "$pinned_year" "$1"; }
+notes_hold() { [ "$(cat "$1" 2>/dev/null)" = "$2"$'\r' ]; }
+# Clicks into the notes box (left 1, top 455 + 15 of the 800 x 600 layout) and types. The X server
+# delivers the click before the keys, so the keys reach the box the click focused.
+type_notes() {
+    click 60 500
+    xdotool type --delay 30 "$1"
+}
+
+# What the X clipboard holds (needs xclip).
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 
 # A lesson cell of the 800 x 600 layout: day column d (0 = Monday) 146 wide from left 0, lesson
 # row l (0 = the first) 32 high from top 64; a point inside it, and its colour, button-face grey
@@ -252,6 +271,17 @@ find_dialog() {
 dialog_titled() {
     dialog="$(xdotool search --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null |
         grep -vx "$window" | head -n 1)"
+    [ -n "$dialog" ]
+}
+# Whether the program shows a window other than the windows given, a menu or a tool tip; sets
+# $dialog to it.
+new_window() {
+    local id known
+    dialog=""
+    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        for known in "$@"; do [ "$id" = "$known" ] && continue 2; done
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: no' && dialog="$id"
+    done
     [ -n "$dialog" ]
 }
 # Gives the keyboard to $dialog.
