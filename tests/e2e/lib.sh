@@ -77,7 +77,7 @@ wait_for() {
     local deadline=$((SECONDS + seconds))
     until "$@"; do
         [ "$SECONDS" -lt "$deadline" ] || return 1
-        # The one pause of the scripts: polling a condition nothing announces needs a gap.
+        # The scripts' one pause: what nothing announces is polled, a fifth of a second apart.
         sleep 0.2
     done
 }
@@ -223,7 +223,10 @@ details_shown() {
 week_label_left() {
     if [ $((($1 - 1) % 2)) -eq 1 ] || [ "$1" -eq 53 ]; then echo $((731 + 22)); else echo $((731 + 2)); fi
 }
-week_label_top() { echo $((1 + ($1 - 1) / 2 * 14 + 16)); }
+week_label_top() {
+    local row=$((($1 - 1) / 2))
+    echo $((1 + row * 14 + 16))
+}
 week_label_is() {
     pixel_is "$(screen_x $(($(week_label_left "$1") + 1)))" \
         "$(screen_y $(($(week_label_top "$1") + 1)))" "$2"
@@ -273,15 +276,18 @@ dialog_titled() {
         grep -vx "$window" | head -n 1)"
     [ -n "$dialog" ]
 }
-# Whether the program shows a window other than the windows given, a menu or a tool tip; sets
-# $dialog to it.
-new_window() {
-    local id known
-    dialog=""
+# Whether window $1 is a window or dialog, not a menu or a tool tip (override-redirect both).
+is_window() { xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: no'; }
+# The program's visible windows and dialogs.
+shown_windows() {
+    local id
     for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-        for known in "$@"; do [ "$id" = "$known" ] && continue 2; done
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: no' && dialog="$id"
+        if is_window "$id"; then echo "$id"; fi
     done
+}
+# Whether the program shows a window or dialog other than the windows given; sets $dialog to it.
+new_window() {
+    dialog="$(shown_windows | grep -vx -F "${@/#/-e}" | tail -n 1)"
     [ -n "$dialog" ]
 }
 # Gives the keyboard to $dialog.
@@ -377,8 +383,8 @@ def answered(token, deadline):
 status = 0
 if kind == "ping":
     x11.XSelectInput(display, root, STRUCTURE_NOTIFY)
-    for round in range(int(sys.argv[3])):
-        token = 1000 + round
+    for n in range(int(sys.argv[3])):
+        token = 1000 + n
         send(token)
         if not answered(token, time.monotonic() + 20):
             status = 1
@@ -397,7 +403,8 @@ close_window() { window_manager_message delete "$1"; }
 # and the pass after that paints, so the third answer comes after both.
 settle() {
     local shown
-    shown="$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)"
+    shown="$(shown_windows)"
+    shown="${shown%%$'\n'*}"
     [ -n "$shown" ] || fail "the program shows no window"
     window_manager_message ping "$shown" 3 || fail "the program answered no ping"
 }
