@@ -56,11 +56,11 @@ xdotool key Return
 wait_for 20 file_holds "$data/Peter/fratil.dfd" "$(crlf 12304 12311)" ||
     fail "fratil.dfd after the edit: $(cat -A "$data/Peter/fratil.dfd" 2>&1)"
 wait_for 20 test -f "$data/Peter/S1.dfd" || fail "no S1.dfd"
-[ "$(line_of "$data/Peter/S1.dfd" $((2 * 37 + 1)))" = "Math" ] || fail "S1.dfd: no Math on Wednesday"
+wait_for 20 line_is "$data/Peter/S1.dfd" $((2 * 37 + 1)) "Math" || fail "S1.dfd: no Math on Wednesday"
 [ "$(line_of "$data/Peter/S1.dfd" $((2 * 37 + 2)))" = "12" ] || fail "S1.dfd: Math's room"
 [ "$(line_of "$data/Peter/S1.dfd" $((2 * 37 + 3)))" = "Hansen" ] || fail "S1.dfd: Math's teacher"
 [ "$(cat "$data/Peter.dfd")" = "$base" ] || fail "the edit changed the first period's file"
-file_holds "$data/Peter/fagl.txt" "$(crlf Math 12 Hansen Empty '' '')" ||
+wait_for 20 file_holds "$data/Peter/fagl.txt" "$(crlf Math 12 Hansen Empty '' '')" ||
     fail "fagl.txt after the edit: $(cat -A "$data/Peter/fagl.txt")"
 
 # 3. Thursday's first lesson from the lesson's context menu: its second item, "Change lesson".
@@ -78,7 +78,7 @@ wait_for 20 line_is "$data/Peter/S1.dfd" $((3 * 37 + 1)) "Art" ||
 [ "$(line_of "$data/Peter/S1.dfd" $((2 * 37 + 1)))" = "Math" ] || fail "S1.dfd lost Math"
 file_holds "$data/Peter/fratil.dfd" "$(crlf 12304 12311)" || fail "the second edit grew the list"
 [ "$(cat "$data/Peter.dfd")" = "$base" ] || fail "the second edit changed the first period"
-[ "$(line_of "$data/Peter/fagl.txt" 0)" = "Art" ] || fail "fagl.txt: Art is not first"
+wait_for 20 line_is "$data/Peter/fagl.txt" 0 "Art" || fail "fagl.txt: Art is not first"
 
 # 4. Wednesday's start time through the time dialog.
 xdotool windowfocus --sync "$main"

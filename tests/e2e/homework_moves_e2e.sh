@@ -53,7 +53,7 @@ xdotool key Return
 wait_for 20 dialog_closed || fail "the lesson dialog stayed open"
 wait_for 20 file_holds "$user/a202511.dff" "$(math_homework 3 "Page 42")" ||
     fail "week 11 holds: $(cat -A "$user/a202511.dff")"
-file_holds "$user/a202513.dff" "$(math_homework 3 "Page 50")" ||
+wait_for 20 file_holds "$user/a202513.dff" "$(math_homework 3 "Page 50")" ||
     fail "week 13 holds: $(cat -A "$user/a202513.dff")"
 file_holds "$user/a202510.dff" "$week10" || fail "week 10 changed: $(cat -A "$user/a202510.dff")"
 [ "$(sed -n 5p "$user/S1.dfd" | tr -d '\r')" = "Art" ] || fail "S1.dfd holds no Art before Math"

@@ -54,13 +54,13 @@ xdotool key Return
 wait_for 20 dialog_closed || fail "the lesson dialog stayed open"
 # The week of Monday 10 March 2025 starts a new period.
 wait_for 20 test -f "$user/S1.dfd" || fail "no S1.dfd was written"
+wait_for 20 line_is "$user/S1.dfd" 39 "12 B" || fail "the room is $(line_of "$user/S1.dfd" 39)"
 [ "$(lines_in "$user/S1.dfd")" -eq 186 ] || fail "S1.dfd holds $(lines_in "$user/S1.dfd") lines"
-[ "$(line_of "$user/S1.dfd" 39)" = "12 B" ] || fail "the room is $(line_of "$user/S1.dfd" 39)"
 [ "$(line_of "$user/S1.dfd" 40)" = "Ann  Hansen" ] ||
     fail "the teacher is $(line_of "$user/S1.dfd" 40)"
 [ "$(line_of "$user/S1.dfd" 74)" = "800" ] || fail "Wednesday's start time moved"
 # Danish keeps the room of its last lesson in the week, Friday's.
-[ "$(cat "$user/fagl.txt")" = $'Math\r\nR2\r\nJensen\r\nDanish\r\nR1\r\nHansen\r' ] ||
+wait_for 20 file_holds "$user/fagl.txt" "$(crlf Math R2 Jensen Danish R1 Hansen)" ||
     fail "fagl.txt holds: $(cat -A "$user/fagl.txt")"
 
 # 2. The class: "7<LF>B".
