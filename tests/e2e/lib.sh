@@ -269,6 +269,7 @@ menus_open() { [ "$(open_menus | wc -l)" -eq "$1" ]; }
 # Waits for a visible window of the program titled exactly $1, other than the main window (which
 # a search by name can match as well); sets $dialog.
 find_dialog() {
+    dialog_title="$1"
     wait_for 20 dialog_titled "$1" || fail "no window titled $1 appeared"
 }
 dialog_titled() {
@@ -290,9 +291,13 @@ new_window() {
     dialog="$(shown_windows | grep -vx -F "${@/#/-e}" | tail -n 1)"
     [ -n "$dialog" ]
 }
-# Gives the keyboard to $dialog.
+# Gives the keyboard to the dialog find_dialog found, or to the one shown under its title when
+# the program has replaced that window since.
 focus_dialog() {
-    xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+    wait_for 20 dialog_focused || fail "the window titled $dialog_title took no keyboard focus"
+}
+dialog_focused() {
+    dialog_titled "$dialog_title" && xdotool windowfocus --sync "$dialog" 2>/dev/null
 }
 # Whether $dialog is no longer shown.
 dialog_closed() { ! xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$dialog"; }

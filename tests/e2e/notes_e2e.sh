@@ -66,7 +66,7 @@ homework="$dialog"
 xdotool type --delay 20 "Read chapter 4"
 click_button 16 224 # Add Shortcut: the file dialog
 wait_for 20 new_window "$main" "$homework" || fail "Add Shortcut showed no file dialog"
-focus_dialog
+xdotool windowfocus --sync "$dialog"
 xdotool type --delay 20 "$work/essay.txt"
 xdotool key Return
 wait_for 20 dialog_closed || fail "the file dialog stayed open"
