@@ -8,9 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
-data="$work/data"
-config="$work/config"
-mkdir -p "$data/Peter" "$config" "$work/bin"
+mkdir -p "$data/Peter" "$work/bin"
 
 # The desktop's opener records the address instead of starting a browser.
 cat >"$work/bin/xdg-open" <<SCRIPT
@@ -29,8 +27,7 @@ chmod +x "$work/bin/xdg-open"
 } >"$data/Peter.dfd"
 printf '5\r\n' >"$data/Peter/fratil.dfd"
 
-launch PATH="$work/bin:$PATH" SKEMORA_DATA_DIR="$data" XDG_CONFIG_HOME="$config" \
-    XDG_DATA_HOME="$work/share" SKEMORA_SCREEN_HEIGHT=768 -- Peter
+launch_over_folders PATH="$work/bin:$PATH" -- Peter
 find_window '^Peter\.dfd$'
 
 page="$data/Peter/Peter.html"

@@ -42,17 +42,13 @@ trap 'kill "$pid" 2>/dev/null || true' EXIT
 find_window '^Peter\.dfd$'
 main_x=$X
 main_y=$Y
+measure_menu_bar
 click_main() {
     xdotool mousemove --sync $((main_x + $1)) $((main_y + $2)) click 1
 }
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 clipboard_holds() { [[ "$(clipboard)" == *"$1"* ]]; }
 
 # Thursday's second lesson (Math), then, once the lesson details show it, the Homework button.
-details_shown() {
-    local left=$((main_x + 356)) top=$((main_y + 488))
-    [ "$(pixels_other_than 90 14 "$left" "$top" "$(pixel "$left" "$top")")" -gt 0 ]
-}
 click_main 511 130
 wait_for 20 details_shown || fail "the lesson details did not show Math"
 click_main 267 498
@@ -68,12 +64,7 @@ ok
 
 # The error box, a window besides the main window and the homework dialog: its text, selected
 # and copied, names the file and the reason.
-error_box() {
-    dialog="$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null |
-        grep -vx -e "$window" -e "$homework" | tail -n 1)"
-    [ -n "$dialog" ]
-}
-wait_for 20 error_box || fail "no error box appeared"
+wait_for 20 new_window "$window" "$homework" || fail "no error box appeared"
 screenshot full_disk_error || true
 printf '' | xclip -selection clipboard
 eval "$(xdotool getwindowgeometry --shell "$dialog")"

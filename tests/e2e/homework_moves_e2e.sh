@@ -14,7 +14,6 @@ command -v xclip >/dev/null || skip "xclip is not installed"
 
 user="$data/Peter"
 write_timetable "$data" Peter # Danish and Math every day, one period since 1970
-crlf() { printf '%s\r\n' "$@"; }
 # Monday (day 1), lesson 2: one homework line, no shortcuts.
 math_homework() { crlf 1 "$1" 1 "$2" 0; }
 math_homework 2 "Page 30" >"$user/a202510.dff"
@@ -27,23 +26,18 @@ find_window '^Peter\.dfd$'
 main="$window"
 measure_menu_bar
 
-# Monday's lesson cells in the 800 x 606 window: 146 wide, 32 high from layout top 64.
-monday_cell() { click 70 $((80 + 32 * $1)); }
+monday_cell() { click "$(lesson_x 0)" "$(lesson_y "$1")"; }
 homework_button() { click 267 $((498 - menu)); }
-file_is() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
 # What the homework dialog's description box holds, read through the clipboard.
-clipboard_is_not() { [ "$(xclip -o -selection clipboard 2>/dev/null)" != "$1" ]; }
+clipboard_is_not() { [ "$(clipboard)" != "$1" ]; }
 description() {
     printf 'marker' | xclip -selection clipboard
     xdotool key ctrl+a ctrl+c
     wait_for 20 clipboard_is_not marker || fail "nothing was copied from the homework dialog"
-    xclip -o -selection clipboard
+    clipboard
 }
 # The number of green (homework) pixels in Monday's lesson cell of row $1.
-green_in_monday_cell() {
-    import -window root -crop "140x30+$(screen_x 3)+$(screen_y $((65 + 32 * $1)))" +repage \
-        -depth 8 txt:- | grep -c '#008000' || true
-}
+green_in_monday_cell() { pixels_of 140 30 "$(screen_x 3)" "$(screen_y $((65 + 32 * $1)))" '#008000'; }
 close_homework() {
     xdotool key Escape
     wait_for 20 dialog_closed || fail "the homework dialog stayed open"
@@ -57,11 +51,11 @@ xdotool type --delay 40 "Art"
 screenshot insert_dialog
 xdotool key Return
 wait_for 20 dialog_closed || fail "the lesson dialog stayed open"
-wait_for 20 file_is "$user/a202511.dff" "$(math_homework 3 "Page 42")" ||
+wait_for 20 file_holds "$user/a202511.dff" "$(math_homework 3 "Page 42")" ||
     fail "week 11 holds: $(cat -A "$user/a202511.dff")"
-file_is "$user/a202513.dff" "$(math_homework 3 "Page 50")" ||
+wait_for 20 file_holds "$user/a202513.dff" "$(math_homework 3 "Page 50")" ||
     fail "week 13 holds: $(cat -A "$user/a202513.dff")"
-file_is "$user/a202510.dff" "$week10" || fail "week 10 changed: $(cat -A "$user/a202510.dff")"
+file_holds "$user/a202510.dff" "$week10" || fail "week 10 changed: $(cat -A "$user/a202510.dff")"
 [ "$(sed -n 5p "$user/S1.dfd" | tr -d '\r')" = "Art" ] || fail "S1.dfd holds no Art before Math"
 screenshot after_insert
 

@@ -77,9 +77,18 @@ wait_for() {
     local deadline=$((SECONDS + seconds))
     until "$@"; do
         [ "$SECONDS" -lt "$deadline" ] || return 1
+        # The scripts' one pause: what nothing announces is polled, a fifth of a second apart.
         sleep 0.2
     done
 }
+
+# Files the program writes end their lines with CR LF.
+crlf() { printf '%s\r\n' "$@"; }
+# Whether file $1 holds exactly $2 (with no last line break, as $(cat) reads it).
+file_holds() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
+# Line n (0-based) of a file written with CR LF, and whether it is $3.
+line_of() { sed -n "$(($2 + 1))p" "$1" | tr -d '\r'; }
+line_is() { [ -f "$1" ] && [ "$(line_of "$1" "$2")" = "$3" ]; }
 
 # Starts the program in the background with the environment assignments given (NAME=value ...)
 # and the arguments after "--", its clock pinned to $pinned_now; sets $pid. Output goes to
@@ -152,6 +161,12 @@ pixels_other_than() {
         awk -v colour="$5" 'NR > 1 && $3 != colour { n++ } END { print n + 0 }'
 }
 
+# The number of pixels of colour $5 in the screen rectangle width x height + x + y.
+pixels_of() {
+    import -window root -crop "$1x$2+$3+$4" +repage -depth 8 txt:- |
+        awk -v colour="$5" 'NR > 1 && $3 == colour { n++ } END { print n + 0 }'
+}
+
 # The main window's layout coordinates start under its menu bar; sets $menu, the menu bar's
 # height, from the screen: the first white row of the week panel (left 731, top 1 in the 800 x
 # 606 window) is that panel's row 2.
@@ -171,6 +186,58 @@ screen_y() { echo $((Y + menu + $1)); }
 click() {
     xdotool mousemove "$(screen_x "$1")" "$(screen_y "$2")" click "${3:-1}"
 }
+
+# The week notes file of week $1 in the pinned year, and whether file $1 holds the notes $2.
+notes_name() { printf 'a%d%02d.dfz' "$pinned_year" "$1"; }
+notes_hold() { [ "$(cat "$1" 2>/dev/null)" = "$2"$'\r' ]; }
+# Clicks into the notes box (left 1, top 455 + 15 of the 800 x 600 layout) and types. The X server
+# delivers the click before the keys, so the keys reach the box the click focused.
+type_notes() {
+    click 60 500
+    xdotool type --delay 30 "$1"
+}
+
+# What the X clipboard holds (needs xclip).
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+
+# A lesson cell of the 800 x 600 layout: day column d (0 = Monday) 146 wide from left 0, lesson
+# row l (0 = the first) 32 high from top 64; a point inside it, and its colour, button-face grey
+# once selected.
+lesson_x() { echo $(($1 * 146 + 70)); }
+lesson_y() { echo $(($1 * 32 + 80)); }
+lesson_selected() { pixel_is "$(screen_x $(($1 * 146 + 136)))" "$(screen_y $(($2 * 32 + 92)))" '#F0F0F0'; }
+# Clicks the lesson of day d, row l and waits until it shows selected.
+select_lesson() {
+    click "$(lesson_x "$1")" "$(lesson_y "$2")"
+    wait_for 20 lesson_selected "$1" "$2" || fail "the lesson of day $1, row $2 was not selected"
+}
+# Whether the lesson details (the first label, left 359, top 471, 176 x 14) show something.
+details_shown() {
+    local left top
+    left="$(screen_x 359)" top="$(screen_y 471)"
+    [ "$(pixels_other_than 176 14 "$left" "$top" "$(pixel "$left" "$top")")" -gt 0 ]
+}
+
+# Week label k (1-based) of the week panel (left 731, top 1): at left 2, or 22 in the right-hand
+# column, and top ((k - 1) / 2) * 14 + 16; the selected week's is blue.
+week_label_left() {
+    if [ $((($1 - 1) % 2)) -eq 1 ] || [ "$1" -eq 53 ]; then echo $((731 + 22)); else echo $((731 + 2)); fi
+}
+week_label_top() {
+    local row=$((($1 - 1) / 2))
+    echo $((1 + row * 14 + 16))
+}
+week_label_is() {
+    pixel_is "$(screen_x $(($(week_label_left "$1") + 1)))" \
+        "$(screen_y $(($(week_label_top "$1") + 1)))" "$2"
+}
+week_selected() { week_label_is "$1" '#0000FF'; }
+click_week_label() { click $(($(week_label_left "$1") + 8)) $(($(week_label_top "$1") + 7)); }
+
+# A fingerprint of the screen rectangle width x height + x + y, and whether the rectangle no
+# longer has fingerprint $1: for a step whose only result is a change in what a window shows.
+area_print() { import -window root -crop "$1x$2+$3+$4" +repage -depth 8 rgb:- | md5sum; }
+area_changed() { [ "$(area_print "$2" "$3" "$4" "$5")" != "$1" ]; }
 
 # Whether window $1 is a menu. Qt shows a menu as an override-redirect window typed
 # _NET_WM_WINDOW_TYPE_DROPDOWN_MENU (menu bar) or _POPUP_MENU (context menu). Qt 6.4 types a menu
@@ -196,16 +263,41 @@ visible_windows() {
 }
 menu_is_open() { [ -n "$(open_menus)" ]; }
 menu_is_closed() { [ -z "$(open_menus)" ]; }
+# Whether $1 menus are open: a menu with its submenu are two.
+menus_open() { [ "$(open_menus | wc -l)" -eq "$1" ]; }
 
 # Waits for a visible window of the program titled exactly $1, other than the main window (which
 # a search by name can match as well); sets $dialog.
 find_dialog() {
+    dialog_title="$1"
     wait_for 20 dialog_titled "$1" || fail "no window titled $1 appeared"
 }
 dialog_titled() {
     dialog="$(xdotool search --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null |
         grep -vx "$window" | head -n 1)"
     [ -n "$dialog" ]
+}
+# Whether window $1 is a window or dialog, not a menu or a tool tip (override-redirect both).
+is_window() { xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: no'; }
+# The program's visible windows and dialogs.
+shown_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        if is_window "$id"; then echo "$id"; fi
+    done
+}
+# Whether the program shows a window or dialog other than the windows given; sets $dialog to it.
+new_window() {
+    dialog="$(shown_windows | grep -vx -F "${@/#/-e}" | tail -n 1)"
+    [ -n "$dialog" ]
+}
+# Gives the keyboard to the dialog find_dialog found, or to the one shown under its title when
+# the program has replaced that window since.
+focus_dialog() {
+    wait_for 20 dialog_focused || fail "the window titled $dialog_title took no keyboard focus"
+}
+dialog_focused() {
+    dialog_titled "$dialog_title" && xdotool windowfocus --sync "$dialog" 2>/dev/null
 }
 # Whether $dialog is no longer shown.
 dialog_closed() { ! xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$dialog"; }
@@ -229,18 +321,26 @@ screenshot() {
     fi
 }
 
-# Closes the window the way a window manager does, by WM_DELETE_WINDOW.
-close_window() {
-    python3 - "$1" <<'EOF'
-import ctypes, sys
+# Sends window $2 the window manager's message $1: "delete" (WM_DELETE_WINDOW, as its close box
+# does) or "ping" (_NET_WM_PING, $3 times in a row, each time waiting up to 20 seconds for the
+# answer the program sends back to the root window, to those who listen for its structure).
+window_manager_message() {
+    python3 - "$@" <<'EOF'
+import ctypes, select, sys, time
 x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
 x11.XOpenDisplay.restype = ctypes.c_void_p
 x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x11.XDefaultRootWindow.restype = ctypes.c_ulong
+x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
 x11.XInternAtom.restype = ctypes.c_ulong
 x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
 x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
                            ctypes.c_void_p]
 x11.XFlush.argtypes = [ctypes.c_void_p]
+x11.XPending.argtypes = [ctypes.c_void_p]
+x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+x11.XConnectionNumber.argtypes = [ctypes.c_void_p]
 x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
 
 class ClientMessage(ctypes.Structure):
@@ -252,18 +352,66 @@ class ClientMessage(ctypes.Structure):
 class Event(ctypes.Union):
     _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
 
+CLIENT_MESSAGE, STRUCTURE_NOTIFY = 33, 1 << 17
 display = x11.XOpenDisplay(None)
-window = int(sys.argv[1])
-event = Event()
-event.xclient.type = 33  # ClientMessage
-event.xclient.window = window
-event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-x11.XFlush(display)
+if not display:
+    sys.exit("no X display")
+root = x11.XDefaultRootWindow(display)
+kind, window = sys.argv[1], int(sys.argv[2])
+protocols = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+protocol = x11.XInternAtom(display, b"_NET_WM_PING" if kind == "ping" else b"WM_DELETE_WINDOW", 0)
+
+def send(token):
+    event = Event()
+    event.xclient.type = CLIENT_MESSAGE
+    event.xclient.window = window
+    event.xclient.message_type = protocols
+    event.xclient.format = 32
+    event.xclient.data[0] = protocol
+    event.xclient.data[1] = token
+    event.xclient.data[2] = window
+    x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+    x11.XFlush(display)
+
+def answered(token, deadline):
+    reply = Event()
+    while time.monotonic() < deadline:
+        while x11.XPending(display):
+            x11.XNextEvent(display, ctypes.byref(reply))
+            message = reply.xclient
+            if (message.type == CLIENT_MESSAGE and message.window == root
+                    and message.data[0] == protocol and message.data[1] == token):
+                return True
+        select.select([x11.XConnectionNumber(display)], [], [], 0.5)
+    return False
+
+status = 0
+if kind == "ping":
+    x11.XSelectInput(display, root, STRUCTURE_NOTIFY)
+    for n in range(int(sys.argv[3])):
+        token = 1000 + n
+        send(token)
+        if not answered(token, time.monotonic() + 20):
+            status = 1
+            break
+else:
+    send(0)
 x11.XCloseDisplay(display)
+sys.exit(status)
 EOF
+}
+# Closes the window the way a window manager does.
+close_window() { window_manager_message delete "$1"; }
+# Waits until the program has handled every key and click sent so far, and what they started
+# within it, such as a repaint: for a step whose result shows nowhere else. The program answers a
+# ping when it reads it; the same pass of its event loop still delivers the input read with it,
+# and the pass after that paints, so the third answer comes after both.
+settle() {
+    local shown
+    shown="$(shown_windows)"
+    shown="${shown%%$'\n'*}"
+    [ -n "$shown" ] || fail "the program shows no window"
+    window_manager_message ping "$shown" 3 || fail "the program answered no ping"
 }
 
 process_ended() { ! kill -0 "$pid" 2>/dev/null; }

@@ -9,18 +9,8 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
-faketime_library=""
-for candidate in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib/faketime/libfaketime.so.1; do
-    [ -e "$candidate" ] && faketime_library="$candidate" && break
-done
-if [ -z "$faketime_library" ]; then
-    echo "SKIPPED: libfaketime is not installed"
-    exit 77
-fi
-
-data="$work/data"
 user="$data/Peter"
-mkdir -p "$user" "$work/config"
+mkdir -p "$user"
 # Every day starts at 8:00 with Danish (Hansen) and Math/Phys (Jensen).
 {
     for day in 1 2 3 4 5; do
@@ -33,19 +23,19 @@ printf '5\r\n' >"$user/fratil.dfd"
 printf 'essay\r\n' >"$work/essay.txt"
 timetable_sum="$(md5sum <"$data/Peter.dfd")"
 
-launch LD_PRELOAD="$faketime_library" FAKETIME="@2025-09-10 10:00:00" DONT_FAKE_MONOTONIC=1 \
-    SKEMORA_DATA_DIR="$data" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" \
-    SKEMORA_SCREEN_HEIGHT=768 -- Peter
+launch_over_folders FAKETIME="@2025-09-10 10:00:00" -- Peter
 find_window '^Peter\.dfd$'
+main="$window"
 main_x=$X
 main_y=$Y
+measure_menu_bar
 
 # Clicks at x, y of the main window (menu bar included).
 click_main() {
     xdotool mousemove --sync $((main_x + $1)) $((main_y + $2)) click 1
 }
 # Waits for the dialog titled exactly like the regular expression, checks its size, and keeps
-# its place in DX, DY.
+# its place in DX, DY and its window in $dialog.
 # Two windows may share a title (the mates dialog and its card), so the size picks the one.
 dialog() {
     wait_for 20 sized_window "$@" || fail "no ${2}x$3 dialog titled like $1"
@@ -56,7 +46,7 @@ sized_window() {
     local id
     for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id")"
-        [ "$WIDTH" -eq "$2" ] && [ "$HEIGHT" -eq "$3" ] && return 0
+        [ "$WIDTH" -eq "$2" ] && [ "$HEIGHT" -eq "$3" ] && dialog="$id" && return 0
     done
     return 1
 }
@@ -66,34 +56,31 @@ click_button() {
 }
 windows_at_least() { [ "$(visible_windows)" -ge "$1" ]; }
 windows_at_most() { [ "$(visible_windows)" -le "$1" ]; }
-file_is() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
 
-# Thursday's second lesson, then the Homework button.
+# Thursday's second lesson, then, once the lesson details show it, the Homework button.
 click_main 511 130
-sleep 0.3
+wait_for 20 details_shown || fail "the lesson details did not show Math/Phys"
 click_main 267 498
 dialog '^  Homework Thursday  Math/Phys$' 421 300
+homework="$dialog"
 xdotool type --delay 20 "Read chapter 4"
 click_button 16 224 # Add Shortcut: the file dialog
-wait_for 20 windows_at_least 3 || fail "Add Shortcut showed no file dialog"
-sleep 0.5
+wait_for 20 new_window "$main" "$homework" || fail "Add Shortcut showed no file dialog"
+xdotool windowfocus --sync "$dialog"
 xdotool type --delay 20 "$work/essay.txt"
 xdotool key Return
-wait_for 20 windows_at_most 2 || fail "the file dialog stayed open"
-sleep 0.3
+wait_for 20 dialog_closed || fail "the file dialog stayed open"
+settle
 screenshot homework_dialog || true
 click_button 336 232 # OK
-wait_for 20 file_is "$user/lek.flk" $'20343\r\nMath/Phys\r\n'"$work/essay.txt"$'\r' ||
+wait_for 20 file_holds "$user/lek.flk" $'20343\r\nMath/Phys\r\n'"$work/essay.txt"$'\r' ||
     fail "lek.flk holds: $(cat -A "$user/lek.flk" 2>&1)"
 expected_week=$'4\r\n2\r\n1\r\nRead chapter 4\r\n1\r\n'"$work/essay.txt"$'\r'
-wait_for 20 file_is "$user/a202537.dff" "$expected_week" ||
+wait_for 20 file_holds "$user/a202537.dff" "$expected_week" ||
     fail "the week homework file holds: $(cat -A "$user"/a*.dff 2>&1)"
-sleep 0.5
-if screenshot lesson_green && command -v convert >/dev/null; then
-    green="$(convert "$work/lesson_green.png" -crop "120x14+$((main_x + 451))+$((main_y + 123))" \
-        +repage -depth 8 txt:- | grep -c '#008000' || true)"
-    [ "$green" -gt 0 ] || fail "Thursday's Math/Phys is not green"
-fi
+lesson_green() { [ "$(pixels_of 120 14 $((main_x + 451)) $((main_y + 123)) '#008000')" -gt 0 ]; }
+wait_for 20 lesson_green || fail "Thursday's Math/Phys is not green"
+screenshot lesson_green || true
 
 # Links: a typed address after the kept "http://".
 click_main 267 517
@@ -101,10 +88,10 @@ dialog '^ Links - Peter-Math/Phys$' 409 285
 xdotool key End
 xdotool type --delay 20 "www.dr.dk"
 click_button 16 217 # Add Link
-sleep 0.3
+settle
 screenshot links_dialog || true
 click_button 304 217 # OK
-wait_for 20 file_is "$user/Math-Phys.lin" $'http://www.dr.dk\r' || fail "no links file"
+wait_for 20 file_holds "$user/Math-Phys.lin" $'http://www.dr.dk\r' || fail "no links file"
 
 # Teacher: Enter moves from field to field; in the e-mail field to OK; on OK it closes.
 click_main 267 536
@@ -115,12 +102,12 @@ xdotool type --delay 20 "12345678"
 xdotool key Return Return
 xdotool type --delay 20 "jensen@school.dk"
 xdotool key Return
-sleep 0.3
+settle
 screenshot teacher_card || true
 windows_at_least 2 || fail "Enter in the e-mail field closed the card"
 xdotool key Return
 expected_card=$'Mr Jensen\r\n\r\n\r\n\r\n12345678\r\n\r\njensen@school.dk\r'
-wait_for 20 file_is "$user/Math-Phys.lae" "$expected_card" ||
+wait_for 20 file_holds "$user/Math-Phys.lae" "$expected_card" ||
     fail "the teacher file holds: $(cat -A "$user/Math-Phys.lae" 2>&1)"
 
 # Students: one mate added on the card.
@@ -131,16 +118,16 @@ mates_y=$DY
 click_button 24 225 # Add
 dialog '^ Students - Peter-$' 387 197
 xdotool type --delay 20 "Anna Hansen"
-sleep 0.3
+settle
 screenshot mate_card || true
 click_button 216 136 # OK of the card
 DX=$mates_x
 DY=$mates_y
 wait_for 20 windows_at_most 2 || fail "the card stayed open"
-sleep 0.3
+settle
 screenshot mates_dialog || true
 click_button 328 225 # OK
-wait_for 20 file_is "$user/Peter.elv" $'Anna Hansen\r\n\r\n\r\n\r\n\r\n\r\n\r' ||
+wait_for 20 file_holds "$user/Peter.elv" $'Anna Hansen\r\n\r\n\r\n\r\n\r\n\r\n\r' ||
     fail "the mates file holds: $(cat -A "$user/Peter.elv" 2>&1)"
 
 close_and_wait

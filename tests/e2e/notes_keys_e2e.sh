@@ -10,14 +10,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
-notes_name() { printf 'a%d%02d.dfz' "$pinned_year" "$1"; }
-notes_hold() { [ "$(cat "$1" 2>/dev/null)" = "$2"$'\r' ]; }
-# Clicks into the notes box (left 1, top 455 + 15 of the 800 x 600 layout) and types.
-type_notes() {
-    click 60 500
-    xdotool type --delay 30 "$1"
-}
-
 run_language() {
     local language="$1"
     shift

@@ -14,11 +14,7 @@ enter_xvfb "$0" "$@"
 write_timetable "$data" Peter
 user="$data/Peter"
 
-# Line n (0-based) of a file written with CR LF.
-line_of() { sed -n "$(($2 + 1))p" "$1" | tr -d '\r'; }
 lines_in() { wc -l <"$1"; }
-# The first lesson cell of day column c (0 = Monday) in the 800 x 606 window.
-cell_x() { echo $(($1 * 146 + 70)); }
 
 # xclip serves the clipboard from the background until the next text replaces it.
 clipboard=""
@@ -29,17 +25,13 @@ stop_clipboard() {
     fi
     clipboard=""
 }
-clipboard_holds() { [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
+clipboard_holds() { [ "$(clipboard)" = "$1" ]; }
 paste_text() {
     stop_clipboard
     printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
     clipboard=$!
     wait_for 20 clipboard_holds "$1" || fail "the clipboard does not hold the text"
     xdotool key ctrl+v
-}
-# Gives the keyboard to the dialog found by find_dialog.
-focus_dialog() {
-    xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
 }
 
 launch_over_folders -- Peter
@@ -49,7 +41,7 @@ expect_large_window
 measure_menu_bar
 
 # 1. Tuesday's first lesson: "12<LF>B" into the room, "Ann<CR><LF>Hansen" into the teacher.
-click "$(cell_x 1)" 80
+click "$(lesson_x 1)" "$(lesson_y 0)"
 pick_from_menu e l
 find_dialog 'Change lesson Danish, Tuesday'
 focus_dialog
@@ -62,13 +54,13 @@ xdotool key Return
 wait_for 20 dialog_closed || fail "the lesson dialog stayed open"
 # The week of Monday 10 March 2025 starts a new period.
 wait_for 20 test -f "$user/S1.dfd" || fail "no S1.dfd was written"
+wait_for 20 line_is "$user/S1.dfd" 39 "12 B" || fail "the room is $(line_of "$user/S1.dfd" 39)"
 [ "$(lines_in "$user/S1.dfd")" -eq 186 ] || fail "S1.dfd holds $(lines_in "$user/S1.dfd") lines"
-[ "$(line_of "$user/S1.dfd" 39)" = "12 B" ] || fail "the room is $(line_of "$user/S1.dfd" 39)"
 [ "$(line_of "$user/S1.dfd" 40)" = "Ann  Hansen" ] ||
     fail "the teacher is $(line_of "$user/S1.dfd" 40)"
 [ "$(line_of "$user/S1.dfd" 74)" = "800" ] || fail "Wednesday's start time moved"
 # Danish keeps the room of its last lesson in the week, Friday's.
-[ "$(cat "$user/fagl.txt")" = $'Math\r\nR2\r\nJensen\r\nDanish\r\nR1\r\nHansen\r' ] ||
+wait_for 20 file_holds "$user/fagl.txt" "$(crlf Math R2 Jensen Danish R1 Hansen)" ||
     fail "fagl.txt holds: $(cat -A "$user/fagl.txt")"
 
 # 2. The class: "7<LF>B".
@@ -78,7 +70,7 @@ focus_dialog
 xdotool key ctrl+a
 paste_text $'7\nB'
 xdotool key Return
-wait_for 20 test "$(line_of "$user/S1.dfd" 185)" = "7 B" ||
+wait_for 20 line_is "$user/S1.dfd" 185 "7 B" ||
     fail "the class is $(line_of "$user/S1.dfd" 185)"
 [ "$(lines_in "$user/S1.dfd")" -eq 186 ] || fail "S1.dfd holds $(lines_in "$user/S1.dfd") lines"
 
@@ -99,7 +91,7 @@ close_and_wait
 launch_over_folders -- Peter
 find_window '^Peter\.dfd$'
 measure_menu_bar
-click "$(cell_x 1)" 80
+click "$(lesson_x 1)" "$(lesson_y 0)"
 pick_from_menu e l
 find_dialog 'Change lesson Danish, Tuesday'
 focus_dialog

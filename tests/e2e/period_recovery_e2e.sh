@@ -11,7 +11,6 @@ enter_xvfb "$0" "$@"
 
 write_timetable "$data" Peter
 user_folder="$data/Peter"
-crlf() { printf '%s\r\n' "$@"; }
 # Day numbers count from 1 January 1970 as day 1: the pinned Tuesday's Monday and the next one.
 this_monday=20158
 next_monday=20165

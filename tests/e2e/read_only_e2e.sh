@@ -41,12 +41,11 @@ trap 'kill "$pid" 2>/dev/null || true; chmod 755 "$user_folder" 2>/dev/null || t
 find_window '^Peter\.dfd$'
 measure_menu_bar
 
-notes="$user_folder/$(printf 'a%d%02d.dfz' "$pinned_year" "$pinned_week")"
-notes_hold() { [ "$(cat "$notes" 2>/dev/null)" = "$1"$'\r' ]; }
+notes="$user_folder/$(notes_name "$pinned_week")"
 # The notes box: left 1, top 455 + 15 of the 800 x 600 layout.
 click 60 500
 xdotool type --delay 30 "first note"
-wait_for 20 notes_hold "first note" || fail "the first note was not saved"
+wait_for 20 notes_hold "$notes" "first note" || fail "the first note was not saved"
 
 chmod 555 "$user_folder"
 click 60 500
@@ -54,7 +53,7 @@ xdotool key End
 xdotool type --delay 30 "x"
 find_dialog Skemora
 screenshot read_only_error || true
-notes_hold "first note" || fail "the first note changed: $(cat "$notes")"
+notes_hold "$notes" "first note" || fail "the first note changed: $(cat "$notes")"
 [ -z "$(find "$user_folder" -name '.*' -print -quit)" ] || fail "a temporary file was left"
 xdotool windowfocus --sync "$dialog" key Return
 wait_for 20 dialog_closed || fail "the error box stayed open"
@@ -64,5 +63,5 @@ chmod 755 "$user_folder"
 click 60 500
 xdotool key End
 xdotool type --delay 30 "y"
-wait_for 20 notes_hold "first notexy" || fail "the next save did not write the edit: $(cat "$notes")"
+wait_for 20 notes_hold "$notes" "first notexy" || fail "the next save did not write the edit: $(cat "$notes")"
 close_and_wait
