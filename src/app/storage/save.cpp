@@ -5,7 +5,7 @@
 #include "core/files/skemora_error.h"
 #include "core/timetable/file_names.h"
 #include "core/timetable/lesson_file.h"
-#include "core/timetable/period_change.h"
+#include "app/storage/period_change.h"
 #include "core/timetable/periods.h"
 #include "app/storage/subject_list_files.h"
 #include "app/state/timetable_state.h"

@@ -10,7 +10,7 @@
 #include "core/timetable/file_names.h"
 #include "app/view/lesson_fill.h"
 #include "app/storage/loading.h"
-#include "core/timetable/period_change.h"
+#include "app/storage/period_change.h"
 #include "app/storage/save_question.h"
 #include "app/storage/storage.h"
 #include "app/storage/subject_list_files.h"

@@ -1,4 +1,4 @@
-#include "core/timetable/period_change.h"
+#include "app/storage/period_change.h"
 
 #include <filesystem>
 

@@ -3,7 +3,7 @@
 // ones, every period paired with its own lessons, no journal and no retired file left behind;
 // making the edit again then leaves exactly what an uncut change leaves. Also the journal's
 // own reading, which a damaged or hand-made journal must not turn into renames.
-#include "core/timetable/period_change.h"
+#include "app/storage/period_change.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
