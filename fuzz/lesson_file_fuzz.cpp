@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakeDialogs dialogs;
     FakePlatform platform;
     AppContext ctx(dialogs, platform);
-    ctx.state.Names = FakePlatform::EnglishNames();
+    ctx.state.Names = EnglishNames();
     BuildWeekView(ctx.view, 800, 600, 3);
     DefaultTimetable(ctx.state.Days);
     ctx.state.ClassName = "before";

@@ -59,15 +59,6 @@ public:
         ++AutostartChanges;
         return true;
     }
-
-    static NameTables EnglishNames() {
-        return NameTables{
-            {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
-            {"January", "February", "March", "April", "May", "June", "July", "August", "September",
-             "October", "November", "December"},
-            {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
-            {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}};
-    }
 };
 
 }  // namespace skemora

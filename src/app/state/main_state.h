@@ -26,7 +26,9 @@ struct CellRef {
 // How the open time-table stands against its files: what is unsaved, what the next save must
 // write, and what was loaded from where.
 struct SaveState {
-    bool Modified = false;  // unsaved changes; change it only with SetModified
+    // Unsaved changes. Save, Save As and the save button follow it: the projection draws them,
+    // and SetModified changes both at once where a command does not refresh.
+    bool Modified = false;
     bool NotesChanged = false;
     bool WriteAllOnSave = false;  // the next save writes the main file and the period list first
     std::int32_t PendingPeriodStart = -1;  // the Monday an edit takes effect from; <= 0: none

@@ -13,15 +13,6 @@ namespace {
 constexpr const char* kNamesFile = "sp06.txt";
 constexpr std::size_t kFirstDayLine = 24;
 
-NameTables EnglishNames() {
-    return NameTables{
-        {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
-        {"January", "February", "March", "April", "May", "June", "July", "August", "September",
-         "October", "November", "December"},
-        {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
-        {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}};
-}
-
 std::string LineOrEmpty(const std::vector<std::string>& lines, std::size_t index) {
     return index < lines.size() ? lines[index] : std::string();
 }
@@ -34,6 +25,15 @@ void FillEmpty(std::array<std::string, N>& names, const std::array<std::string, 
 }
 
 }  // namespace
+
+NameTables EnglishNames() {
+    return NameTables{
+        {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
+        {"January", "February", "March", "April", "May", "June", "July", "August", "September",
+         "October", "November", "December"},
+        {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
+        {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}};
+}
 
 NameTables NamesFromLines(const std::vector<std::string>& lines) {
     NameTables names;

@@ -24,6 +24,8 @@ std::string NamesFilePath(const std::string& dataFolder);
 // it cannot be read (the names are needed to build the window at all, so such a file counts as
 // absent).
 std::optional<NameTables> ReadNamesFile(const std::string& dataFolder);
+// The English names.
+NameTables EnglishNames();
 // Every empty name replaced by its English one.
 NameTables WithEnglishFallback(NameTables names);
 
