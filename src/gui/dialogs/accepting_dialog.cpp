@@ -25,4 +25,8 @@ bool ExecSaving(QDialog* dialog, const std::function<void()>& readBack, const Ac
     return true;
 }
 
+void DeleteIfUnowned(QObject* dialog) {
+    if (dialog && !dialog->parent()) delete dialog;
+}
+
 }  // namespace skemora

@@ -10,6 +10,7 @@
 #include "app/state/messages.h"
 
 class QDialog;
+class QObject;
 
 namespace skemora {
 
@@ -35,5 +36,9 @@ public:
 // the caller's) and then `save`; while that fails, the error is shown over the dialog, which
 // stays open. True when it closed with OK.
 bool ExecSaving(QDialog* dialog, const std::function<void()>& readBack, const AcceptStep& save);
+
+// Deletes a dialog a port made when no window owns it (the port was attached without a main
+// window); a dialog with a parent goes with its parent.
+void DeleteIfUnowned(QObject* dialog);
 
 }  // namespace skemora

@@ -5,6 +5,10 @@
 
 namespace skemora {
 
+QtHolidayDialogs::~QtHolidayDialogs() {
+    DeleteIfUnowned(holidayEditor_);
+}
+
 namespace {
 
 QString Utf8(const std::string& text) {

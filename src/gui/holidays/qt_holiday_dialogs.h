@@ -15,6 +15,10 @@ class TFerieForm;
 
 class QtHolidayDialogs : public HolidayDialogs {
 public:
+    QtHolidayDialogs() = default;
+    ~QtHolidayDialogs() override;
+    QtHolidayDialogs(const QtHolidayDialogs&) = delete;
+    QtHolidayDialogs& operator=(const QtHolidayDialogs&) = delete;
     // The editor is made on first use as a child of `mainWindow`.
     void Attach(QWidget* mainWindow, const DialogTexts* texts);
 

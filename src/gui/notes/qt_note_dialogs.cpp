@@ -30,6 +30,11 @@ CloseQuestion CardCloseQuestion(Messages& messages, const DialogTexts* texts) {
 
 }  // namespace
 
+QtNoteDialogs::~QtNoteDialogs() {
+    for (QObject* dialog : std::initializer_list<QObject*>{homework_, links_, contactCard_, mates_})
+        DeleteIfUnowned(dialog);
+}
+
 void QtNoteDialogs::Attach(QWidget* mainWindow, const DialogTexts* texts, Platform* platform) {
     mainWindow_ = mainWindow;
     texts_ = texts;

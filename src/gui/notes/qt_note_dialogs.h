@@ -22,6 +22,9 @@ class QtNoteDialogs : public NoteDialogs {
 public:
     // The dialogs ask their close questions and say what failed to open through `messages`.
     explicit QtNoteDialogs(Messages& messages) : messages_(messages) {}
+    ~QtNoteDialogs() override;
+    QtNoteDialogs(const QtNoteDialogs&) = delete;
+    QtNoteDialogs& operator=(const QtNoteDialogs&) = delete;
 
     // The dialogs are made on first use as children of `mainWindow`. `platform` opens what a
     // dialog's buttons open (mail addresses, web addresses, documents).

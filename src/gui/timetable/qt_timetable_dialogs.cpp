@@ -11,6 +11,12 @@
 
 namespace skemora {
 
+QtTimetableDialogs::~QtTimetableDialogs() {
+    // The class-name dialog is its owner's, given in Attach.
+    for (QObject* dialog : std::initializer_list<QObject*>{time_, lesson_, newUser_})
+        DeleteIfUnowned(dialog);
+}
+
 namespace {
 
 QString Utf8(const std::string& text) {

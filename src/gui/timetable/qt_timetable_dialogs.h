@@ -19,6 +19,10 @@ class Tnewtime;
 
 class QtTimetableDialogs : public TimetableDialogs {
 public:
+    QtTimetableDialogs() = default;
+    ~QtTimetableDialogs() override;
+    QtTimetableDialogs(const QtTimetableDialogs&) = delete;
+    QtTimetableDialogs& operator=(const QtTimetableDialogs&) = delete;
     // The windows are created after the main window; until they are attached, a temporary
     // class-name dialog is used. The other dialogs are made on first use, as children of the
     // main window, and kept for the rest of the run.
