@@ -100,8 +100,10 @@ close_messages() {
         xdotool key ctrl+a ctrl+c
         text=""
         if wait_for 3 clipboard_is_not marker; then text="$(clipboard | tr -s '\n-' ' ')"; fi
-        echo "side $1 showed \"$(xdotool getwindowname "$dialog" 2>/dev/null)\": $text"
         messages[$1]=$((${messages[$1]:-0} + 1))
+        screenshot "message_$1_${messages[$1]}" || true
+        echo "side $1 showed \"$(xdotool getwindowname "$dialog" 2>/dev/null)\":" \
+            "${text:-(no text to copy; see message_$1_${messages[$1]}.png)}; Return answers it"
         xdotool windowfocus --sync "$dialog" key Return
         wait_for 20 dialog_closed || fail "side $1's window \"$text\" stayed open after Return"
     done
@@ -274,11 +276,22 @@ notes_show() {
     xdotool key ctrl+End
     for text in "$@"; do [[ "$shown" == *"$text"* ]] || return 1; done
 }
-# Opens the lesson dialog of day d, row r; sets $dialog.
+# Opens the lesson dialog of day d, row r; sets $dialog. Found by its title, not as any new
+# window, since a message may come up at the same time.
+lesson_dialog_shown() {
+    local id
+    for id in $(shown_windows); do
+        if [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == "Change lesson "* ]]; then
+            dialog="$id"
+            return 0
+        fi
+    done
+    return 1
+}
 open_lesson_dialog() {
     select_lesson "$1" "$2"
     pick_from_menu e l
-    wait_for 20 new_window "$window" || fail "side $side showed no lesson dialog"
+    wait_for 20 lesson_dialog_shown || fail "side $side showed no lesson dialog"
     xdotool windowfocus --sync "$dialog"
 }
 # Whether the window names subject $3 for day d, row r (the lesson dialog's title names it).
