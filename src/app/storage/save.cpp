@@ -155,6 +155,22 @@ void AppendPeriod(AppContext& ctx, int start) {
     InsertPeriod(ctx, ctx.state.Periods.Count, start);
 }
 
+// A list out of order (made by hand or by a bad merge) is written in order: each lesson file is
+// renamed to its period's new position through the period change's journal, then the list.
+void PutPeriodsInOrder(AppContext& ctx) {
+    auto& state = ctx.state;
+    const PeriodList ordered = OrderedPeriodList(state.Periods);
+    PeriodJournal journal;
+    journal.NewList = PeriodListLines(ordered);
+    journal.Moves = PeriodOrderMoves(state.Periods);
+    StagedFile listFile(PeriodListPath(state), journal.NewList);
+    const auto touched = PeriodChangePaths(state, journal);
+    ChangePeriods(UserFolder(state), std::move(journal), nullptr, listFile, ctx.texts.CopyError);
+    ForgetStored(state, touched);
+    CommitPeriods(state, ordered);
+    ctx.messages.ShowMessage(ctx.texts.PeriodsReordered);
+}
+
 // Writes the time-table into the period the pending start `a` calls for.
 void SavePeriod(AppContext& ctx, int a) {
     auto& state = ctx.state;
@@ -245,6 +261,7 @@ void Save(AppContext& ctx) {
                 WriteStored(state, PeriodListPath(state), state.PeriodLines);
             saving.WriteAllOnSave = false;
         }
+        if (!PeriodListInOrder(state.Periods)) PutPeriodsInOrder(ctx);
         SavePeriod(ctx, pending);
         MergeSubjects(ctx);
     } catch (...) {

@@ -33,7 +33,11 @@ std::string PeriodFileName(int index) {
 }
 
 std::string RetiringPeriodFileName(int index) {
-    return "." + PeriodFileName(index) + ".retired";
+    return RetiringFileName(PeriodFileName(index));
+}
+
+std::string RetiringFileName(const std::string& periodFileName) {
+    return "." + periodFileName + ".retired";
 }
 
 std::string WeekFileName(int year, int week) {
