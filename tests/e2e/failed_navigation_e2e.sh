@@ -10,13 +10,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
-write_timetable "$data" Peter
-user_folder="$data/Peter"
-launch_bound_by_permissions Peter
-# Whatever happens, the folder can be removed afterwards.
-trap 'kill "$pid" 2>/dev/null || true; chmod 755 "$user_folder" 2>/dev/null || true' EXIT
-find_window '^Peter\.dfd$'
-measure_menu_bar
+open_peter_bound_by_permissions
 wait_for 20 week_selected "$pinned_week" || fail "week $pinned_week is not selected at start"
 
 notes="$user_folder/$(notes_name "$pinned_week")"
@@ -25,9 +19,7 @@ wait_for 20 notes_hold "$notes" "first note" || fail "the first note was not sav
 
 # A keystroke the folder refuses: the change waits for the next save.
 chmod 555 "$user_folder"
-click 60 500
-xdotool key End
-xdotool type --delay 30 "x"
+append_notes "x"
 find_dialog Skemora
 xdotool windowfocus --sync "$dialog" key Return
 wait_for 20 dialog_closed || fail "the first error box stayed open"
@@ -43,9 +35,7 @@ week_selected "$pinned_week" || fail "week $pinned_week is no longer selected"
 
 # Writable again: the next keystroke saves all that was typed into the week shown.
 chmod 755 "$user_folder"
-click 60 500
-xdotool key End
-xdotool type --delay 30 "y"
+append_notes "y"
 wait_for 20 notes_hold "$notes" "first notexy" ||
     fail "the week's notes file holds: $(cat "$notes")"
 [ "$(find "$user_folder" -name '*.dfz' | wc -l)" -eq 1 ] ||

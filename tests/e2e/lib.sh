@@ -145,6 +145,17 @@ WRAPPER
     fi
 }
 
+# Peter's time-table in $data, the program on it as launch_bound_by_permissions starts it, and
+# its window; sets $user_folder, which is made writable again on exit, whatever happens.
+open_peter_bound_by_permissions() {
+    write_timetable "$data" Peter
+    user_folder="$data/Peter"
+    launch_bound_by_permissions Peter
+    trap 'kill "$pid" 2>/dev/null || true; chmod 755 "$user_folder" 2>/dev/null || true' EXIT
+    find_window '^Peter\.dfd$'
+    measure_menu_bar
+}
+
 # Waits for a visible window whose title matches the regular expression; sets $window and the
 # window's X, Y, WIDTH and HEIGHT.
 find_window() {
@@ -224,6 +235,13 @@ notes_hold() { [ "$(cat "$1" 2>/dev/null)" = "$2"$'\r' ]; }
 # delivers the click before the keys, so the keys reach the box the click focused.
 type_notes() {
     click 60 500
+    xdotool type --delay 30 "$1"
+}
+
+# Types at the end of what the notes box holds.
+append_notes() {
+    click 60 500
+    xdotool key End
     xdotool type --delay 30 "$1"
 }
 

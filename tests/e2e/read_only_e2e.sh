@@ -9,13 +9,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
-write_timetable "$data" Peter
-user_folder="$data/Peter"
-launch_bound_by_permissions Peter
-# Whatever happens, the folder can be removed afterwards.
-trap 'kill "$pid" 2>/dev/null || true; chmod 755 "$user_folder" 2>/dev/null || true' EXIT
-find_window '^Peter\.dfd$'
-measure_menu_bar
+open_peter_bound_by_permissions
 
 notes="$user_folder/$(notes_name "$pinned_week")"
 # The notes box: left 1, top 455 + 15 of the 800 x 600 layout.
@@ -24,9 +18,7 @@ xdotool type --delay 30 "first note"
 wait_for 20 notes_hold "$notes" "first note" || fail "the first note was not saved"
 
 chmod 555 "$user_folder"
-click 60 500
-xdotool key End
-xdotool type --delay 30 "x"
+append_notes "x"
 find_dialog Skemora
 screenshot read_only_error || true
 notes_hold "$notes" "first note" || fail "the first note changed: $(cat "$notes")"
@@ -36,8 +28,6 @@ wait_for 20 dialog_closed || fail "the error box stayed open"
 
 # Writable again: the next keystroke saves what the refused one left in the box.
 chmod 755 "$user_folder"
-click 60 500
-xdotool key End
-xdotool type --delay 30 "y"
+append_notes "y"
 wait_for 20 notes_hold "$notes" "first notexy" || fail "the next save did not write the edit: $(cat "$notes")"
 close_and_wait
