@@ -477,14 +477,18 @@ StagedFile::~StagedFile() {
 
 void StagedFile::Commit() {
     if (temporary_.empty()) throw CannotCreateFile(path_);
-    if (WriteStepFails(WriteStep::Rename) || rename(temporary_.c_str(), target_.c_str()) != 0) {
+    // A link moved away meanwhile (a period change renames lesson files) took its target along:
+    // the file then goes in under the path itself.
+    const std::string destination = WriteTargetOf(path_) == target_ ? target_ : path_;
+    if (WriteStepFails(WriteStep::Rename) ||
+        rename(temporary_.c_str(), destination.c_str()) != 0) {
         const int reason = errno;
         unlink(temporary_.c_str());
         temporary_.clear();
         throw CannotCreateFile(path_, reason);
     }
     temporary_.clear();
-    SyncFolder(FolderPart(target_));
+    SyncFolder(FolderPart(destination));
 }
 
 }  // namespace skemora

@@ -33,11 +33,7 @@ std::string PeriodFileName(int index) {
 }
 
 std::string RetiringPeriodFileName(int index) {
-    return RetiringFileName(PeriodFileName(index));
-}
-
-std::string RetiringFileName(const std::string& periodFileName) {
-    return "." + periodFileName + ".retired";
+    return "." + PeriodFileName(index) + ".retired";
 }
 
 std::string WeekFileName(int year, int week) {

@@ -38,8 +38,6 @@ std::string PeriodFileName(int index);
 // "." + PeriodFileName(index) + ".retired": where a retired period's file waits until the new
 // period list is written.
 std::string RetiringPeriodFileName(int index);
-// The retiring name of a period file name: "." + name + ".retired".
-std::string RetiringFileName(const std::string& periodFileName);
 // "a" + year + two-digit week + ".dff": the week's homework file.
 std::string WeekFileName(int year, int week);
 // The week file name with its last character "z": the week's notes file.

@@ -46,20 +46,6 @@ PeriodList OrderedPeriodList(const PeriodList& periods) {
     return ordered;
 }
 
-std::vector<std::pair<std::string, std::string>> PeriodOrderMoves(const PeriodList& periods) {
-    const int count = std::clamp(periods.Count, 0, kMaxPeriodEntries);
-    std::vector<std::pair<std::string, std::string>> away, back;
-    for (int k = 1; k < count; ++k) {
-        const std::string& name = periods.Entries[k].FileName;
-        if (name == PeriodFileName(k)) continue;
-        const std::string waiting = RetiringFileName(name);
-        away.emplace_back(name, waiting);
-        back.emplace_back(waiting, PeriodFileName(k));
-    }
-    away.insert(away.end(), back.begin(), back.end());
-    return away;
-}
-
 std::vector<std::string> PeriodListLines(const PeriodList& periods) {
     std::vector<std::string> lines;
     const int count = std::clamp(periods.Count, 0, kMaxPeriodEntries);

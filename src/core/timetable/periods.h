@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/calendar/calendar.h"
@@ -39,9 +38,6 @@ bool PeriodListInOrder(const PeriodList& periods);
 // The list as written in order: entry k >= 1 takes "S" + k + ".dfd", and entry 0's start, when
 // later than entry 1's, becomes entry 1's (the weeks before entry 1 are period 0's either way).
 PeriodList OrderedPeriodList(const PeriodList& periods);
-// The renames of lesson files that give each entry of the list the file of its position, in the
-// order to make them: every file that moves goes first to its retiring name, then to its place.
-std::vector<std::pair<std::string, std::string>> PeriodOrderMoves(const PeriodList& periods);
 // The last entry, in list order, whose start is on or before the day; 0 when none is. Always an
 // index inside the list (or 0 for an empty one), whatever order the starts are in.
 int PeriodForDate(const PeriodList& periods, int dayNumber);

@@ -87,6 +87,15 @@ TEST_F(LinksAndOrderTest, LinkedFilesStayLinksAndTheirTargetsTakeEverySave) {
     EXPECT_FALSE(fs::exists(Cloud() + ".S1.dfd.a1B2c3"));
     EXPECT_TRUE(fs::exists(Cloud() + ".other.dfd.a1B2c3"));
     EXPECT_EQ(SubjectIn(Period(1)), "Edited");
+
+    // A period inserted before the linked one moves the link up a number, its lessons along.
+    Select(2003, 8, 20);
+    EditMonday("Inserted");
+    EXPECT_TRUE(fs::is_symlink(Period(2)));
+    EXPECT_EQ(SubjectIn(Period(2)), "Edited");
+    EXPECT_FALSE(fs::is_symlink(Period(1)));
+    EXPECT_EQ(SubjectIn(Period(1)), "Inserted");
+    EXPECT_TRUE(dialogs.Errors.empty());
 }
 
 TEST_F(LinksAndOrderTest, AListOutOfOrderShowsEveryPeriodInItsWeeksAndIsWrittenInOrder) {
