@@ -206,9 +206,14 @@ void PutPeriodsInOrder(AppContext& ctx) {
         }
         StagedFile listFile(PeriodListPath(state), journal.NewList);
         const auto touched = PeriodChangePaths(state, journal);
+        std::vector<std::string> stored = journal.NewList;
         ChangePeriods(UserFolder(state), std::move(journal), created ? &*created : nullptr,
                       listFile, ctx.texts.CopyError);
         ForgetStored(state, touched);
+        // Held as stored, so that a later swap that fails leaves no entry naming another's file.
+        state.Periods.Entries[k].FileName = PeriodFileName(k);
+        state.Periods.Entries[other].FileName = PeriodFileName(j);
+        state.PeriodLines = std::move(stored);
     }
     const PeriodList ordered = OrderedPeriodList(periods);
     // Period 0's start, when later than the next, is the one line left to change.
