@@ -115,6 +115,47 @@ launch_over_folders() {
         SKEMORA_SCREEN_HEIGHT=768 "$@"
 }
 
+# Starts the program as launch_over_folders does, with the arguments given, so that file
+# permissions bind it: they do not bind root, so when run as root the program runs as the
+# unprivileged user nobody (65534) over folders that user owns (skips without setpriv).
+launch_bound_by_permissions() {
+    if [ "$(id -u)" -eq 0 ]; then
+        command -v setpriv >/dev/null || skip "setpriv (util-linux) is not installed"
+        # The X server's cookie and the program's runtime folder must be readable by nobody.
+        cp "${XAUTHORITY:?xvfb-run sets XAUTHORITY}" "$work/xauthority"
+        mkdir -p "$work/runtime"
+        chmod 700 "$work/runtime"
+        chown -R 65534:65534 "$work"
+        chmod 755 "$work"
+        real_binary="$binary"
+        binary="$work/as_nobody"
+        # libfaketime goes into the program alone: loaded into root's setpriv, it would make
+        # shared memory that nobody may not open.
+        cat >"$binary" <<WRAPPER
+#!/bin/sh
+preload="\$LD_PRELOAD"
+unset LD_PRELOAD FAKETIME_SHARED
+exec setpriv --reuid=65534 --regid=65534 --clear-groups env LD_PRELOAD="\$preload" \\
+    "$real_binary" "\$@"
+WRAPPER
+        chmod 755 "$binary"
+        launch_over_folders XAUTHORITY="$work/xauthority" XDG_RUNTIME_DIR="$work/runtime" -- "$@"
+    else
+        launch_over_folders -- "$@"
+    fi
+}
+
+# Peter's time-table in $data, the program on it as launch_bound_by_permissions starts it, and
+# its window; sets $user_folder, which is made writable again on exit, whatever happens.
+open_peter_bound_by_permissions() {
+    write_timetable "$data" Peter
+    user_folder="$data/Peter"
+    launch_bound_by_permissions Peter
+    trap 'kill "$pid" 2>/dev/null || true; chmod 755 "$user_folder" 2>/dev/null || true' EXIT
+    find_window '^Peter\.dfd$'
+    measure_menu_bar
+}
+
 # Waits for a visible window whose title matches the regular expression; sets $window and the
 # window's X, Y, WIDTH and HEIGHT.
 find_window() {
@@ -194,6 +235,13 @@ notes_hold() { [ "$(cat "$1" 2>/dev/null)" = "$2"$'\r' ]; }
 # delivers the click before the keys, so the keys reach the box the click focused.
 type_notes() {
     click 60 500
+    xdotool type --delay 30 "$1"
+}
+
+# Types at the end of what the notes box holds.
+append_notes() {
+    click 60 500
+    xdotool key End
     xdotool type --delay 30 "$1"
 }
 

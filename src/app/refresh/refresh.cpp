@@ -41,7 +41,7 @@ void LoadLessons(AppContext& ctx) {
     // While a file of the time-table cannot be read, no save can be made, and a change made
     // meanwhile stays unsaved until the file reads again.
     const bool saveable = saving.FailedLoadPath.empty();
-    if (saving.Modified && saveable) Save(ctx);
+    SavePending(ctx);
     ctx.platform.ProcessEvents();
     // With Sunday first a selected Sunday shows the school week after it, and its lessons.
     const int selectedDay = PeriodDayOfSelectedDate(state);
@@ -80,6 +80,11 @@ void RunDown(AppContext& ctx, Part part) {
 }
 
 }  // namespace
+
+void SavePending(AppContext& ctx) {
+    const auto& saving = ctx.state.Saving;
+    if (IsTimetableOpen(ctx) && saving.Modified && saving.FailedLoadPath.empty()) Save(ctx);
+}
 
 void LoadShownWeek(AppContext& ctx) {
     LoadWeekPanel(ctx);

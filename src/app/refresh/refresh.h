@@ -11,6 +11,9 @@ namespace skemora {
 // week files exist, the period list, the week's homework and notes, and its period's lessons.
 // Writes no view element.
 void LoadShownWeek(AppContext& ctx);
+// The saving part of the storage step: saves what is pending when a save can be made (no file of
+// the time-table failed to read). Throws as Save does, with the change kept for the next save.
+void SavePending(AppContext& ctx);
 
 void RefreshAll(AppContext& ctx);
 // The week panel's part of the storage step (no saving, no lessons), then the projection.

@@ -1,5 +1,8 @@
 #include "app/storage/save.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "core/calendar/calendar.h"
 #include "app/storage/storage.h"
 #include "core/files/skemora_error.h"
@@ -155,6 +158,70 @@ void AppendPeriod(AppContext& ctx, int start) {
     InsertPeriod(ctx, ctx.state.Periods.Count, start);
 }
 
+// The number of the lesson file each entry of the list uses: k for "S" + k + ".dfd".
+std::vector<int> FileNumbers(const PeriodList& periods) {
+    std::vector<int> numbers(static_cast<std::size_t>(periods.Count), 0);
+    for (int k = 1; k < periods.Count; ++k) {
+        for (int j = 1; j < periods.Count; ++j) {
+            if (periods.Entries[k].FileName == PeriodFileName(j)) numbers[k] = j;
+        }
+    }
+    return numbers;
+}
+
+// The list as stored: line j is the start of the entry whose lesson file is number j.
+std::vector<std::string> StoredOrder(const PeriodList& periods, const std::vector<int>& numbers) {
+    std::vector<std::string> lines = PeriodListLines(periods);
+    for (int k = 1; k < periods.Count; ++k) {
+        lines[numbers[k]] = std::to_string(periods.Entries[k].Start);
+    }
+    return lines;
+}
+
+// A list out of order (made by hand or by a bad merge) is written in order, one swap of two
+// lesson files at a time: each swap is a period change of its own (the file of position k moves
+// aside, file j takes its place, and k's lessons are written as j), with the two lines of the
+// list swapped, so a crash leaves every start with its own lessons.
+void PutPeriodsInOrder(AppContext& ctx) {
+    auto& state = ctx.state;
+    const PeriodList& periods = state.Periods;
+    std::vector<int> numbers = FileNumbers(periods);
+    for (int k = 1; k < periods.Count; ++k) {
+        const int j = numbers[k];
+        if (j == k || j == 0) continue;
+        const int other = static_cast<int>(
+            std::find(numbers.begin(), numbers.end(), k) - numbers.begin());
+        if (other >= periods.Count) continue;
+        const std::string moved = PeriodPath(state, j);
+        const auto lessons = ReadStored(state, PeriodPath(state, k));
+        std::swap(numbers[k], numbers[static_cast<std::size_t>(other)]);
+        PeriodJournal journal;
+        journal.NewList = StoredOrder(periods, numbers);
+        journal.Moves = {{PeriodFileName(k), RetiringPeriodFileName(k)},
+                         {PeriodFileName(j), PeriodFileName(k)}};
+        std::optional<StagedFile> created;
+        if (lessons) {
+            journal.Created = PeriodFileName(j);
+            created.emplace(moved, *lessons);
+        }
+        StagedFile listFile(PeriodListPath(state), journal.NewList);
+        const auto touched = PeriodChangePaths(state, journal);
+        std::vector<std::string> stored = journal.NewList;
+        ChangePeriods(UserFolder(state), std::move(journal), created ? &*created : nullptr,
+                      listFile, ctx.texts.CopyError);
+        ForgetStored(state, touched);
+        // Held as stored, so that a later swap that fails leaves no entry naming another's file.
+        state.Periods.Entries[k].FileName = PeriodFileName(k);
+        state.Periods.Entries[other].FileName = PeriodFileName(j);
+        state.PeriodLines = std::move(stored);
+    }
+    const PeriodList ordered = OrderedPeriodList(periods);
+    // Period 0's start, when later than the next, is the one line left to change.
+    WriteStored(state, PeriodListPath(state), PeriodListLines(ordered));
+    CommitPeriods(state, ordered);
+    ctx.messages.ShowMessage(ctx.texts.PeriodsReordered);
+}
+
 // Writes the time-table into the period the pending start `a` calls for.
 void SavePeriod(AppContext& ctx, int a) {
     auto& state = ctx.state;
@@ -245,6 +312,7 @@ void Save(AppContext& ctx) {
                 WriteStored(state, PeriodListPath(state), state.PeriodLines);
             saving.WriteAllOnSave = false;
         }
+        if (!PeriodListInOrder(state.Periods)) PutPeriodsInOrder(ctx);
         SavePeriod(ctx, pending);
         MergeSubjects(ctx);
     } catch (...) {

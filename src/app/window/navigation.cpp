@@ -135,6 +135,9 @@ void SelectDate(AppContext& ctx, int year, int month, int day) {
     year = std::clamp(year, kFirstYear, kLastYear);
     month = std::clamp(month, 1, 12);
     day = std::clamp(day, 1, DaysInMonth(year, month));
+    // What is pending is saved while the week it belongs to is still selected: a save that
+    // fails leaves the whole window on that week, the change kept for the next save.
+    SavePending(ctx);
     ctx.state.SelYear = static_cast<std::uint16_t>(year);
     ctx.state.SelMonth = static_cast<std::uint16_t>(month);
     ctx.state.SelDay = static_cast<std::uint16_t>(day);

@@ -11,7 +11,8 @@ namespace skemora {
 // True only for an existing ordinary file (not a folder). A name beginning with "." counts like
 // any other: the program writes such names itself (the subject ".NET" gives ".NET.lin").
 bool FileExists(const std::string& path);
-// Removes the file; a failure is ignored.
+// Removes the file; a failure is ignored. A link is removed itself, never the file it leads to:
+// that file may be kept in another folder for more than the diary.
 void DeleteFile(const std::string& path);
 // Creates one folder; an existing folder is no error, parents are not created. False on failure.
 bool CreateFolder(const std::string& path);

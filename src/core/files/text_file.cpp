@@ -338,21 +338,34 @@ bool EndsWith(const std::string& text, const std::string& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// ".<name>.XXXXXX" as mkstemp fills it in, for a target name with one of the extensions.
-bool IsLeftoverTemporary(const std::string& entry, const std::vector<std::string>& extensions) {
+// The <name> of ".<name>.XXXXXX" as mkstemp fills it in; "" for any other entry.
+std::string TemporaryTargetName(const std::string& entry) {
     constexpr std::size_t kRandom = 6;
-    if (entry.size() < 1 + 1 + 1 + kRandom || entry[0] != '.' || entry[1] == '.') return false;
+    if (entry.size() < 1 + 1 + 1 + kRandom || entry[0] != '.' || entry[1] == '.') return "";
     const std::size_t dot = entry.size() - kRandom - 1;
-    if (entry[dot] != '.') return false;
+    if (entry[dot] != '.') return "";
     for (std::size_t i = dot + 1; i < entry.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(entry[i]);
-        if (!std::isalnum(c)) return false;
+        if (!std::isalnum(c)) return "";
     }
-    const std::string target = entry.substr(1, dot - 1);
-    for (const auto& extension : extensions) {
-        if (target.size() > extension.size() && EndsWith(target, extension)) return true;
-    }
-    return false;
+    return entry.substr(1, dot - 1);
+}
+
+// A name longer than one of the extensions that ends with it.
+bool HasExtension(const std::string& name, const std::vector<std::string>& extensions) {
+    return std::any_of(extensions.begin(), extensions.end(), [&](const std::string& extension) {
+        return name.size() > extension.size() && EndsWith(name, extension);
+    });
+}
+
+// A visible name a linked file of the program can have.
+bool IsLinkedFileName(const std::string& name, const std::vector<std::string>& extensions) {
+    return !name.empty() && name[0] != '.' && HasExtension(name, extensions);
+}
+
+// A temporary of a target name with one of the extensions.
+bool IsLeftoverTemporary(const std::string& entry, const std::vector<std::string>& extensions) {
+    return HasExtension(TemporaryTargetName(entry), extensions);
 }
 
 // The temporary beside `name`: ".<name>.XXXXXX", or, for a name too long to take the eight
@@ -369,13 +382,16 @@ std::string TemporaryNameFor(const std::string& name) {
 
 }  // namespace
 
-int RemoveLeftoverTemporaries(const std::string& folder,
-                              const std::vector<std::string>& extensions) {
+namespace {
+
+// Removes the leftovers in `folder` that `leftover` accepts; the number removed.
+template <typename Accept>
+int RemoveTemporariesIn(const std::string& folder, Accept leftover) {
     DIR* listing = opendir(folder.c_str());
     if (listing == nullptr) return 0;
     std::vector<std::string> leftovers;
     while (const dirent* entry = readdir(listing)) {
-        if (IsLeftoverTemporary(entry->d_name, extensions)) leftovers.emplace_back(entry->d_name);
+        if (leftover(std::string(entry->d_name))) leftovers.emplace_back(entry->d_name);
     }
     closedir(listing);
     std::string prefix = folder;
@@ -392,14 +408,56 @@ int RemoveLeftoverTemporaries(const std::string& folder,
     return removed;
 }
 
-StagedFile::StagedFile(const std::string& path, const std::string& bytes) : path_(path) {
-    std::string pattern = FolderPart(path) + "/" + TemporaryNameFor(FileNamePart(path));
+bool IsLink(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+}  // namespace
+
+int RemoveLeftoverTemporaries(const std::string& folder,
+                              const std::vector<std::string>& extensions) {
+    std::string prefix = folder;
+    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+    // Saves of a linked file stage their temporaries beside its target.
+    std::vector<std::string> targets;
+    int removed = RemoveTemporariesIn(folder, [&](const std::string& entry) {
+        if (IsLinkedFileName(entry, extensions) && IsLink(prefix + entry)) {
+            targets.push_back(WriteTargetOf(prefix + entry));
+        }
+        return IsLeftoverTemporary(entry, extensions);
+    });
+    for (const auto& target : targets) {
+        const std::string name = FileNamePart(target);
+        removed += RemoveTemporariesIn(FolderPart(target), [&](const std::string& entry) {
+            return IsLeftoverTemporary(entry, extensions) && TemporaryTargetName(entry) == name;
+        });
+    }
+    return removed;
+}
+
+std::string WriteTargetOf(const std::string& path) {
+    constexpr int kLongestChain = 40;  // as the system's own limit on links followed
+    std::string target = path;
+    for (int step = 0; step < kLongestChain && IsLink(target); ++step) {
+        std::array<char, PATH_MAX> buffer;
+        const ssize_t length = readlink(target.c_str(), buffer.data(), buffer.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) break;
+        const std::string next(buffer.data(), static_cast<std::size_t>(length));
+        target = next.front() == '/' ? next : FolderPart(target) + "/" + next;
+    }
+    return target;
+}
+
+StagedFile::StagedFile(const std::string& path, const std::string& bytes)
+    : path_(path), target_(WriteTargetOf(path)) {
+    std::string pattern = FolderPart(target_) + "/" + TemporaryNameFor(FileNamePart(target_));
     if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path, errno);
     const int descriptor = mkstemp(pattern.data());
     if (descriptor < 0) throw CannotCreateFile(path, errno);
     temporary_ = pattern;
     struct stat info {};
-    const bool written = WriteAll(descriptor, bytes) && fchmod(descriptor, ModeFor(path)) == 0 &&
+    const bool written = WriteAll(descriptor, bytes) && fchmod(descriptor, ModeFor(target_)) == 0 &&
                          !WriteStepFails(WriteStep::Sync) && fsync(descriptor) == 0 &&
                          fstat(descriptor, &info) == 0;
     if (written) identity_ = IdentityFromStat(info);
@@ -419,14 +477,18 @@ StagedFile::~StagedFile() {
 
 void StagedFile::Commit() {
     if (temporary_.empty()) throw CannotCreateFile(path_);
-    if (WriteStepFails(WriteStep::Rename) || rename(temporary_.c_str(), path_.c_str()) != 0) {
+    // A link moved away meanwhile (a period change renames lesson files) took its target along:
+    // the file then goes in under the path itself.
+    const std::string destination = WriteTargetOf(path_) == target_ ? target_ : path_;
+    if (WriteStepFails(WriteStep::Rename) ||
+        rename(temporary_.c_str(), destination.c_str()) != 0) {
         const int reason = errno;
         unlink(temporary_.c_str());
         temporary_.clear();
         throw CannotCreateFile(path_, reason);
     }
     temporary_.clear();
-    SyncFolder(FolderPart(path_));
+    SyncFolder(FolderPart(destination));
 }
 
 }  // namespace skemora

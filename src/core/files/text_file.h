@@ -37,14 +37,20 @@ std::vector<std::string> DecodeLines(const std::string& bytes);
 // valid UTF-8 beyond ASCII, else "windows-1252".
 std::string_view CharsetOf(const std::string& bytes);
 
+// The file a write of `path` replaces: `path` itself, or for a symbolic link the file at the end
+// of its chain (a relative target taken from the link's own folder), so that a linked file is
+// written through and stays a link. A chain too long or looping ends where it stops.
+std::string WriteTargetOf(const std::string& path);
+
 // Removes what saves cut off by a crash left in `folder`: StagedFile temporaries
 // ".<name>.XXXXXX" (six letters or digits) whose <name> is no hidden name and ends with one of
-// `extensions`. Nothing else is touched; the number removed is answered.
+// `extensions`, and those beside the target of each link in `folder` with such a name. Nothing
+// else is touched; the number removed is answered.
 int RemoveLeftoverTemporaries(const std::string& folder,
                               const std::vector<std::string>& extensions);
 
 // A file written in full beside its target (hidden temporary name, flushed to disk), which
-// Commit renames over the target. Dropped uncommitted, the temporary is removed. Lets a save
+// Commit renames over the target; the target of a link is the file the link leads to. Dropped uncommitted, the temporary is removed. Lets a save
 // prepare every file that needs disk space before it changes anything.
 class StagedFile {
 public:
@@ -64,6 +70,7 @@ public:
 
 private:
     std::string path_;
+    std::string target_;
     std::string temporary_;
     FileIdentity identity_;
 };

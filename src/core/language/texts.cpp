@@ -99,6 +99,12 @@ const auto kSlotTexts = std::to_array<SlotText>({
     {&MessageTexts::PageOpenFailed,
      "The page was written to %1, but no program on this computer could open it.",
      "Siden er gemt i %1, men intet program på denne computer kunne åbne den."},
+    // Another writer: links and order.
+    {&MessageTexts::PeriodsReordered,
+     "The dates on which this time-table's periods begin were out of order. They are now "
+     "written in date order, and every period keeps its own lessons.",
+     "Datoerne, hvor skemaets perioder begynder, stod ikke i rækkefølge. Nu står de i "
+     "datoorden, og hver periode beholder sine egne timer."},
 });
 
 struct ErrorTextRow {

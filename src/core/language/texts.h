@@ -62,6 +62,8 @@ struct MessageTexts {
     std::string HomeworkFileDamaged;     // %1 the week homework file
     // Errors and opening.
     std::string PageOpenFailed;  // %1 the page written that nothing could open
+    // Another writer: links and order.
+    std::string PeriodsReordered;  // the period list was out of order and is written in order
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.

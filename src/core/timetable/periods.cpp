@@ -18,7 +18,32 @@ PeriodList BuildPeriodList(const std::vector<std::string>& lines, const std::str
         periods.Entries[k].FileName = k == 0 ? mainFileName : PeriodFileName(k);
     }
     periods.Count = count;
+    if (count > 1) {
+        std::stable_sort(periods.Entries.begin() + 1, periods.Entries.begin() + count,
+                         [](const PeriodEntry& a, const PeriodEntry& b) { return a.Start < b.Start; });
+    }
     return periods;
+}
+
+bool PeriodListInOrder(const PeriodList& periods) {
+    const int count = std::clamp(periods.Count, 0, kMaxPeriodEntries);
+    for (int k = 1; k < count; ++k) {
+        const auto& entry = periods.Entries[k];
+        if (entry.FileName != PeriodFileName(k) || entry.Start < periods.Entries[k - 1].Start)
+            return false;
+    }
+    return true;
+}
+
+PeriodList OrderedPeriodList(const PeriodList& periods) {
+    PeriodList ordered = periods;
+    const int count = std::clamp(periods.Count, 0, kMaxPeriodEntries);
+    for (int k = 1; k < count; ++k) ordered.Entries[k].FileName = PeriodFileName(k);
+    if (count > 1) {
+        auto& first = ordered.Entries[0].Start;
+        first = std::min(first, ordered.Entries[1].Start);
+    }
+    return ordered;
 }
 
 std::vector<std::string> PeriodListLines(const PeriodList& periods) {

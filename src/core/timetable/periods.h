@@ -25,10 +25,19 @@ struct PeriodList {
 
 // Entry 0 gets line 0 and `mainFileName`, entry k the k-th line and "S" + k + ".dfd"; lines
 // after the 200th are ignored. A line that is no day number (blank, not an integer, or outside
-// 0..65535) throws InvalidInteger.
+// 0..65535) throws InvalidInteger. Entries 1 on are then put in order of their starts (equal
+// starts in list order), each keeping its own file name: a list out of order, made by hand or
+// by a bad merge, shows every period in its weeks. Entry 0 stays first, as its file is the main
+// file.
 PeriodList BuildPeriodList(const std::vector<std::string>& lines, const std::string& mainFileName);
 // The lines of the period list file: one start per entry.
 std::vector<std::string> PeriodListLines(const PeriodList& periods);
+// Whether the list is as a save writes it: starts never decreasing, and entry k >= 1 the file
+// "S" + k + ".dfd".
+bool PeriodListInOrder(const PeriodList& periods);
+// The list as written in order: entry k >= 1 takes "S" + k + ".dfd", and entry 0's start, when
+// later than entry 1's, becomes entry 1's (the weeks before entry 1 are period 0's either way).
+PeriodList OrderedPeriodList(const PeriodList& periods);
 // The last entry, in list order, whose start is on or before the day; 0 when none is. Always an
 // index inside the list (or 0 for an empty one), whatever order the starts are in.
 int PeriodForDate(const PeriodList& periods, int dayNumber);

@@ -244,15 +244,17 @@ TEST_F(StorageTest, EqualStartsSaveIntoTheLaterOneTheWeekShows) {
     EXPECT_EQ(List(), (Lines{"12276", "12304", "12304"}));
 }
 
-TEST_F(StorageTest, DescendingStartsKeepTheEditInThePeriodShown) {
+TEST_F(StorageTest, DescendingStartsAreReadInOrderAndTheSaveWritesThemInOrder) {
     Start({2003, 10, 8});
     WritePeter({kNov3, kSep8, kAug11}, {"Base", "September", "August"});
     OpenPeter();
-    EXPECT_EQ(ctx.state.Saving.LoadedPeriod, 2);
+    EXPECT_EQ(Shown(), "September");
     EditMonday("Edited");
     EXPECT_EQ(SubjectIn(folder / "Peter.dfd"), "Base");
-    EXPECT_EQ(SubjectIn(Period(2)), "Edited");
-    EXPECT_EQ(List(), (Lines{"12360", "12304", "12276"}));
+    EXPECT_EQ(SubjectIn(Period(1)), "August");
+    EXPECT_EQ(SubjectIn(Period(2)), "September");
+    EXPECT_EQ(SubjectIn(Period(3)), "Edited");
+    EXPECT_EQ(List(), (Lines{"12276", "12276", "12304", "12332"}));
 }
 
 // Every path under `root`, folders and links included.
