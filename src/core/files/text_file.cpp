@@ -392,7 +392,8 @@ int RemoveLeftoverTemporaries(const std::string& folder,
     return removed;
 }
 
-StagedFile::StagedFile(const std::string& path, const std::string& bytes) : path_(path) {
+StagedFile::StagedFile(const std::string& path, const std::string& bytes)
+    : path_(path), bytes_(bytes) {
     std::string pattern = FolderPart(path) + "/" + TemporaryNameFor(FileNamePart(path));
     if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path, errno);
     const int descriptor = mkstemp(pattern.data());

@@ -62,6 +62,8 @@ struct MessageTexts {
     std::string HomeworkFileDamaged;     // %1 the week homework file
     // Errors and opening.
     std::string PageOpenFailed;  // %1 the page written that nothing could open
+    // Another writer: %1 the file both changed, %2 where this window's version was kept.
+    std::string OtherWriterConflict;
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
