@@ -36,7 +36,8 @@ void FindLoadedPeriodAgain(AppContext& ctx, const PeriodList& before) {
     state.Saving.LoadedPeriod = found;
 }
 
-void ReadPeriodList(AppContext& ctx) {
+// Whether the list read holds other lines than the list held while lessons were held.
+bool ReadPeriodList(AppContext& ctx) {
     auto& state = ctx.state;
     const std::string listPath = PeriodListPath(state);
     auto& failed = state.Saving.FailedLoadPath;
@@ -57,8 +58,10 @@ void ReadPeriodList(AppContext& ctx) {
     if (!lines) state.Periods = BuildPeriodList(state.PeriodLines, state.Open->Name);
     if (failed == listPath) failed.clear();
     // Lessons held from the list before, and the list now another: another writer changed it.
-    if (state.Saving.LoadedPeriod >= 0 && !before.empty() && state.PeriodLines != before)
-        FindLoadedPeriodAgain(ctx, periodsBefore);
+    if (state.Saving.LoadedPeriod < 0 || before.empty() || state.PeriodLines == before)
+        return false;
+    FindLoadedPeriodAgain(ctx, periodsBefore);
+    return true;
 }
 
 }  // namespace
@@ -70,8 +73,18 @@ void ReadTimetableFiles(AppContext& ctx) {
 }
 
 void FollowPeriodList(AppContext& ctx) {
-    if (IsTimetableOpen(ctx) && ChangedSinceRead(ctx.state, PeriodListPath(ctx.state)))
-        ReadPeriodList(ctx);
+    auto& state = ctx.state;
+    if (!IsTimetableOpen(ctx) || !ChangedSinceRead(state, PeriodListPath(state))) return;
+    if (!ReadPeriodList(ctx)) return;
+    // The edit belongs to the period its week is in now (another window's edit of this week
+    // may have started one): that period's file is merged against the lessons held.
+    const int shown = PeriodForDate(state.Periods, PeriodDayOfSelectedDate(state));
+    auto& loaded = state.Saving.LoadedPeriod;
+    if (loaded < 0 || shown < 0 || shown == loaded) return;
+    const std::string path = shown == 0 ? MainFilePath(ctx) : PeriodPath(state, shown);
+    ForgetStored(state, {path});
+    AssumeStoredBase(state, path, state.LessonLines);
+    loaded = shown;
 }
 
 void LoadPeriod(AppContext& ctx, int period) {

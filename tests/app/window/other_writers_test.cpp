@@ -146,6 +146,22 @@ TEST_F(OtherWriters, BothChangesOfOnePeriodAreKept) {
     }
 }
 
+// B's edit of a week inside a period starts a new period there (S2.dfd); A's edit of the same
+// week goes into it too, and the period before keeps its lessons.
+TEST_F(OtherWriters, AnEditAfterAnotherWindowStartedAPeriodGoesIntoIt) {
+    for (Window* w : {a.get(), b.get()}) SelectDate(w->ctx, 2003, 9, 17);
+    b->SetLesson(0, "French");
+    a->SetLesson(1, "Spanish");
+    const Lines list = {std::to_string(kAugust18), std::to_string(kSeptember8),
+                        std::to_string(kSeptember8 + 7)};
+    EXPECT_EQ(ReadLines(User() + "fratil.dfd"), list);
+    EXPECT_EQ(ReadLines(Period(1)), LessonFile("Old"));
+    EXPECT_TRUE(HasLine(Period(2), "French"));
+    EXPECT_TRUE(HasLine(Period(2), "Spanish"));
+    EXPECT_EQ(a->Lesson(0), "French");
+    EXPECT_EQ(a->Lesson(1), "Spanish");
+}
+
 TEST_F(OtherWriters, WeekNotesTypedInBothWindowsKeepBoth) {
     a->TypeNotes("A-note A2");
     b->TypeNotes("A-note B2");
