@@ -103,7 +103,7 @@ void WriteOverOtherWriter(MainState& state, const std::string& path,
     };
     const auto keepTheirs = [&] {
         Remember(memory, path, theirsIdentity, theirs);
-        memory.OtherWriterMerged = true;
+        if (*theirs != oursLines) memory.OtherWriterMerged = true;
     };
 
     // Removed by the other side: what this window holds loses nothing.
