@@ -21,10 +21,13 @@ void TakeInOtherWriters(AppContext& ctx) {
     auto& memory = ctx.state.Storage;
     if (!memory.OtherWriterMerged && memory.ConflictCopies.empty()) return;
     memory.OtherWriterMerged = false;
-    const auto copies = std::exchange(memory.ConflictCopies, {});
+    ReloadShownWeek(ctx);
+}
+
+void TellConflictCopies(AppContext& ctx) {
+    const auto copies = std::exchange(ctx.state.Storage.ConflictCopies, {});
     for (const auto& [file, copy] : copies)
         ctx.messages.ShowMessage(FillTemplate(ctx.texts.OtherWriterConflict, {file, copy}));
-    ReloadShownWeek(ctx);
 }
 
 }  // namespace skemora

@@ -11,7 +11,9 @@ namespace skemora {
 void ReloadShownWeek(AppContext& ctx);
 
 // Where a command ends: when a write merged another writer's change, the shown week is read
-// again; a version kept beside a file is told in plain words.
+// again.
 void TakeInOtherWriters(AppContext& ctx);
+// Then, once the window shows it: each version kept beside a file is told in plain words.
+void TellConflictCopies(AppContext& ctx);
 
 }  // namespace skemora

@@ -101,10 +101,10 @@ const auto kSlotTexts = std::to_array<SlotText>({
      "Siden er gemt i %1, men intet program på denne computer kunne åbne den."},
     // Another writer
     {&MessageTexts::OtherWriterConflict,
-     "%1 was changed in another window or on another computer, in the same place as here. "
-     "That version is kept in %1, and this window's version is saved beside it as %2.",
-     "%1 er blevet ændret i et andet vindue eller på en anden computer, samme sted som her. "
-     "Den udgave er beholdt i %1, og dette vindues udgave er gemt ved siden af som %2."},
+     "%1 was changed in another window or on another computer, in the same place as here. That "
+     "version is kept, and this window's version is saved beside it as %2.",
+     "%1 er blevet ændret i et andet vindue eller på en anden computer, samme sted som her. Den "
+     "udgave er beholdt, og dette vindues udgave er gemt ved siden af som %2."},
 });
 
 struct ErrorTextRow {

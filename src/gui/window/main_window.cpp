@@ -136,6 +136,7 @@ bool TForm1::Run(const std::function<void()>& command) {
     // A write that merged another writer's change: the window shows the files again.
     guarded([this] { TakeInOtherWriters(ctx_); });
     Redraw();
+    guarded([this] { TellConflictCopies(ctx_); });
     return finished;
 }
 

@@ -40,6 +40,7 @@ struct Window {
     void Run(const std::function<void()>& command) {
         command();
         TakeInOtherWriters(ctx);
+        TellConflictCopies(ctx);
     }
     // What the lesson edit commands do: change the lesson, mark the week, save.
     void SetLesson(int day, const std::string& subject) {
