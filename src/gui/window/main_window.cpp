@@ -451,14 +451,19 @@ void TForm1::DrawNotesText() {
     const QString shown = notesBox_->toPlainText();
     int anchor = before.anchor();
     int position = before.position();
-    // Another writer's text merged in before the place typed at: the cursor keeps its place in
-    // the text after it.
-    const int shift = static_cast<int>(wanted.size() - shown.size());
-    const QString typed = shown.left(position).right(8);
-    if (shift > 0 && !typed.isEmpty() && !wanted.startsWith(shown.left(position)) &&
-        wanted.endsWith(shown.mid(position)) && wanted.left(position + shift).endsWith(typed)) {
-        anchor += shift;
-        position += shift;
+    // Another writer's text merged in (a merge only adds): a cursor at or after the part that
+    // changed keeps its place in the text after it. The common end is matched first, as the
+    // merge puts this window's text last.
+    const auto grown = static_cast<int>(wanted.size() - shown.size());
+    if (grown > 0) {
+        qsizetype same = 0;
+        while (same < shown.size() &&
+               wanted[wanted.size() - 1 - same] == shown[shown.size() - 1 - same]) {
+            ++same;
+        }
+        const auto changedEnd = static_cast<int>(shown.size() - same);
+        if (anchor >= changedEnd) anchor += grown;
+        if (position >= changedEnd) position += grown;
     }
     notesBox_->setPlainText(wanted);
     QTextCursor after = notesBox_->textCursor();
