@@ -19,12 +19,12 @@ std::optional<std::vector<std::string>> ReadStored(MainState& state, const std::
 std::vector<std::string> ReadStoredRequired(MainState& state, const std::string& path);
 // The same with no file read as no lines.
 std::vector<std::string> ReadStoredOrEmpty(MainState& state, const std::string& path);
-// Replaces the file atomically (WriteLines) and remembers what it wrote.
+// Replaces the file atomically (WriteLines) and remembers what it wrote. When the file changed
+// since it was read here (another window, a sync tool), this window's version is merged with it
+// instead (the week notes as texts, every other file line by line), or, where both changed the
+// same thing, their file stays and this version is kept beside it as a conflict copy
+// (MainState::Storage tells which). CommitStored and RemoveStored do the same.
 void WriteStored(MainState& state, const std::string& path, const std::vector<std::string>& lines);
-// Before either write: when the file changed since it was read here (another window, a sync
-// tool), this window's version is merged with it instead (the week notes as texts, every
-// other file line by line), or, where both changed the same thing, kept beside it as a
-// conflict copy (MainState::Storage tells which).
 // Replaces the file with `lines` whatever it holds now: a file made from others (a page),
 // or one the user chose to replace.
 void ReplaceStored(MainState& state, const std::string& path, const std::vector<std::string>& lines);
