@@ -31,7 +31,7 @@ std::optional<SchoolLines> ReadSchoolLines(MainState& state) {
 // opens is named with where it was written.
 void WriteAndOpen(AppContext& ctx, const std::vector<std::string>& lines) {
     const std::string path = HtmlPagePath(ctx.state);
-    WriteStored(ctx.state, path, lines);
+    ReplaceStored(ctx.state, path, lines);
     if (!ctx.platform.OpenUrl(path))
         ctx.messages.ShowMessage(FillTemplate(ctx.texts.PageOpenFailed, {path}));
 }

@@ -4,6 +4,8 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/files/file_identity.h"
 #include "core/files/file_ops.h"
@@ -17,6 +19,16 @@ struct StorageMemory {
     // The folder's time stamp lay far enough before the listing that any later change of the
     // folder shows as another time stamp; only such a listing answers for a fresh one.
     bool ListingTrusted = false;
+
+    // Another writer: the lines each file held when last read or written here (the base a
+    // change made meanwhile is merged against); no entry for a file that was not there.
+    std::map<std::string, std::vector<std::string>> Lines;
+    // A write merged another writer's change into a file: what is held in memory is older
+    // than the files until the shown week is read again.
+    bool OtherWriterMerged = false;
+    // Files whose change by another writer could not be merged with this window's: the file
+    // and where this window's version was written beside it.
+    std::vector<std::pair<std::string, std::string>> ConflictCopies;
 };
 
 }  // namespace skemora

@@ -11,14 +11,38 @@
 
 namespace skemora {
 
-void ReadTimetableFiles(AppContext& ctx) {
-    if (!IsTimetableOpen(ctx)) return;
+namespace {
+
+// The period list read again holds other lines than before: another writer inserted, retired
+// or moved periods. The loaded period is the one that starts on the same Monday now; its lesson
+// file's base moves with it. One no longer listed leaves its file unknown, so a write there
+// keeps the other writer's file.
+void FindLoadedPeriodAgain(AppContext& ctx, const PeriodList& before) {
     auto& state = ctx.state;
+    state.Storage.OtherWriterMerged = true;
+    const int loaded = state.Saving.LoadedPeriod;
+    if (loaded <= 0 || loaded >= before.Count) return;  // the main file stays the main file
+    const int start = before.Entries[loaded].Start;
+    int found = -1;
+    for (int k = state.Periods.Count - 1; k > 0 && found < 0; --k) {
+        if (state.Periods.Entries[k].Start == start) found = k;
+    }
+    if (found == loaded) return;
+    if (found < 0) {
+        ForgetStored(state, {PeriodPath(state, loaded)});
+        return;
+    }
+    MoveStoredBase(state, PeriodPath(state, loaded), PeriodPath(state, found));
+    state.Saving.LoadedPeriod = found;
+}
 
-    ReadWeekHomework(ctx);
-
+// Whether the list read holds other lines than the list held while lessons were held.
+bool ReadPeriodList(AppContext& ctx) {
+    auto& state = ctx.state;
     const std::string listPath = PeriodListPath(state);
     auto& failed = state.Saving.FailedLoadPath;
+    const std::vector<std::string> before = state.PeriodLines;
+    const PeriodList periodsBefore = state.Periods;
     std::optional<std::vector<std::string>> lines;
     try {
         lines = ReadStored(state, listPath);
@@ -33,6 +57,34 @@ void ReadTimetableFiles(AppContext& ctx) {
     }
     if (!lines) state.Periods = BuildPeriodList(state.PeriodLines, state.Open->Name);
     if (failed == listPath) failed.clear();
+    // Lessons held from the list before, and the list now another: another writer changed it.
+    if (state.Saving.LoadedPeriod < 0 || before.empty() || state.PeriodLines == before)
+        return false;
+    FindLoadedPeriodAgain(ctx, periodsBefore);
+    return true;
+}
+
+}  // namespace
+
+void ReadTimetableFiles(AppContext& ctx) {
+    if (!IsTimetableOpen(ctx)) return;
+    ReadWeekHomework(ctx);
+    ReadPeriodList(ctx);
+}
+
+void FollowPeriodList(AppContext& ctx) {
+    auto& state = ctx.state;
+    if (!IsTimetableOpen(ctx) || !ChangedSinceRead(state, PeriodListPath(state))) return;
+    if (!ReadPeriodList(ctx)) return;
+    // The edit belongs to the period its week is in now (another window's edit of this week
+    // may have started one): that period's file is merged against the lessons held.
+    const int shown = PeriodForDate(state.Periods, PeriodDayOfSelectedDate(state));
+    auto& loaded = state.Saving.LoadedPeriod;
+    if (loaded < 0 || shown < 0 || shown == loaded) return;
+    const std::string path = shown == 0 ? MainFilePath(ctx) : PeriodPath(state, shown);
+    ForgetStored(state, {path});
+    AssumeStoredBase(state, path, state.LessonLines);
+    loaded = shown;
 }
 
 void LoadPeriod(AppContext& ctx, int period) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/calendar/calendar.h"
+#include "app/storage/loading.h"
 #include "app/storage/storage.h"
 #include "core/files/skemora_error.h"
 #include "core/timetable/file_names.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr int kLargestStart = 0xFFFF;  // a start is stored in 16 bits
 
 void WriteTimetable(AppContext& ctx, const std::string& path) {
+    AssumeStoredBase(ctx.state, path, ctx.state.LessonLines);
     auto lines = TimetableLines(ctx.state.Days, ctx.state.ClassName);
     WriteStored(ctx.state, path, lines);
     ctx.state.LessonLines = std::move(lines);
@@ -36,6 +38,7 @@ void CommitPeriods(MainState& state, const PeriodList& periods) {
 void WriteTimetableAndList(AppContext& ctx, const std::string& lessonPath,
                            const PeriodList& periods) {
     auto& state = ctx.state;
+    AssumeStoredBase(state, lessonPath, state.LessonLines);
     const auto lessonLines = TimetableLines(state.Days, state.ClassName);
     StagedFile lessonFile(lessonPath, lessonLines);
     StagedFile listFile(PeriodListPath(state), PeriodListLines(periods));
@@ -111,7 +114,7 @@ void RetirePeriod(AppContext& ctx, int r) {
     StagedFile listFile(PeriodListPath(state), journal.NewList);
     const auto touched = PeriodChangePaths(state, journal);
     ChangePeriods(UserFolder(state), std::move(journal), nullptr, listFile, ctx.texts.CopyError);
-    ForgetStored(state, touched);
+    RereadStored(state, touched);
     CommitPeriods(state, periods);
     if (state.Saving.LoadedPeriod >= r) --state.Saving.LoadedPeriod;
 
@@ -147,7 +150,7 @@ void InsertPeriod(AppContext& ctx, int j, int start) {
     StagedFile listFile(PeriodListPath(state), journal.NewList);
     const auto touched = PeriodChangePaths(state, journal);
     ChangePeriods(UserFolder(state), std::move(journal), &lessonFile, listFile, ctx.texts.CopyError);
-    ForgetStored(state, touched);
+    RereadStored(state, touched);
     CommitPeriods(state, periods);
     state.LessonLines = lessonLines;
     state.Saving.LoadedPeriod = j;
@@ -307,11 +310,15 @@ void Save(AppContext& ctx) {
             throw SkemoraError(ErrorKind::SaveRefused, {saving.FailedLoadPath});
         }
         if (saving.WriteAllOnSave) {
-            WriteTimetable(ctx, MainFilePath(ctx));
+            // A new name's files are written in full, over what the user chose to replace.
+            const auto lines = TimetableLines(state.Days, state.ClassName);
+            ReplaceStored(state, MainFilePath(ctx), lines);
+            state.LessonLines = lines;
             if (!state.PeriodLines.empty())
-                WriteStored(state, PeriodListPath(state), state.PeriodLines);
+                ReplaceStored(state, PeriodListPath(state), state.PeriodLines);
             saving.WriteAllOnSave = false;
         }
+        FollowPeriodList(ctx);
         if (!PeriodListInOrder(state.Periods)) PutPeriodsInOrder(ctx);
         SavePeriod(ctx, pending);
         MergeSubjects(ctx);

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 
 #include "app/state/timetable_state.h"
 #include "core/files/file_ops.h"
+#include "core/files/merge.h"
 #include "core/files/skemora_error.h"
 #include "core/timetable/file_names.h"
 
@@ -45,12 +47,113 @@ bool Holds(const std::vector<std::string>& sorted, const std::string& name) {
     return std::binary_search(sorted.begin(), sorted.end(), name);
 }
 
+// What a file is after this program read or wrote it: its identity and, when there, its lines
+// as the file holds them.
+void Remember(StorageMemory& memory, const std::string& path, const FileIdentity& identity,
+              const std::optional<std::vector<std::string>>& lines) {
+    memory.Files[path] = identity;
+    if (lines) {
+        auto& kept = memory.Lines[path];
+        kept.clear();
+        for (const auto& line : *lines) kept.push_back(OneLine(line));
+    } else {
+        memory.Lines.erase(path);
+    }
+}
+
+// The local time as a conflict copy's name gives it: "YYYYMMDD-HHMMSS".
+std::string ConflictStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32] = {};
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    return stamp;
+}
+
+bool AllEmpty(const std::vector<std::string>& lines) {
+    return std::all_of(lines.begin(), lines.end(), [](const auto& line) { return line.empty(); });
+}
+
+// The week notes (".dfz") are a free text; every other file has its meaning in line positions.
+bool IsNotesFile(const std::string& path) {
+    return path.size() > 4 && path.compare(path.size() - 4, 4, ".dfz") == 0;
+}
+
+// `path` changed since it was read here (another window, a sync tool): this window's version
+// (`ours`, nullopt to remove the file) is merged with what the file holds now against what was
+// read. A change that cannot be merged leaves their file and puts ours beside it.
+void WriteOverOtherWriter(MainState& state, const std::string& path,
+                          const std::optional<std::vector<std::string>>& ours) {
+    auto& memory = state.Storage;
+    FileIdentity theirsIdentity;
+    const auto theirs = ReadLinesIfPresent(path, theirsIdentity);
+    const bool baseKnown = memory.Files.count(path) > 0;
+    const auto kept = memory.Lines.find(path);
+    const std::vector<std::string> base =
+        kept == memory.Lines.end() ? std::vector<std::string>{} : kept->second;
+    const std::vector<std::string> oursLines = ours.value_or(std::vector<std::string>{});
+
+    const auto write = [&](const std::vector<std::string>& lines) {
+        Remember(memory, path, WriteLines(path, lines), lines);
+    };
+    const auto remove = [&] {
+        DeleteFile(path);
+        Remember(memory, path, FileIdentity{}, std::nullopt);
+    };
+    const auto keepTheirs = [&] {
+        Remember(memory, path, theirsIdentity, theirs);
+        if (*theirs != oursLines) memory.OtherWriterMerged = true;
+    };
+
+    // Removed by the other side: what this window holds loses nothing.
+    if (!theirs) {
+        if (ours) write(*ours);
+        else Remember(memory, path, FileIdentity{}, std::nullopt);
+        return;
+    }
+    std::vector<std::string> merged;
+    bool conflict = false;
+    if (!baseKnown) {
+        // Never read here: only a different file is a conflict.
+        merged = *theirs;
+        conflict = ours && *ours != *theirs;
+    } else if (IsNotesFile(path)) {
+        const std::string text =
+            MergeTexts(JoinLines(base), JoinLines(oursLines), JoinLines(*theirs));
+        if (!text.empty()) merged = SplitLines(text);
+    } else {
+        LineMerge lineMerge = MergeLines(base, oursLines, *theirs);
+        merged = std::move(lineMerge.Lines);
+        conflict = lineMerge.Conflict;
+    }
+    if (conflict) {
+        keepTheirs();
+        // Removing is no version to keep: their change stands.
+        if (!ours) return;
+        const std::string copy = ConflictCopyPath(path, ConflictStamp());
+        WriteLines(copy, *ours);
+        memory.ConflictCopies.emplace_back(path, copy);
+        return;
+    }
+    if (merged == *theirs) {
+        keepTheirs();
+        return;
+    }
+    if (AllEmpty(merged)) {
+        remove();
+    } else {
+        write(merged);
+    }
+    if (merged != oursLines) memory.OtherWriterMerged = true;
+}
+
 }  // namespace
 
 std::optional<std::vector<std::string>> ReadStored(MainState& state, const std::string& path) {
     FileIdentity identity;
     auto lines = ReadLinesIfPresent(path, identity);
-    state.Storage.Files[path] = identity;
+    Remember(state.Storage, path, identity, lines);
     return lines;
 }
 
@@ -67,19 +170,32 @@ std::vector<std::string> ReadStoredOrEmpty(MainState& state, const std::string& 
 
 void WriteStored(MainState& state, const std::string& path, const std::vector<std::string>& lines) {
     ForgetListing(state.Storage);
-    state.Storage.Files[path] = WriteLines(path, lines);
+    if (ChangedSinceRead(state, path)) return WriteOverOtherWriter(state, path, lines);
+    Remember(state.Storage, path, WriteLines(path, lines), lines);
+}
+
+
+void ReplaceStored(MainState& state, const std::string& path,
+                   const std::vector<std::string>& lines) {
+    ForgetListing(state.Storage);
+    Remember(state.Storage, path, WriteLines(path, lines), lines);
 }
 
 void CommitStored(MainState& state, StagedFile& file) {
     ForgetListing(state.Storage);
+    // Dropped uncommitted, the staged copy goes away.
+    const auto lines = DecodeLines(file.Bytes());
+    if (ChangedSinceRead(state, file.Path()))
+        return WriteOverOtherWriter(state, file.Path(), lines);
     file.Commit();
-    state.Storage.Files[file.Path()] = file.Identity();
+    Remember(state.Storage, file.Path(), file.Identity(), lines);
 }
 
 void RemoveStored(MainState& state, const std::string& path) {
     ForgetListing(state.Storage);
+    if (ChangedSinceRead(state, path)) return WriteOverOtherWriter(state, path, std::nullopt);
     DeleteFile(path);
-    state.Storage.Files[path] = FileIdentity{};
+    Remember(state.Storage, path, FileIdentity{}, std::nullopt);
 }
 
 bool StoredFileExists(const std::string& path) {
@@ -98,7 +214,41 @@ void RemoveLeftovers(MainState& state, const std::string& folder) {
 
 void ForgetStored(MainState& state, const std::vector<std::string>& paths) {
     ForgetListing(state.Storage);
-    for (const auto& path : paths) state.Storage.Files.erase(path);
+    for (const auto& path : paths) {
+        state.Storage.Files.erase(path);
+        state.Storage.Lines.erase(path);
+    }
+}
+
+void MoveStoredBase(MainState& state, const std::string& from, const std::string& to) {
+    auto& memory = state.Storage;
+    const auto identity = memory.Files.find(from);
+    if (identity == memory.Files.end()) return ForgetStored(state, {from, to});
+    memory.Files[to] = identity->second;
+    const auto lines = memory.Lines.find(from);
+    if (lines == memory.Lines.end()) {
+        memory.Lines.erase(to);
+    } else {
+        memory.Lines[to] = lines->second;
+    }
+    ForgetStored(state, {from});
+}
+
+void AssumeStoredBase(MainState& state, const std::string& path,
+                      const std::vector<std::string>& lines) {
+    if (state.Storage.Files.count(path) > 0 || lines.empty()) return;
+    Remember(state.Storage, path, FileIdentity{}, lines);
+}
+
+void RereadStored(MainState& state, const std::vector<std::string>& paths) {
+    ForgetStored(state, paths);
+    for (const auto& path : paths) {
+        try {
+            ReadStored(state, path);
+        } catch (const SkemoraError&) {
+            // Unreadable: it stays unknown, and a write over it is careful.
+        }
+    }
 }
 
 bool ChangedSinceRead(const MainState& state, const std::string& path) {

@@ -19,11 +19,19 @@ std::optional<std::vector<std::string>> ReadStored(MainState& state, const std::
 std::vector<std::string> ReadStoredRequired(MainState& state, const std::string& path);
 // The same with no file read as no lines.
 std::vector<std::string> ReadStoredOrEmpty(MainState& state, const std::string& path);
-// Replaces the file atomically (WriteLines) and remembers what it wrote.
+// Replaces the file atomically (WriteLines) and remembers what it wrote. When the file changed
+// since it was read here (another window, a sync tool), this window's version is merged with it
+// instead (the week notes as texts, every other file line by line), or, where both changed the
+// same thing, their file stays and this version is kept beside it as a conflict copy
+// (MainState::Storage tells which). CommitStored and RemoveStored do the same.
 void WriteStored(MainState& state, const std::string& path, const std::vector<std::string>& lines);
+// Replaces the file with `lines` whatever it holds now: a file made from others (a page),
+// or one the user chose to replace.
+void ReplaceStored(MainState& state, const std::string& path, const std::vector<std::string>& lines);
 // Commits a file prepared beside its target and remembers what it wrote.
 void CommitStored(MainState& state, StagedFile& file);
-// Removes the file (a failure is ignored) and remembers it missing.
+// Removes the file (a failure is ignored) and remembers it missing; a file changed since it
+// was read is merged with nothing from this side instead.
 void RemoveStored(MainState& state, const std::string& path);
 // Whether an ordinary file is there now.
 bool StoredFileExists(const std::string& path);
@@ -34,6 +42,17 @@ void RemoveLeftovers(MainState& state, const std::string& folder);
 // Files of the user folder were changed by other means (a period change renames lesson
 // files): what was remembered of them and the folder's listing are dropped.
 void ForgetStored(MainState& state, const std::vector<std::string>& paths);
+// Another writer moved the file at `from` to `to` (a period inserted elsewhere): what was
+// remembered of it follows it, and nothing is remembered at `from`.
+void MoveStoredBase(MainState& state, const std::string& from, const std::string& to);
+// Nothing is remembered of `path`: `lines` stand for what was read of it (the lessons held,
+// about to be written there, came from these lines of another file), so a file there now is
+// merged against them.
+void AssumeStoredBase(MainState& state, const std::string& path,
+                      const std::vector<std::string>& lines);
+// The same for files this program itself changed by other means: what they hold now is
+// remembered as read.
+void RereadStored(MainState& state, const std::vector<std::string>& paths);
 
 // The ordinary files in `folder` (links followed), by name, sorted; answered from the same
 // listing as WeekFilesOfYear when the folder has not changed.

@@ -3,40 +3,11 @@
 #include <vector>
 
 #include "app/storage/storage.h"
+#include "core/files/merge.h"
 #include "core/timetable/file_names.h"
 #include "app/state/timetable_state.h"
 
 namespace skemora {
-
-namespace {
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += '\n';
-        text += lines[i];
-    }
-    return text;
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : text) {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(std::move(line));
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    return lines;
-}
-
-}  // namespace
 
 std::string NotesPath(const MainState& state) {
     const std::string name = state.NotesFileName.empty()

@@ -47,6 +47,32 @@ std::string Middle(const std::string& base, const std::string& changed, std::siz
 
 }  // namespace
 
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += '\n';
+        text += lines[i];
+    }
+    return text;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(std::move(line));
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    return lines;
+}
+
 LineMerge MergeLines(const std::vector<std::string>& base, const std::vector<std::string>& ours,
                      const std::vector<std::string>& theirs) {
     if (ours == base || ours == theirs) return {theirs, false};

@@ -24,6 +24,11 @@ LineMerge MergeLines(const std::vector<std::string>& base, const std::vector<std
 // follows on a line of its own.
 std::string MergeTexts(const std::string& base, const std::string& ours, const std::string& theirs);
 
+// A text file's lines joined by "\n", and back: a text's lines (CR LF, LF or a lone trailing CR
+// end a line); a text without a line break is one line.
+std::string JoinLines(const std::vector<std::string>& lines);
+std::vector<std::string> SplitLines(const std::string& text);
+
 // Where a version of `path` that could not be merged is kept beside it, in the way sync tools
 // name their conflicts: "DIR/NAME.skemora-conflict-YYYYMMDD-HHMMSS.EXT". `stamp` is
 // "YYYYMMDD-HHMMSS".

@@ -450,7 +450,7 @@ std::string WriteTargetOf(const std::string& path) {
 }
 
 StagedFile::StagedFile(const std::string& path, const std::string& bytes)
-    : path_(path), target_(WriteTargetOf(path)) {
+    : path_(path), target_(WriteTargetOf(path)), bytes_(bytes) {
     std::string pattern = FolderPart(target_) + "/" + TemporaryNameFor(FileNamePart(target_));
     if (WriteStepFails(WriteStep::Create)) throw CannotCreateFile(path, errno);
     const int descriptor = mkstemp(pattern.data());

@@ -67,10 +67,13 @@ public:
     const std::string& Path() const { return path_; }
     // The identity the target has once committed.
     const FileIdentity& Identity() const { return identity_; }
+    // The bytes written.
+    const std::string& Bytes() const { return bytes_; }
 
 private:
     std::string path_;
     std::string target_;
+    std::string bytes_;
     std::string temporary_;
     FileIdentity identity_;
 };

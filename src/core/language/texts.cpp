@@ -105,6 +105,12 @@ const auto kSlotTexts = std::to_array<SlotText>({
      "written in date order, and every period keeps its own lessons.",
      "Datoerne, hvor skemaets perioder begynder, stod ikke i rækkefølge. Nu står de i "
      "datoorden, og hver periode beholder sine egne timer."},
+    // Another writer
+    {&MessageTexts::OtherWriterConflict,
+     "%1 was changed in another window or on another computer, in the same place as here. That "
+     "version is kept, and this window's version is saved beside it as %2.",
+     "%1 er blevet ændret i et andet vindue eller på en anden computer, samme sted som her. Den "
+     "udgave er beholdt, og dette vindues udgave er gemt ved siden af som %2."},
 });
 
 struct ErrorTextRow {

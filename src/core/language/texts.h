@@ -64,6 +64,8 @@ struct MessageTexts {
     std::string PageOpenFailed;  // %1 the page written that nothing could open
     // Another writer: links and order.
     std::string PeriodsReordered;  // the period list was out of order and is written in order
+    // Another writer: %1 the file both changed, %2 where this window's version was kept.
+    std::string OtherWriterConflict;
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.

@@ -22,6 +22,7 @@
 #include "app/window/navigation.h"
 #include "app/window/startup.h"
 #include "app/view/week_grid.h"
+#include "app/window/other_writers.h"
 #include "app/window/window_events.h"
 #include "app/export/export_commands.h"
 #include "core/files/skemora_error.h"
@@ -120,16 +121,22 @@ TForm1::~TForm1() {
 }
 
 bool TForm1::Run(const std::function<void()>& command) {
-    bool finished = false;
-    try {
-        command();
-        finished = true;
-    } catch (const SkemoraError& error) {
-        ctx_.messages.ShowError(ErrorText(error, ctx_.state.LanguageCode));
-    } catch (const std::exception& error) {
-        ctx_.messages.ShowError(error.what());
-    }
+    const auto guarded = [this](const std::function<void()>& step) {
+        try {
+            step();
+            return true;
+        } catch (const SkemoraError& error) {
+            ctx_.messages.ShowError(ErrorText(error, ctx_.state.LanguageCode));
+        } catch (const std::exception& error) {
+            ctx_.messages.ShowError(error.what());
+        }
+        return false;
+    };
+    const bool finished = guarded(command);
+    // A write that merged another writer's change: the window shows the files again.
+    guarded([this] { TakeInOtherWriters(ctx_); });
     Redraw();
+    guarded([this] { TellConflictCopies(ctx_); });
     return finished;
 }
 
@@ -441,13 +448,28 @@ void TForm1::DrawNotesText() {
     // Filling the box is not an edit: no change signal, and the cursor stays where it was.
     const QSignalBlocker blocker(notesBox_);
     const QTextCursor before = notesBox_->textCursor();
-    const int anchor = before.anchor();
-    const int position = before.position();
+    const QString shown = notesBox_->toPlainText();
+    int anchor = before.anchor();
+    int position = before.position();
+    // Another writer's text merged in (a merge only adds): a cursor at or after the part that
+    // changed keeps its place in the text after it. The common end is matched first, as the
+    // merge puts this window's text last.
+    const auto grown = static_cast<int>(wanted.size() - shown.size());
+    if (grown > 0) {
+        qsizetype same = 0;
+        while (same < shown.size() &&
+               wanted[wanted.size() - 1 - same] == shown[shown.size() - 1 - same]) {
+            ++same;
+        }
+        const auto changedEnd = static_cast<int>(shown.size() - same);
+        if (anchor >= changedEnd) anchor += grown;
+        if (position >= changedEnd) position += grown;
+    }
     notesBox_->setPlainText(wanted);
     QTextCursor after = notesBox_->textCursor();
     const int end = static_cast<int>(wanted.size());
-    after.setPosition(std::min(anchor, end));
-    after.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
+    after.setPosition(std::clamp(anchor, 0, end));
+    after.setPosition(std::clamp(position, 0, end), QTextCursor::KeepAnchor);
     notesBox_->setTextCursor(after);
 }
 

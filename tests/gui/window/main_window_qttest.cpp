@@ -515,6 +515,28 @@ private slots:
         QCOMPARE(dialogs_->ClassDialogs, 1);
         QCOMPARE(Find<QLabel>("classField")->text(), QString("7B"));
     }
+
+    // Another writer replaced the shown notes: the next key merges both texts into the file and
+    // the box, the cursor stays after what was typed, and the key after it merges nothing again.
+    void notesChangedBehindTheBoxKeepEveryKeystroke() {
+        WritePeter();
+        Start(480, {"Peter"});
+        const std::string path = *folder_ / "Peter/a200337.dfz";
+        auto* notes = Find<QPlainTextEdit>("notesBox");
+        notes->setFocus();
+        QTest::keyClicks(notes, "A-note");
+        test::WriteBytes(path + ".part", "A-note A2\r\n");
+        std::filesystem::rename(path + ".part", path);
+        QTest::keyClicks(notes, " B");
+        const QString merged = notes->toPlainText();
+        QVERIFY2(merged.startsWith("A-note A2") && merged.endsWith(" B"), qPrintable(merged));
+        QCOMPARE(notes->textCursor().position(), static_cast<int>(merged.size()));
+        QTest::keyClicks(notes, "2");
+        QCOMPARE(notes->toPlainText(), merged + "2");
+        QCOMPARE(QString::fromStdString(window_->context().view.NotesText), merged + "2");
+        const std::string file = test::ReadBytes(path);
+        QCOMPARE(QString::fromStdString(file).replace("\r\n", "\n"), merged + "2\n");
+    }
 };
 
 QTEST_MAIN(MainWindowQtTest)
