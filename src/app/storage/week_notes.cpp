@@ -8,9 +8,7 @@
 
 namespace skemora {
 
-namespace {
-
-std::string JoinLines(const std::vector<std::string>& lines) {
+std::string NotesTextOf(const std::vector<std::string>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) text += '\n';
@@ -19,7 +17,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
+std::vector<std::string> NotesLinesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::string line;
     for (char c : text) {
@@ -35,8 +33,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
     lines.push_back(std::move(line));
     return lines;
 }
-
-}  // namespace
 
 std::string NotesPath(const MainState& state) {
     const std::string name = state.NotesFileName.empty()
@@ -59,13 +55,13 @@ void ReadWeekNotes(MainState& state) {
         notes.Readable = false;
         throw;
     }
-    if (lines) notes.Text = JoinLines(*lines);
+    if (lines) notes.Text = NotesTextOf(*lines);
 }
 
 void WriteWeekNotes(AppContext& ctx) {
     const std::string path = NotesPath(ctx.state);
     if (!ctx.view.NotesText.empty()) {
-        WriteStored(ctx.state, path, SplitLines(ctx.view.NotesText));
+        WriteStored(ctx.state, path, NotesLinesOf(ctx.view.NotesText));
     } else if (StoredFileExists(path)) {
         RemoveStored(ctx.state, path);
     }

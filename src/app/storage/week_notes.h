@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/state/app_context.h"
 
@@ -14,5 +15,8 @@ void ReadWeekNotes(MainState& state);
 void WriteWeekNotes(AppContext& ctx);
 // The notes file the box belongs to: the week it was last read for, else the shown week.
 std::string NotesPath(const MainState& state);
+// A notes file's lines as the box's text (joined by "\n"), and a text as the file's lines.
+std::string NotesTextOf(const std::vector<std::string>& lines);
+std::vector<std::string> NotesLinesOf(const std::string& text);
 
 }  // namespace skemora

@@ -99,6 +99,24 @@ const auto kSlotTexts = std::to_array<SlotText>({
     {&MessageTexts::PageOpenFailed,
      "The page was written to %1, but no program on this computer could open it.",
      "Siden er gemt i %1, men intet program på denne computer kunne åbne den."},
+    // Sync tools' conflict copies of the diary's files
+    {&MessageTexts::ConflictNotesKept,
+     "Week %1's notes were changed on two computers; both texts are kept.",
+     "Noterne til uge %1 blev ændret på to computere; begge tekster er bevaret."},
+    {&MessageTexts::ConflictFileMerged,
+     "%1 was changed on two computers; the changes from both are kept.",
+     "%1 blev ændret på to computere; ændringerne fra begge er bevaret."},
+    {&MessageTexts::ConflictTitle, "Changed on two computers", "Ændret på to computere"},
+    {&MessageTexts::ConflictQuestion,
+     "%1 was changed on two computers, and in some places the two differ.\n\n"
+     "Yes: keep the other computer's version there.\n"
+     "No: keep this computer's version there.\n"
+     "Cancel: decide later; the other version stays beside the file as %2.",
+     "%1 blev ændret på to computere, og nogle steder er de to forskellige.\n\n"
+     "Ja: behold den anden computers udgave dér.\n"
+     "Nej: behold denne computers udgave dér.\n"
+     "Annuller: bestem senere; den anden udgave bliver liggende ved siden af filen som %2."},
+    {&MessageTexts::ConflictFileName, "The file %1", "Filen %1"},
 });
 
 struct ErrorTextRow {

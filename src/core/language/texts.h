@@ -62,6 +62,12 @@ struct MessageTexts {
     std::string HomeworkFileDamaged;     // %1 the week homework file
     // Errors and opening.
     std::string PageOpenFailed;  // %1 the page written that nothing could open
+    // Sync tools' conflict copies of the diary's files
+    std::string ConflictNotesKept;   // %1 the week
+    std::string ConflictFileMerged;  // %1 the file, as ConflictFileName gives it
+    std::string ConflictTitle;       // the question's title
+    std::string ConflictQuestion;    // %1 the file, %2 the copy's name
+    std::string ConflictFileName;    // %1 the file's name in the data folder
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.

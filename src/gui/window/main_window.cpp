@@ -23,6 +23,7 @@
 #include "app/window/startup.h"
 #include "app/view/week_grid.h"
 #include "app/window/window_events.h"
+#include "app/window/outside_changes.h"
 #include "app/export/export_commands.h"
 #include "core/files/skemora_error.h"
 #include "app/holidays/holiday_commands.h"
@@ -102,6 +103,14 @@ TForm1::TForm1(Messages& messages, TimetableDialogs& timetableDialogs, NoteDialo
     setObjectName("TForm1");
     setFont(StandardFont());
     ConstructMainWindow(ctx_, dataFolder);
+    // Another writer's change is taken up when no command of this window is under way.
+    watcher_ = std::make_unique<FolderWatcher>([this] {
+        if (running_ > 0) {
+            watcher_->Later();
+        } else {
+            Run([this] { FilesChangedOutside(ctx_); });
+        }
+    });
 
     central_ = new QWidget(this);
     central_->setObjectName("client");
@@ -121,6 +130,7 @@ TForm1::~TForm1() {
 
 bool TForm1::Run(const std::function<void()>& command) {
     bool finished = false;
+    ++running_;
     try {
         command();
         finished = true;
@@ -129,6 +139,7 @@ bool TForm1::Run(const std::function<void()>& command) {
     } catch (const std::exception& error) {
         ctx_.messages.ShowError(error.what());
     }
+    --running_;
     Redraw();
     return finished;
 }
@@ -440,14 +451,22 @@ void TForm1::DrawNotesText() {
     if (notesBox_->toPlainText() == wanted) return;
     // Filling the box is not an edit: no change signal, and the cursor stays where it was.
     const QSignalBlocker blocker(notesBox_);
+    const QString shown = notesBox_->toPlainText();
     const QTextCursor before = notesBox_->textCursor();
-    const int anchor = before.anchor();
-    const int position = before.position();
+    // Text another writer put before the cursor moves it along: it keeps its place from the end.
+    int same = 0;
+    while (same < shown.size() && same < wanted.size() && shown[same] == wanted[same]) ++same;
+    const int end = static_cast<int>(wanted.size());
+    const auto kept = [&](int place) {
+        if (place <= same) return std::min(place, end);
+        return std::clamp(end - (static_cast<int>(shown.size()) - place), same, end);
+    };
+    const int anchor = kept(before.anchor());
+    const int position = kept(before.position());
     notesBox_->setPlainText(wanted);
     QTextCursor after = notesBox_->textCursor();
-    const int end = static_cast<int>(wanted.size());
-    after.setPosition(std::min(anchor, end));
-    after.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
+    after.setPosition(anchor);
+    after.setPosition(position, QTextCursor::KeepAnchor);
     notesBox_->setTextCursor(after);
 }
 
@@ -456,6 +475,7 @@ void TForm1::Redraw() {
     for (MenuBinding& item : menuItems_) DrawMenuItem(item);
     for (Binding& element : elements_) DrawElement(element);
     DrawNotesText();
+    watcher_->Watch(WatchedPaths(ctx_));
 }
 
 void TForm1::NotesChangedByUser() {
