@@ -28,9 +28,11 @@ bool EndsWithAny(const std::string& name, const std::vector<std::string>& extens
     return false;
 }
 
-// The files of a user folder the diary reads: lessons, periods, lists, week files, notes.
+// The files of a user folder the diary reads: lessons, periods, lists, week files, notes. Other
+// ".txt" files there are the pupil's own documents.
 bool IsUserFolderFile(const std::string& name) {
-    return EndsWithAny(name, {".dfd", ".dff", ".dfz", ".txt", ".flk", ".lin", ".lae", ".elv"});
+    return name == kSubjectListFileName ||
+           EndsWithAny(name, {".dfd", ".dff", ".dfz", ".flk", ".lin", ".lae", ".elv"});
 }
 
 // The week of a notes file's name.
@@ -89,7 +91,7 @@ bool MergeCopy(AppContext& ctx, const ConflictCopy& copy) {
         if (merge.Conflict) {
             const int answer = ctx.messages.Ask(
                 ctx.texts.ConflictTitle,
-                FillTemplate(ctx.texts.ConflictQuestion, {shownName, copy.Name}));
+                FillTemplate(ctx.texts.ConflictQuestion, {shownName}));
             if (answer == kAnswerCancel) return false;
             if (answer == kAnswerYes) merge = MergeCopyLines(fileLines, *copyLines, true);
         } else {

@@ -108,14 +108,10 @@ const auto kSlotTexts = std::to_array<SlotText>({
      "%1 blev ændret på to computere; ændringerne fra begge er bevaret."},
     {&MessageTexts::ConflictTitle, "Changed on two computers", "Ændret på to computere"},
     {&MessageTexts::ConflictQuestion,
-     "%1 was changed on two computers, and in some places the two differ.\n\n"
-     "Yes: keep the other computer's version there.\n"
-     "No: keep this computer's version there.\n"
-     "Cancel: decide later; the other version stays beside the file as %2.",
-     "%1 blev ændret på to computere, og nogle steder er de to forskellige.\n\n"
-     "Ja: behold den anden computers udgave dér.\n"
-     "Nej: behold denne computers udgave dér.\n"
-     "Annuller: bestem senere; den anden udgave bliver liggende ved siden af filen som %2."},
+     "%1 was changed differently on two computers. Keep the other computer's changes? "
+     "(Cancel: decide later)",
+     "%1 blev ændret forskelligt på to computere. Skal den anden computers ændringer bruges? "
+     "(Fortryd: bestem senere)"},
     {&MessageTexts::ConflictFileName, "The file %1", "Filen %1"},
 });
 

@@ -66,7 +66,7 @@ struct MessageTexts {
     std::string ConflictNotesKept;   // %1 the week
     std::string ConflictFileMerged;  // %1 the file, as ConflictFileName gives it
     std::string ConflictTitle;       // the question's title
-    std::string ConflictQuestion;    // %1 the file, %2 the copy's name
+    std::string ConflictQuestion;    // %1 the file; Yes keeps the copy's lines, No the file's
     std::string ConflictFileName;    // %1 the file's name in the data folder
 };
 

@@ -2,7 +2,9 @@
 // time-table opens, and a copy is removed only once all of it is in its file.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "support/timetable_fixture.h"
@@ -56,6 +58,7 @@ struct LessonCase {
     std::string monday;  // in the file afterwards
     bool copyStays;
     std::size_t questions, messages;
+    friend void PrintTo(const LessonCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class LessonCopyTest : public ConflictCopyTest, public ::testing::WithParamInterface<LessonCase> {};
