@@ -1,5 +1,6 @@
 #include "app/storage/conflict_copies.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/state/timetable_state.h"
@@ -46,10 +47,13 @@ std::optional<int> NotesWeek(const std::string& name) {
 }
 
 template <typename Own>
-void AddCopies(std::vector<ConflictCopy>& copies, const std::string& folder, Own own) {
+void AddCopies(const MainState& state, std::vector<ConflictCopy>& copies,
+               const std::string& folder, Own own) {
     if (folder.empty()) return;
+    const auto& left = state.ConflictCopiesLeft;
     for (const auto& name : ListFolder(folder).Files) {
         if (!IsSyncToolConflictCopy(name)) continue;
+        if (std::find(left.begin(), left.end(), folder + name) != left.end()) continue;
         const std::string original = ConflictCopyOriginal(name);
         if (own(original)) copies.push_back({folder, name, original});
     }
@@ -59,11 +63,11 @@ std::vector<ConflictCopy> CopiesNow(const AppContext& ctx) {
     const auto& state = ctx.state;
     std::vector<ConflictCopy> copies;
     const std::string mainName = IsTimetableOpen(ctx) ? state.Open->Name : std::string();
-    AddCopies(copies, state.DataFolder, [&](const std::string& original) {
+    AddCopies(state, copies, state.DataFolder, [&](const std::string& original) {
         return original == mainName ||
                (original.front() == 'a' && EndsWithAny(original, {".dfg"}));
     });
-    AddCopies(copies, UserFolder(state), IsUserFolderFile);
+    AddCopies(state, copies, UserFolder(state), IsUserFolderFile);
     return copies;
 }
 
@@ -92,7 +96,10 @@ bool MergeCopy(AppContext& ctx, const ConflictCopy& copy) {
             const int answer = ctx.messages.Ask(
                 ctx.texts.ConflictTitle,
                 FillTemplate(ctx.texts.ConflictQuestion, {shownName}));
-            if (answer == kAnswerCancel) return false;
+            if (answer == kAnswerCancel) {
+                state.ConflictCopiesLeft.push_back(copyPath);
+                return false;
+            }
             if (answer == kAnswerYes) merge = MergeCopyLines(fileLines, *copyLines, true);
         } else {
             told = FillTemplate(ctx.texts.ConflictFileMerged, {shownName});
@@ -118,7 +125,8 @@ std::vector<std::string> MergeSyncConflictCopies(AppContext& ctx) {
         try {
             if (MergeCopy(ctx, copy)) written.push_back(copy.Folder + copy.Original);
         } catch (const SkemoraError& error) {
-            // The copy stays for a later try; the other copies go on.
+            // The copy stays for the next opening; the other copies go on.
+            ctx.state.ConflictCopiesLeft.push_back(copy.Folder + copy.Name);
             ctx.messages.ShowError(ErrorText(error, ctx.state.LanguageCode));
         }
     }

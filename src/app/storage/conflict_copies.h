@@ -12,8 +12,8 @@ namespace skemora {
 
 // Merges every such copy there is now. A notes file keeps both texts; a position-based file
 // takes the copy's lines where its own are empty or the same, and where both hold different
-// lines the pupil chooses once per file which to keep (cancelled: the copy stays). Answers the
-// files written.
+// lines the pupil chooses once per file which to keep (cancelled: the copy stays, and is not
+// asked about again until a time-table is opened). Answers the files written.
 std::vector<std::string> MergeSyncConflictCopies(AppContext& ctx);
 // Whether there is any such copy now.
 bool HasSyncConflictCopies(const AppContext& ctx);

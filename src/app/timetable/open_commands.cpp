@@ -48,6 +48,7 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         // A period change a crash cut off is completed or undone before the list is read.
         RecoverPeriodChange(UserFolder(state));
         // What a sync tool kept beside the files goes into them before they are read.
+        state.ConflictCopiesLeft.clear();
         MergeSyncConflictCopies(ctx);
         // The user's stored subjects, which every save extends, come first: a file that fails
         // to read below must not leave the next save with another user's list or none.

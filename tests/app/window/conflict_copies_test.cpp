@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "app/timetable/week_notes_commands.h"
+#include "app/window/outside_changes.h"
 #include "support/timetable_fixture.h"
 
 namespace skemora::test {
@@ -92,6 +94,24 @@ INSTANTIATE_TEST_SUITE_P(
         }
         return name;
     });
+
+TEST_F(ConflictCopyTest, ACopyLeftForLaterIsAskedAboutAgainOnlyAtTheNextOpening) {
+    WritePeter({kAug11}, {"Danish"});
+    WriteLines(CopyOf(folder / "Peter.dfd"), LessonFile("French"));
+    Start();
+    OpenPeter();
+    ASSERT_EQ(dialogs.Questions.size(), 1u);
+    // The pupil types notes; the watcher sees the writes.
+    ctx.view.NotesText = "Gym";
+    NotesEdited(ctx);
+    FilesChangedOutside(ctx);
+    EXPECT_EQ(dialogs.Questions.size(), 1u);
+    dialogs.AskAnswers = {kAnswerYes};
+    OpenPeter();
+    EXPECT_EQ(dialogs.Questions.size(), 2u);
+    EXPECT_EQ(SubjectIn(folder / "Peter.dfd"), "French");
+    EXPECT_FALSE(fs::exists(CopyOf(folder / "Peter.dfd")));
+}
 
 TEST_F(ConflictCopyTest, AConflictCopyOfAMainFileIsNoTimetable) {
     WritePeter({kAug11}, {"Danish"});
