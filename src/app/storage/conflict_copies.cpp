@@ -47,8 +47,8 @@ std::optional<int> NotesWeek(const std::string& name) {
 }
 
 template <typename Own>
-void AddCopies(const MainState& state, std::vector<ConflictCopy>& copies,
-               const std::string& folder, Own own) {
+void AddCopies(const MainState& state, std::vector<ConflictCopy>& copies, const std::string& folder,
+               Own own) {
     if (folder.empty()) return;
     const auto& left = state.ConflictCopiesLeft;
     for (const auto& name : ListFolder(folder).Files) {
@@ -64,8 +64,7 @@ std::vector<ConflictCopy> CopiesNow(const AppContext& ctx) {
     std::vector<ConflictCopy> copies;
     const std::string mainName = IsTimetableOpen(ctx) ? state.Open->Name : std::string();
     AddCopies(state, copies, state.DataFolder, [&](const std::string& original) {
-        return original == mainName ||
-               (original.front() == 'a' && EndsWithAny(original, {".dfg"}));
+        return original == mainName || (original.front() == 'a' && EndsWithAny(original, {".dfg"}));
     });
     AddCopies(state, copies, UserFolder(state), IsUserFolderFile);
     return copies;
@@ -94,8 +93,7 @@ bool MergeCopy(AppContext& ctx, const ConflictCopy& copy) {
         LineMerge merge = MergeCopyLines(fileLines, *copyLines, false);
         if (merge.Conflict) {
             const int answer = ctx.messages.Ask(
-                ctx.texts.ConflictTitle,
-                FillTemplate(ctx.texts.ConflictQuestion, {shownName}));
+                ctx.texts.ConflictTitle, FillTemplate(ctx.texts.ConflictQuestion, {shownName}));
             if (answer == kAnswerCancel) {
                 state.ConflictCopiesLeft.push_back(copyPath);
                 return false;

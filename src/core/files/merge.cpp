@@ -127,8 +127,7 @@ std::string MergeTextsWithoutBase(const std::string& first, const std::string& s
     if (second.find(first) != std::string::npos) return second;
     // The shared start and end stand for the base both grew from.
     const Region firstPart = ChangedRegion(second, first);
-    const std::string base =
-        second.substr(0, firstPart.Begin) + second.substr(firstPart.End);
+    const std::string base = second.substr(0, firstPart.Begin) + second.substr(firstPart.End);
     return MergeTexts(base, second, first);
 }
 

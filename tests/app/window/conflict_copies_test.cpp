@@ -38,7 +38,8 @@ TEST_F(ConflictCopyTest, BothNotesTextsAreKeptAndThePupilIsTold) {
     EXPECT_FALSE(fs::exists(CopyOf(notes)));
     EXPECT_EQ(ctx.view.NotesText, "Math test\nBring the atlas\nruler");
     ASSERT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(dialogs.Messages[0], "Week 37's notes were changed on two computers; both texts are kept.");
+    EXPECT_EQ(dialogs.Messages[0],
+              "Week 37's notes were changed on two computers; both texts are kept.");
 }
 
 LessonFileLayout Layout(const std::string& monday, const std::string& tuesdaySecond) {
@@ -75,8 +76,8 @@ TEST_P(LessonCopyTest, MergesWhereTheFileHoldsNothingElseAndAsksOtherwise) {
     EXPECT_EQ(dialogs.Questions.size(), c.questions);
     EXPECT_EQ(dialogs.Messages.size(), c.messages);
     EXPECT_EQ(fs::exists(CopyOf(Period(1))), c.copyStays);
-    const Lines expected = c.copyStays ? LessonFile("Danish")
-                                       : LessonFileLines(Layout(c.monday, "Spanish"));
+    const Lines expected =
+        c.copyStays ? LessonFile("Danish") : LessonFileLines(Layout(c.monday, "Spanish"));
     EXPECT_EQ(ReadLines(Period(1)), expected);
     EXPECT_EQ(ctx.view.Days[0].Cells[0].Caption, ReadLines(Period(1)).at(1));
 }
@@ -84,7 +85,8 @@ TEST_P(LessonCopyTest, MergesWhereTheFileHoldsNothingElseAndAsksOtherwise) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, LessonCopyTest,
     ::testing::Values(LessonCase{"no conflict", "Danish", {}, "Danish", false, 0, 1},
-                      LessonCase{"the other computer's", "French", {kAnswerYes}, "French", false, 1, 0},
+                      LessonCase{
+                          "the other computer's", "French", {kAnswerYes}, "French", false, 1, 0},
                       LessonCase{"this computer's", "French", {kAnswerNo}, "Danish", false, 1, 0},
                       LessonCase{"later", "French", {kAnswerCancel}, "", true, 1, 0}),
     [](const auto& info) {

@@ -1,5 +1,7 @@
 // Another writer replaces files of the shown week, the way sync tools do: the week is read again
 // and drawn, and the program's own writes read nothing again.
+#include "app/window/outside_changes.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +9,6 @@
 #include <string>
 
 #include "app/timetable/week_notes_commands.h"
-#include "app/window/outside_changes.h"
 #include "support/timetable_fixture.h"
 
 namespace skemora::test {
@@ -38,7 +39,10 @@ TEST_F(OutsideChangesTest, AReplacedFileOfTheShownWeekIsShown) {
         const char* what;
         std::function<void()> change, check;
     } cases[] = {
-        {"notes", [this] { Replace(Notes(), {"Math test", "Bring the atlas"}); },
+        {"notes",
+         [this] {
+             Replace(Notes(), {"Math test", "Bring the atlas"});
+         },
          [this] { EXPECT_EQ(ctx.view.NotesText, "Math test\nBring the atlas"); }},
         {"lessons", [this] { Replace(Period(1), LessonFile("French")); },
          [this] { EXPECT_EQ(Shown(), "French"); }},

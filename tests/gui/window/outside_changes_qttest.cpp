@@ -59,7 +59,9 @@ class OutsideChangesQtTest : public QObject {
     }
 
     QPlainTextEdit* NotesBox() { return window_->findChild<QPlainTextEdit*>("notesBox"); }
-    QString Monday() { return window_->findChild<QWidget*>("cell_0_0")->property("text").toString(); }
+    QString Monday() {
+        return window_->findChild<QWidget*>("cell_0_0")->property("text").toString();
+    }
 
 private slots:
     void init() {
