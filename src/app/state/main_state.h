@@ -97,6 +97,10 @@ struct MainState {
     // The refresh: what its storage step read for the shown week, drawn by the projection.
     std::array<bool, 53> WeekFileExists{};  // index k: week k + 1 of SelYear has a homework file
     ShownWeekNotes ShownNotes;
+
+    // Sync tools' conflict copies: those the pupil chose to decide on later, or that could not
+    // be read, by path; not taken up again until a time-table is opened.
+    std::vector<std::string> ConflictCopiesLeft;
 };
 
 }  // namespace skemora

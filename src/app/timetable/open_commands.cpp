@@ -9,6 +9,7 @@
 #include "core/files/text_file.h"
 #include "core/timetable/file_names.h"
 #include "app/view/lesson_fill.h"
+#include "app/storage/conflict_copies.h"
 #include "app/storage/loading.h"
 #include "app/storage/period_change.h"
 #include "app/storage/save_question.h"
@@ -46,6 +47,9 @@ void OpenTimetable(AppContext& ctx, const std::string& path) {
         RemoveLeftovers(state, UserFolder(state));
         // A period change a crash cut off is completed or undone before the list is read.
         RecoverPeriodChange(UserFolder(state));
+        // What a sync tool kept beside the files goes into them before they are read.
+        state.ConflictCopiesLeft.clear();
+        MergeSyncConflictCopies(ctx);
         // The user's stored subjects, which every save extends, come first: a file that fails
         // to read below must not leave the next save with another user's list or none.
         ReadSubjectList(ctx);

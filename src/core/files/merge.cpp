@@ -148,4 +148,28 @@ bool IsSyncToolConflictCopy(const std::string& fileName) {
            fileName.find(".skemora-conflict-") == std::string::npos;
 }
 
+std::string MergeTextsWithoutBase(const std::string& first, const std::string& second) {
+    if (first.find(second) != std::string::npos) return first;
+    if (second.find(first) != std::string::npos) return second;
+    // The shared start and end stand for the base both grew from.
+    const Region firstPart = ChangedRegion(second, first);
+    const std::string base = second.substr(0, firstPart.Begin) + second.substr(firstPart.End);
+    return MergeTexts(base, second, first);
+}
+
+LineMerge MergeCopyLines(const std::vector<std::string>& file, const std::vector<std::string>& copy,
+                         bool preferCopy) {
+    LineMerge merge;
+    const std::size_t size = std::max(file.size(), copy.size());
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::string &f = At(file, i), &c = At(copy, i);
+        const bool conflict = !f.empty() && !c.empty() && f != c;
+        merge.Conflict = merge.Conflict || conflict;
+        merge.Lines.push_back(f.empty() || (conflict && preferCopy) ? c : f);
+    }
+    // Lines past the end of both that the copy left empty are no lines of the file.
+    while (merge.Lines.size() > file.size() && merge.Lines.back().empty()) merge.Lines.pop_back();
+    return merge;
+}
+
 }  // namespace skemora

@@ -41,4 +41,15 @@ std::string ConflictCopyOriginal(const std::string& fileName);
 // Only the copies sync tools make, whose contents the program merges back itself.
 bool IsSyncToolConflictCopy(const std::string& fileName);
 
+// Sync tools' conflict copies: what they keep holds no base, only two versions of a file.
+// Two texts of one note with no common base: the part they share at the start and at the end is
+// kept once, the differing middles both, `first`'s before `second`'s on a line of its own. When
+// one text holds the other whole, that one is the merge and nothing is doubled.
+std::string MergeTextsWithoutBase(const std::string& first, const std::string& second);
+// Two versions of a position-based line file with no common base: a line of `copy` goes in
+// where the file's line is empty or the same. A line where both hold different non-empty values
+// is a conflict, and takes `copy`'s value only with `preferCopy`.
+LineMerge MergeCopyLines(const std::vector<std::string>& file, const std::vector<std::string>& copy,
+                         bool preferCopy);
+
 }  // namespace skemora

@@ -111,6 +111,20 @@ const auto kSlotTexts = std::to_array<SlotText>({
      "version is kept, and this window's version is saved beside it as %2.",
      "%1 er blevet ændret i et andet vindue eller på en anden computer, samme sted som her. Den "
      "udgave er beholdt, og dette vindues udgave er gemt ved siden af som %2."},
+    // Sync tools' conflict copies of the diary's files
+    {&MessageTexts::ConflictNotesKept,
+     "Week %1's notes were changed on two computers; both texts are kept.",
+     "Noterne til uge %1 blev ændret på to computere; begge tekster er bevaret."},
+    {&MessageTexts::ConflictFileMerged,
+     "%1 was changed on two computers; the changes from both are kept.",
+     "%1 blev ændret på to computere; ændringerne fra begge er bevaret."},
+    {&MessageTexts::ConflictTitle, "Changed on two computers", "Ændret på to computere"},
+    {&MessageTexts::ConflictQuestion,
+     "%1 was changed differently on two computers. Keep the other computer's changes? "
+     "(Cancel: decide later)",
+     "%1 blev ændret forskelligt på to computere. Skal den anden computers ændringer bruges? "
+     "(Fortryd: bestem senere)"},
+    {&MessageTexts::ConflictFileName, "The file %1", "Filen %1"},
 });
 
 struct ErrorTextRow {

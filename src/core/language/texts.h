@@ -66,6 +66,12 @@ struct MessageTexts {
     std::string PeriodsReordered;  // the period list was out of order and is written in order
     // Another writer: %1 the file both changed, %2 where this window's version was kept.
     std::string OtherWriterConflict;
+    // Sync tools' conflict copies of the diary's files
+    std::string ConflictNotesKept;   // %1 the week
+    std::string ConflictFileMerged;  // %1 the file, as ConflictFileName gives it
+    std::string ConflictTitle;       // the question's title
+    std::string ConflictQuestion;    // %1 the file; Yes keeps the copy's lines, No the file's
+    std::string ConflictFileName;    // %1 the file's name in the data folder
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.

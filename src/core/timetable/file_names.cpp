@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/files/merge.h"
+
 namespace skemora {
 
 std::vector<std::string> WrittenFileExtensions() {
@@ -21,7 +23,8 @@ bool IsMainFileName(const std::string& fileName) {
         fileName.compare(fileName.size() - extension.size(), extension.size(), extension) != 0)
         return false;
     const std::string user = UserNameOf(fileName);
-    return user != "." && user != "..";
+    // A sync tool's copy of a main file is no pupil of its own.
+    return user != "." && user != ".." && ConflictCopyOriginal(fileName).empty();
 }
 
 std::string UserFolderOf(const std::string& dataFolder, const std::string& fileName) {

@@ -29,7 +29,7 @@ std::vector<std::string> WrittenFileExtensions();
 std::string UserNameOf(const std::string& fileName);
 // Whether a file name in the data folder can be a main time-table file: a user name other than
 // "." and ".." (so its folder is neither the data folder nor above it) plus ".dfd". A hidden
-// name an earlier version let a pupil choose still opens.
+// name an earlier version let a pupil choose still opens; a sync tool's conflict copy does not.
 bool IsMainFileName(const std::string& fileName);
 // The user folder of a main file name in the data folder (ending with "/"), ending with "/".
 std::string UserFolderOf(const std::string& dataFolder, const std::string& fileName);

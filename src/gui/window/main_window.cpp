@@ -24,6 +24,7 @@
 #include "app/view/week_grid.h"
 #include "app/window/other_writers.h"
 #include "app/window/window_events.h"
+#include "app/window/outside_changes.h"
 #include "app/export/export_commands.h"
 #include "core/files/skemora_error.h"
 #include "app/holidays/holiday_commands.h"
@@ -103,6 +104,14 @@ TForm1::TForm1(Messages& messages, TimetableDialogs& timetableDialogs, NoteDialo
     setObjectName("TForm1");
     setFont(StandardFont());
     ConstructMainWindow(ctx_, dataFolder);
+    // Another writer's change is taken up when no command of this window is under way.
+    watcher_ = std::make_unique<FolderWatcher>([this] {
+        if (running_ > 0) {
+            watcher_->Later();
+        } else {
+            Run([this] { FilesChangedOutside(ctx_); });
+        }
+    });
 
     central_ = new QWidget(this);
     central_->setObjectName("client");
@@ -132,7 +141,9 @@ bool TForm1::Run(const std::function<void()>& command) {
         }
         return false;
     };
+    ++running_;
     const bool finished = guarded(command);
+    --running_;
     // A write that merged another writer's change: the window shows the files again.
     guarded([this] { TakeInOtherWriters(ctx_); });
     Redraw();
@@ -447,29 +458,22 @@ void TForm1::DrawNotesText() {
     if (notesBox_->toPlainText() == wanted) return;
     // Filling the box is not an edit: no change signal, and the cursor stays where it was.
     const QSignalBlocker blocker(notesBox_);
-    const QTextCursor before = notesBox_->textCursor();
     const QString shown = notesBox_->toPlainText();
-    int anchor = before.anchor();
-    int position = before.position();
-    // Another writer's text merged in (a merge only adds): a cursor at or after the part that
-    // changed keeps its place in the text after it. The common end is matched first, as the
-    // merge puts this window's text last.
-    const auto grown = static_cast<int>(wanted.size() - shown.size());
-    if (grown > 0) {
-        qsizetype same = 0;
-        while (same < shown.size() &&
-               wanted[wanted.size() - 1 - same] == shown[shown.size() - 1 - same]) {
-            ++same;
-        }
-        const auto changedEnd = static_cast<int>(shown.size() - same);
-        if (anchor >= changedEnd) anchor += grown;
-        if (position >= changedEnd) position += grown;
-    }
+    const QTextCursor before = notesBox_->textCursor();
+    // Text another writer put before the cursor moves it along: it keeps its place from the end.
+    int same = 0;
+    while (same < shown.size() && same < wanted.size() && shown[same] == wanted[same]) ++same;
+    const int end = static_cast<int>(wanted.size());
+    const auto kept = [&](int place) {
+        if (place <= same) return std::min(place, end);
+        return std::clamp(end - (static_cast<int>(shown.size()) - place), same, end);
+    };
+    const int anchor = kept(before.anchor());
+    const int position = kept(before.position());
     notesBox_->setPlainText(wanted);
     QTextCursor after = notesBox_->textCursor();
-    const int end = static_cast<int>(wanted.size());
-    after.setPosition(std::clamp(anchor, 0, end));
-    after.setPosition(std::clamp(position, 0, end), QTextCursor::KeepAnchor);
+    after.setPosition(anchor);
+    after.setPosition(position, QTextCursor::KeepAnchor);
     notesBox_->setTextCursor(after);
 }
 
@@ -478,6 +482,7 @@ void TForm1::Redraw() {
     for (MenuBinding& item : menuItems_) DrawMenuItem(item);
     for (Binding& element : elements_) DrawElement(element);
     DrawNotesText();
+    watcher_->Watch(WatchedPaths(ctx_));
 }
 
 void TForm1::NotesChangedByUser() {

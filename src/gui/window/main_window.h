@@ -5,10 +5,12 @@
 #include <QFont>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/state/app_context.h"
+#include "gui/platform/folder_watcher.h"
 
 class QAction;
 class QMenu;
@@ -86,6 +88,9 @@ private:
     QMenu* lessonMenu_ = nullptr;
     std::vector<Binding> elements_;
     std::vector<MenuBinding> menuItems_;
+    // Other writers' changes to the files shown; running_ counts the commands under way.
+    std::unique_ptr<FolderWatcher> watcher_;
+    int running_ = 0;
 };
 
 }  // namespace skemora

@@ -71,5 +71,45 @@ TEST(ConflictCopies, NamesAreReadBackToTheirOriginal) {
     EXPECT_EQ(ConflictCopyOriginal("S1.skemora-conflict-20261209-101500.dfd"), "S1.dfd");
 }
 
+TEST(MergeTextsWithoutBase, DoublesOnlyTheDifferingParts) {
+    struct Case {
+        const char* what;
+        std::string first, second, merged;
+    } cases[] = {
+        {"the same", "Bring A", "Bring A", "Bring A"},
+        {"one holds the other", "Bring A and B", "Bring A", "Bring A and B"},
+        {"different middles", "Test\nBring A\nGym", "Test\nBring B\nGym",
+         "Test\nBring A\nB\nGym"},
+        {"nothing shared", "home", "school", "home\nschool"},
+        {"one empty", "", "school", "school"},
+        {"never splits a character", "æø", "æå", "æø\nå"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MergeTextsWithoutBase(c.first, c.second), c.merged) << c.what;
+    }
+}
+
+TEST(MergeCopyLines, TakesTheCopysLinesWhereTheFileHoldsNothingElse) {
+    using Lines = std::vector<std::string>;
+    struct Case {
+        const char* what;
+        Lines file, copy;
+        bool preferCopy;
+        Lines merged;
+        bool conflict;
+    } cases[] = {
+        {"filled where empty", {"a", "", "c"}, {"a", "b", ""}, false, {"a", "b", "c"}, false},
+        {"a longer copy", {"a"}, {"a", "", "x", ""}, false, {"a", "", "x"}, false},
+        {"a conflict keeps the file", {"a", "b"}, {"a", "B"}, false, {"a", "b"}, true},
+        {"or takes the copy", {"a", "b", ""}, {"A", "b", "c"}, true, {"A", "b", "c"}, true},
+        {"no file", {}, {"x", "y"}, false, {"x", "y"}, false},
+    };
+    for (const auto& c : cases) {
+        const LineMerge merge = MergeCopyLines(c.file, c.copy, c.preferCopy);
+        EXPECT_EQ(merge.Lines, c.merged) << c.what;
+        EXPECT_EQ(merge.Conflict, c.conflict) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace skemora
