@@ -460,13 +460,19 @@ void TForm1::DrawNotesText() {
     const QSignalBlocker blocker(notesBox_);
     const QString shown = notesBox_->toPlainText();
     const QTextCursor before = notesBox_->textCursor();
-    // Text another writer put before the cursor moves it along: it keeps its place from the end.
-    int same = 0;
-    while (same < shown.size() && same < wanted.size() && shown[same] == wanted[same]) ++same;
+    // Text another writer changed moves the cursor along with the text after it. The common end
+    // is matched first: a merge puts this window's newest typing last.
+    const int shownSize = static_cast<int>(shown.size());
     const int end = static_cast<int>(wanted.size());
+    const int shorter = std::min(shownSize, end);
+    int suffix = 0;
+    while (suffix < shorter && shown[shownSize - 1 - suffix] == wanted[end - 1 - suffix]) ++suffix;
+    int prefix = 0;
+    while (prefix < shorter - suffix && shown[prefix] == wanted[prefix]) ++prefix;
     const auto kept = [&](int place) {
-        if (place <= same) return std::min(place, end);
-        return std::clamp(end - (static_cast<int>(shown.size()) - place), same, end);
+        if (place <= prefix) return place;
+        if (place >= shownSize - suffix) return place + end - shownSize;
+        return end - suffix;  // inside what changed: after the new text
     };
     const int anchor = kept(before.anchor());
     const int position = kept(before.position());
