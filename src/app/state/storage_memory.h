@@ -29,6 +29,15 @@ struct StorageMemory {
     // Files whose change by another writer could not be merged with this window's: the file
     // and where this window's version was written beside it.
     std::vector<std::pair<std::string, std::string>> ConflictCopies;
+
+    // The last version this window wrote of each file, and what the file held before this
+    // window's run of writes to it began: a sync tool's conflict copy of that version is merged
+    // against what both computers started from.
+    struct OwnWrite {
+        std::vector<std::string> Base;
+        std::vector<std::string> Lines;
+    };
+    std::map<std::string, OwnWrite> Written;
 };
 
 }  // namespace skemora

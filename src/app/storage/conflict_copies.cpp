@@ -78,11 +78,26 @@ bool MergeCopy(AppContext& ctx, const ConflictCopy& copy) {
     const auto copyLines = ReadStored(state, copyPath);
     if (!copyLines) return false;
     const std::vector<std::string> fileLines = ReadStoredOrEmpty(state, path);
+    // One of the two is this window's own last write: what it replaced is the base both
+    // computers started from, and a three-way merge keeps each side's changes.
+    struct OwnSide {
+        std::vector<std::string> Base;
+        const std::vector<std::string>* Ours;
+        const std::vector<std::string>* Theirs;
+    };
+    std::optional<OwnSide> own;
+    if (auto base = BaseOfOwnVersion(state, path, *copyLines)) {
+        own = OwnSide{std::move(*base), &*copyLines, &fileLines};
+    } else if (auto fileBase = BaseOfOwnVersion(state, path, fileLines)) {
+        own = OwnSide{std::move(*fileBase), &fileLines, &*copyLines};
+    }
     std::vector<std::string> merged;
     std::string told;
     if (const auto week = NotesWeek(copy.Original)) {
         const std::string text = JoinLines(fileLines);
-        const std::string both = MergeTextsWithoutBase(text, JoinLines(*copyLines));
+        const std::string both =
+            own ? MergeTexts(JoinLines(own->Base), JoinLines(*own->Ours), JoinLines(*own->Theirs))
+                : MergeTextsWithoutBase(text, JoinLines(*copyLines));
         merged = both == text ? fileLines : SplitLines(both);
         told = FillTemplate(ctx.texts.ConflictNotesKept, {std::to_string(*week)});
     } else {
@@ -90,7 +105,8 @@ bool MergeCopy(AppContext& ctx, const ConflictCopy& copy) {
             FillTemplate(ctx.texts.ConflictFileName,
                          {copy.Folder == state.DataFolder ? copy.Original
                                                           : UserName(state) + "/" + copy.Original});
-        LineMerge merge = MergeCopyLines(fileLines, *copyLines, false);
+        LineMerge merge = own ? MergeLines(own->Base, *own->Ours, *own->Theirs) : LineMerge{{}, true};
+        if (merge.Conflict) merge = MergeCopyLines(fileLines, *copyLines, false);
         if (merge.Conflict) {
             const int answer = ctx.messages.Ask(
                 ctx.texts.ConflictTitle, FillTemplate(ctx.texts.ConflictQuestion, {shownName}));

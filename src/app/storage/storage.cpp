@@ -61,6 +61,18 @@ void Remember(StorageMemory& memory, const std::string& path, const FileIdentity
     }
 }
 
+// The same for a file this program wrote: a run of writes keeps the base it started from.
+void RememberWrite(StorageMemory& memory, const std::string& path, const FileIdentity& identity,
+                   const std::vector<std::string>& lines) {
+    const auto before = memory.Lines.find(path);
+    const bool known = before != memory.Lines.end();
+    auto [own, first] = memory.Written.try_emplace(path);
+    if (first || !known || before->second != own->second.Lines)
+        own->second.Base = known ? before->second : std::vector<std::string>{};
+    Remember(memory, path, identity, lines);
+    own->second.Lines = memory.Lines[path];
+}
+
 // The local time as a conflict copy's name gives it: "YYYYMMDD-HHMMSS".
 std::string ConflictStamp() {
     const std::time_t now = std::time(nullptr);
@@ -95,7 +107,7 @@ void WriteOverOtherWriter(MainState& state, const std::string& path,
     const std::vector<std::string> oursLines = ours.value_or(std::vector<std::string>{});
 
     const auto write = [&](const std::vector<std::string>& lines) {
-        Remember(memory, path, WriteLines(path, lines), lines);
+        RememberWrite(memory, path, WriteLines(path, lines), lines);
     };
     const auto remove = [&] {
         DeleteFile(path);
@@ -171,7 +183,7 @@ std::vector<std::string> ReadStoredOrEmpty(MainState& state, const std::string& 
 void WriteStored(MainState& state, const std::string& path, const std::vector<std::string>& lines) {
     ForgetListing(state.Storage);
     if (ChangedSinceRead(state, path)) return WriteOverOtherWriter(state, path, lines);
-    Remember(state.Storage, path, WriteLines(path, lines), lines);
+    RememberWrite(state.Storage, path, WriteLines(path, lines), lines);
 }
 
 
@@ -188,7 +200,7 @@ void CommitStored(MainState& state, StagedFile& file) {
     if (ChangedSinceRead(state, file.Path()))
         return WriteOverOtherWriter(state, file.Path(), lines);
     file.Commit();
-    Remember(state.Storage, file.Path(), file.Identity(), lines);
+    RememberWrite(state.Storage, file.Path(), file.Identity(), lines);
 }
 
 void RemoveStored(MainState& state, const std::string& path) {
@@ -249,6 +261,14 @@ void RereadStored(MainState& state, const std::vector<std::string>& paths) {
             // Unreadable: it stays unknown, and a write over it is careful.
         }
     }
+}
+
+std::optional<std::vector<std::string>> BaseOfOwnVersion(const MainState& state,
+                                                         const std::string& path,
+                                                         const std::vector<std::string>& version) {
+    const auto own = state.Storage.Written.find(path);
+    if (own == state.Storage.Written.end() || own->second.Lines != version) return std::nullopt;
+    return own->second.Base;
 }
 
 bool ChangedSinceRead(const MainState& state, const std::string& path) {

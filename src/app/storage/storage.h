@@ -58,6 +58,12 @@ void RereadStored(MainState& state, const std::vector<std::string>& paths);
 // listing as WeekFilesOfYear when the folder has not changed.
 std::vector<std::string> FilesInFolder(MainState& state, const std::string& folder);
 
+// What `path` held before this window wrote `version` into it (over a run of writes, before
+// the first), when `version` is the last this window wrote there; nullopt otherwise.
+std::optional<std::vector<std::string>> BaseOfOwnVersion(const MainState& state,
+                                                         const std::string& path,
+                                                         const std::vector<std::string>& version);
+
 // True when `path` was never read or written here, or is no longer what it was then.
 bool ChangedSinceRead(const MainState& state, const std::string& path);
 
