@@ -13,6 +13,7 @@
 #include "app/storage/save.h"
 #include "app/timetable/school_class_commands.h"
 #include "app/timetable/week_notes_commands.h"
+#include "app/window/outside_changes.h"
 #include "core/files/merge.h"
 #include "support/timetable_fixture.h"
 
@@ -225,6 +226,41 @@ TEST_F(OtherWriters, ARealConflictKeepsTheirsAndWritesOursBeside) {
     ASSERT_EQ(a->dialogs.Messages.size(), 1u);
     EXPECT_NE(a->dialogs.Messages[0].find(copies[0]), std::string::npos);
     EXPECT_EQ(a->Lesson(0), "French");
+}
+
+// Two computers cut off from each other: the sync tool keeps the other computer's lesson file
+// and renames this window's last write into a conflict copy. What that write replaced is the
+// base both started from, so both changes go in without a question, and so do both notes.
+TEST_F(OtherWriters, ASyncConflictCopyOfOurOwnWriteMergesWithoutAQuestion) {
+    const Lines before = ReadLines(Period(1));
+    a->SetLesson(0, "French");
+    a->TypeNotes("A-note A2");
+    const std::string lessonCopy = User() + "S1.sync-conflict-20030910-101500-ABCDEF7.dfd";
+    const std::string notesCopy = User() + "a200337.sync-conflict-20030910-101500-ABCDEF7.dfz";
+    fs::rename(Period(1), lessonCopy);
+    fs::rename(Notes(), notesCopy);
+    // The other computer changed Tuesday's first lesson, not Monday's.
+    LessonFileLayout layout;
+    layout.ClassName = "6U";
+    layout.Lesson = [](int day, int lesson) {
+        if (lesson > 0) return LessonEntry{};
+        return LessonEntry{day == 0 ? "Old" : day == 1 ? "Spanish" : "Empty", "", ""};
+    };
+    const Lines theirs = LessonFileLines(layout);
+    ASSERT_EQ(before, LessonFile("Old"));
+    ReplaceBehind(Period(1), theirs);
+    ReplaceBehind(Notes(), {"A-note B2"});
+
+    FilesChangedOutside(a->ctx);
+
+    EXPECT_TRUE(a->dialogs.Questions.empty());
+    EXPECT_FALSE(fs::exists(lessonCopy));
+    EXPECT_FALSE(fs::exists(notesCopy));
+    EXPECT_TRUE(HasLine(Period(1), "French"));
+    EXPECT_TRUE(HasLine(Period(1), "Spanish"));
+    EXPECT_EQ(ReadLines(Notes()), (Lines{"A-note B2", " A2"}));
+    EXPECT_EQ(a->Lesson(0), "French");
+    EXPECT_EQ(a->Lesson(1), "Spanish");
 }
 
 }  // namespace
