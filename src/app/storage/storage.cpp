@@ -267,7 +267,11 @@ std::optional<std::vector<std::string>> BaseOfOwnVersion(const MainState& state,
                                                          const std::string& path,
                                                          const std::vector<std::string>& version) {
     const auto own = state.Storage.Written.find(path);
-    if (own == state.Storage.Written.end() || own->second.Lines != version) return std::nullopt;
+    // A run of writes that changed nothing is no side of a conflict.
+    if (own == state.Storage.Written.end() || own->second.Lines != version ||
+        own->second.Base == version) {
+        return std::nullopt;
+    }
     return own->second.Base;
 }
 

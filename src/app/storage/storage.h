@@ -59,7 +59,8 @@ void RereadStored(MainState& state, const std::vector<std::string>& paths);
 std::vector<std::string> FilesInFolder(MainState& state, const std::string& folder);
 
 // What `path` held before this window wrote `version` into it (over a run of writes, before
-// the first), when `version` is the last this window wrote there; nullopt otherwise.
+// the first), when `version` is the last this window wrote there and differs from that base;
+// nullopt otherwise.
 std::optional<std::vector<std::string>> BaseOfOwnVersion(const MainState& state,
                                                          const std::string& path,
                                                          const std::vector<std::string>& version);
