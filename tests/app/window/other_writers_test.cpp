@@ -91,6 +91,14 @@ public:
         b = std::make_unique<Window>(folder.Path());
     }
 
+    // Both windows closed, the folder as SetUp leaves it, both windows open again.
+    void Restart() {
+        a.reset();
+        b.reset();
+        fs::remove_all(User());
+        SetUp();
+    }
+
     // A new copy renamed over the file, as a sync tool does it.
     static void ReplaceBehind(const std::string& path, const Lines& lines) {
         WriteLines(path + ".part", lines);
@@ -131,10 +139,7 @@ TEST_F(OtherWriters, BothChangesOfOnePeriodAreKept) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        a.reset();
-        b.reset();
-        fs::remove_all(User());
-        SetUp();
+        Restart();
         c.Theirs(*this);
         c.Ours(*a);
         for (const auto& line : c.Kept) EXPECT_TRUE(HasLine(Period(1), line)) << line;
@@ -191,10 +196,7 @@ TEST_F(OtherWriters, APeriodInsertedElsewhereIsFoundByItsStart) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        a.reset();
-        b.reset();
-        fs::remove_all(User());
-        SetUp();
+        Restart();
         InsertPeriodElsewhere();
         c.Ours(*a);
         EXPECT_EQ(ReadLines(Period(1)), LessonFile("New"));
