@@ -1,8 +1,11 @@
 // The period list: a list either builds or throws SkemoraError; the period of any day is an
-// index inside the list, the last one whose start is on or before the day; a built list writes
-// lines that build the same list.
+// index inside the list, the last one whose start is on or before the day; the entries after the
+// first are in order of their starts, each keeping its own line's lesson file; a built list
+// writes lines that build the same list.
 #include <algorithm>
 #include <climits>
+#include <string>
+#include <vector>
 
 #include "core/files/skemora_error.h"
 #include "core/files/text_file.h"
@@ -45,9 +48,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto expected = static_cast<int>(std::min<std::size_t>(lines.size(), kMaxPeriodEntries));
     Check(periods.Count == expected, "one entry per line, at most 200");
+    // Read in order of their starts, each start keeping the lesson file of its own line.
+    std::vector<std::string> names;
     for (int k = 1; k < periods.Count; ++k) {
-        Check(periods.Entries[k].FileName == PeriodFileName(k), "entry k names S<k>.dfd");
+        Check(periods.Entries[k - 1].Start <= periods.Entries[k].Start || k == 1,
+              "the later entries are in order of their starts");
+        names.push_back(periods.Entries[k].FileName);
     }
+    std::vector<std::string> own;
+    for (int k = 1; k < periods.Count; ++k) own.push_back(PeriodFileName(k));
+    std::sort(names.begin(), names.end());
+    std::sort(own.begin(), own.end());
+    Check(names == own, "the entries name S1.dfd to S<n>.dfd, each once");
     if (periods.Count > 0) Check(periods.Entries[0].FileName == "Peter.dfd", "entry 0 is main");
 
     for (int day : {INT_MIN, -1, 0, 1, 12275, 12276, 12304, 12332, 12360, 65535, 65536, INT_MAX}) {

@@ -66,6 +66,9 @@ enter_xvfb() {
 
 fail() {
     echo "FAILED: $*" >&2
+    # What the screen showed, for whoever reads the failure.
+    [ -n "${SKEMORA_E2E_SCREENSHOTS:-}" ] && [ -n "${DISPLAY:-}" ] &&
+        import -window root "$SKEMORA_E2E_SCREENSHOTS/failure.png" 2>/dev/null
     [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
     exit 1
 }

@@ -289,6 +289,8 @@ lesson_dialog_shown() {
     return 1
 }
 open_lesson_dialog() {
+    # A notice of a merge may stand over the grid.
+    close_messages "$side"
     select_lesson "$1" "$2"
     pick_from_menu e l
     wait_for 20 lesson_dialog_shown || fail "side $side showed no lesson dialog"

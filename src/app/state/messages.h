@@ -20,6 +20,9 @@ public:
     virtual int Ask(const std::string& title, const std::string& message) = 0;
     // A plain message box.
     virtual void ShowMessage(const std::string& text) = 0;
+    // A message about what happened meanwhile (another computer's change taken in), which may
+    // arrive while the user types: where the port can, it neither blocks nor takes the keyboard.
+    virtual void Notify(const std::string& text) { ShowMessage(text); }
     // The general error box.
     virtual void ShowError(const std::string& text) = 0;
     // File dialogs: the chosen full path, or nothing when cancelled. The filter is given as

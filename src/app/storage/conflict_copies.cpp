@@ -11,6 +11,7 @@
 #include "core/files/skemora_error.h"
 #include "core/language/texts.h"
 #include "core/timetable/file_names.h"
+#include "core/timetable/subject_list.h"
 
 namespace skemora {
 
@@ -106,6 +107,11 @@ bool MergeCopy(AppContext& ctx, const ConflictCopy& copy) {
                          {copy.Folder == state.DataFolder ? copy.Original
                                                           : UserName(state) + "/" + copy.Original});
         LineMerge merge = own ? MergeLines(own->Base, *own->Ours, *own->Theirs) : LineMerge{{}, true};
+        if (copy.Original == kSubjectListFileName) {
+            merge = {own ? MergeSubjectLists(own->Base, *own->Ours, *own->Theirs)
+                         : MergeSubjectLists({}, *copyLines, fileLines),
+                     false};
+        }
         if (merge.Conflict) merge = MergeCopyLines(fileLines, *copyLines, false);
         if (merge.Conflict) {
             const int answer = ctx.messages.Ask(
@@ -123,7 +129,7 @@ bool MergeCopy(AppContext& ctx, const ConflictCopy& copy) {
     const bool write = merged != fileLines;
     if (write) WriteStored(state, path, merged);
     RemoveStored(state, copyPath);
-    if (write && !told.empty()) ctx.messages.ShowMessage(told);
+    if (write && !told.empty()) ctx.messages.Notify(told);
     return write;
 }
 

@@ -7,8 +7,10 @@
 #include "app/state/timetable_state.h"
 #include "core/files/file_ops.h"
 #include "core/files/merge.h"
+#include "core/files/paths.h"
 #include "core/files/skemora_error.h"
 #include "core/timetable/file_names.h"
+#include "core/timetable/subject_list.h"
 
 namespace skemora {
 
@@ -130,6 +132,9 @@ void WriteOverOtherWriter(MainState& state, const std::string& path,
         // Never read here: only a different file is a conflict.
         merged = *theirs;
         conflict = ours && *ours != *theirs;
+    } else if (FileNamePart(path) == kSubjectListFileName) {
+        // A set of subjects: both sides' additions go in, wherever each put them.
+        merged = MergeSubjectLists(base, oursLines, *theirs);
     } else if (IsNotesFile(path)) {
         const std::string text =
             MergeTexts(JoinLines(base), JoinLines(oursLines), JoinLines(*theirs));

@@ -27,7 +27,7 @@ void TakeInOtherWriters(AppContext& ctx) {
 void TellConflictCopies(AppContext& ctx) {
     const auto copies = std::exchange(ctx.state.Storage.ConflictCopies, {});
     for (const auto& [file, copy] : copies)
-        ctx.messages.ShowMessage(FillTemplate(ctx.texts.OtherWriterConflict, {file, copy}));
+        ctx.messages.Notify(FillTemplate(ctx.texts.OtherWriterConflict, {file, copy}));
 }
 
 }  // namespace skemora

@@ -37,6 +37,42 @@ void MergeLessons(std::vector<std::string>& list, const DayRecords& days) {
     }
 }
 
+namespace {
+
+std::vector<std::string> EntryAt(const std::vector<std::string>& list, int at) {
+    const auto first = list.begin() + at;
+    std::vector<std::string> entry(first, first + std::min<std::ptrdiff_t>(3, list.end() - first));
+    entry.resize(3);
+    return entry;
+}
+
+}  // namespace
+
+std::vector<std::string> MergeSubjectLists(const std::vector<std::string>& base,
+                                           const std::vector<std::string>& ours,
+                                           const std::vector<std::string>& theirs) {
+    std::vector<std::string> merged = theirs;
+    for (const auto& subject : SubjectChoices(base)) {
+        if (FindSubject(ours, subject) < 0) RemoveSubjectEntry(merged, subject);
+    }
+    const auto subjects = SubjectChoices(ours);
+    for (auto it = subjects.rbegin(); it != subjects.rend(); ++it) {
+        const std::vector<std::string> entry = EntryAt(ours, FindSubject(ours, *it));
+        const int inBase = FindSubject(base, *it);
+        if (inBase >= 0 && EntryAt(base, inBase) == entry) continue;
+        const int at = FindSubject(merged, *it);
+        if (at < 0) {
+            merged.insert(merged.begin(), entry.begin(), entry.end());
+        } else if (inBase >= 0) {
+            const auto place = static_cast<std::size_t>(at);
+            if (merged.size() < place + 3) merged.resize(place + 3);
+            merged[place + 1] = entry[1];
+            merged[place + 2] = entry[2];
+        }
+    }
+    return merged;
+}
+
 bool RemoveSubjectEntry(std::vector<std::string>& list, const std::string& subject) {
     const int i = FindSubject(list, subject);
     if (i < 0) return false;

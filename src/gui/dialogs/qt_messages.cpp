@@ -99,6 +99,18 @@ void QtMessages::ShowMessage(const std::string& text) {
     ShowMessageBox(mainWindow_, QMessageBox::Information, Utf8(text));
 }
 
+void QtMessages::Notify(const std::string& text) {
+    if (!mainWindow_) return ShowMessage(text);
+    // Shown beside the work and gone with the main window; the keyboard stays where it was.
+    auto* box = new QMessageBox(QMessageBox::Information, kBoxTitle, Utf8(text), QMessageBox::Ok,
+                                mainWindow_);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->show();
+}
+
 void QtMessages::ShowError(const std::string& text) {
     ShowMessageBox(mainWindow_, QMessageBox::Critical, Utf8(text));
 }

@@ -23,6 +23,7 @@ public:
 
     int Ask(const std::string& title, const std::string& message) override;
     void ShowMessage(const std::string& text) override;
+    void Notify(const std::string& text) override;
     void ShowError(const std::string& text) override;
     std::optional<std::string> OpenFileName(const std::string& folder,
                                             const std::string& filter) override;
