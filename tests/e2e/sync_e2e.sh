@@ -451,8 +451,10 @@ describe_files() {
                 "$(line_of "$lessons" "$(subject_line $d 1)")"; done)"
     done
 }
+# Syncthing's own temporaries of a copy it was still fetching when the copy went are no copies.
 sync_copies() {
-    find "${folder[A]}" "${folder[B]}" -name '*.sync-conflict-*' 2>/dev/null
+    find "${folder[A]}" "${folder[B]}" -name '*.sync-conflict-*' ! -name '.syncthing.*' \
+        ! -name '~syncthing~*' 2>/dev/null
 }
 tokens=("${all_notes[@]}" French Spanish German Latin Music Drama)
 nothing_lacking() {
