@@ -173,26 +173,27 @@ folders_agree() {
 # the files unchanged, for $2 seconds: a program that reacts to a synced file writes within
 # that. Sets agreed_at to when that unchanged run began.
 wait_agreed() {
-    local seconds="$1" stable="$2" last="" since="" deadline
+    local seconds="$1"
+    agree_stable="$2" agree_last="" agree_since=""
     shift 2
-    deadline=$((SECONDS + seconds))
-    while :; do
-        close_messages A
-        close_messages B
-        if folders_agree "$@"; then
-            if [ "$agree_print" != "$last" ]; then
-                last="$agree_print"
-                since="$(now)"
-            elif awk -v a="$since" -v b="$(now)" -v s="$stable" 'BEGIN { exit !(b - a >= s) }'; then
-                agreed_at="$since"
-                return 0
-            fi
-        else
-            last=""
-        fi
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.2
-    done
+    wait_for "$seconds" agreed_steadily "$@"
+}
+# One look for wait_agreed: messages answered, then whether the agreement has held long enough.
+agreed_steadily() {
+    close_messages A
+    close_messages B
+    if ! folders_agree "$@"; then
+        agree_last=""
+        return 1
+    fi
+    if [ "$agree_print" != "$agree_last" ]; then
+        agree_last="$agree_print"
+        agree_since="$(now)"
+        return 1
+    fi
+    awk -v a="$agree_since" -v b="$(now)" -v s="$agree_stable" 'BEGIN { exit !(b - a >= s) }' ||
+        return 1
+    agreed_at="$agree_since"
 }
 synced_fail() { fail "the folders did not agree $1: $(diff <(cd "${folder[A]}" && find . -type f | sort) <(cd "${folder[B]}" && find . -type f | sort))"; }
 wait_agreed 60 1 test -f "${folder[B]}/Peter/fratil.dfd" || synced_fail "on the pupil"
