@@ -80,6 +80,13 @@ struct MainState {
     WeekHomework Homework;
     std::vector<std::string> SubjectList;             // subject, room, teacher triples
     std::vector<std::string> PeriodLines;             // the period list lines last read or written
+    // What reading the period list last built, from which lines and main file name: while the
+    // list reads the same and `Periods` is still that, nothing needs building again.
+    struct PeriodsReading {
+        std::vector<std::string> Lines;
+        std::string MainName;
+        PeriodList Built;
+    } PeriodsRead;
     std::vector<std::string> LessonLines;             // the lesson lines last read or written
     std::array<feriedage, 3> HolidayTables;           // month before, selected month, month after
     std::array<std::string, 7> WeekdayAbbreviations;  // as appended by the weekday header

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +24,9 @@ struct StorageMemory {
     // Another writer: the lines each file held when last read or written here (the base a
     // change made meanwhile is merged against); no entry for a file that was not there.
     std::map<std::string, std::vector<std::string>> Lines;
+    // Files read here long enough after their last change that any later change shows as
+    // another identity: while the identity stays, their kept lines are what a read would give.
+    std::set<std::string> Settled;
     // A write merged another writer's change into a file: what is held in memory is older
     // than the files until the shown week is read again.
     bool OtherWriterMerged = false;
@@ -36,6 +40,7 @@ struct StorageMemory {
     struct OwnWrite {
         std::vector<std::string> Base;
         std::vector<std::string> Lines;
+        FileIdentity Identity;  // of the file as written (its bytes encode Lines exactly)
     };
     std::map<std::string, OwnWrite> Written;
 };

@@ -52,7 +52,10 @@ void AddCopies(const MainState& state, std::vector<ConflictCopy>& copies, const 
                Own own) {
     if (folder.empty()) return;
     const auto& left = state.ConflictCopiesLeft;
-    for (const auto& name : ListFolder(folder).Files) {
+    // Merged in the order of their names, whatever order the folder lists them in.
+    std::vector<std::string> names = ListFolder(folder).Files;
+    std::sort(names.begin(), names.end());
+    for (const auto& name : names) {
         if (!IsSyncToolConflictCopy(name)) continue;
         if (std::find(left.begin(), left.end(), folder + name) != left.end()) continue;
         const std::string original = ConflictCopyOriginal(name);

@@ -36,26 +36,46 @@ void FindLoadedPeriodAgain(AppContext& ctx, const PeriodList& before) {
     state.Saving.LoadedPeriod = found;
 }
 
+// The periods of `lines`, built again only when what is held may not be that: every refresh
+// reads the list, and it rarely changes.
+PeriodList PeriodsOf(MainState& state, const std::vector<std::string>& lines) {
+    auto& read = state.PeriodsRead;
+    if (read.Lines == lines && read.MainName == state.Open->Name && read.Built == state.Periods)
+        return state.Periods;
+    PeriodList built = BuildPeriodList(lines, state.Open->Name);
+    read = {lines, state.Open->Name, built};
+    return built;
+}
+
 // Whether the list read holds other lines than the list held while lessons were held.
 bool ReadPeriodList(AppContext& ctx) {
     auto& state = ctx.state;
     const std::string listPath = PeriodListPath(state);
     auto& failed = state.Saving.FailedLoadPath;
-    const std::vector<std::string> before = state.PeriodLines;
-    const PeriodList periodsBefore = state.Periods;
     std::optional<std::vector<std::string>> lines;
     try {
         lines = ReadStored(state, listPath);
-        if (lines) {
-            state.Periods = BuildPeriodList(*lines, state.Open->Name);
-            state.PeriodLines = std::move(*lines);
-        }
+        if (lines && *lines == state.PeriodLines) state.Periods = PeriodsOf(state, *lines);
     } catch (const SkemoraError&) {
         // Nothing may be saved over the list while it is not understood.
         failed = listPath;
         throw;
     }
-    if (!lines) state.Periods = BuildPeriodList(state.PeriodLines, state.Open->Name);
+    if (!lines || *lines == state.PeriodLines) {
+        if (!lines) state.Periods = PeriodsOf(state, state.PeriodLines);
+        if (failed == listPath) failed.clear();
+        return false;
+    }
+    const std::vector<std::string> before = std::move(state.PeriodLines);
+    const PeriodList periodsBefore = state.Periods;
+    try {
+        state.Periods = PeriodsOf(state, *lines);
+        state.PeriodLines = std::move(*lines);
+    } catch (const SkemoraError&) {
+        state.PeriodLines = before;
+        failed = listPath;
+        throw;
+    }
     if (failed == listPath) failed.clear();
     // Lessons held from the list before, and the list now another: another writer changed it.
     if (state.Saving.LoadedPeriod < 0 || before.empty() || state.PeriodLines == before)

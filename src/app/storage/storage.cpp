@@ -45,10 +45,6 @@ const FolderListing& CurrentListing(StorageMemory& memory, const std::string& fo
     return memory.Listing;
 }
 
-bool Holds(const std::vector<std::string>& sorted, const std::string& name) {
-    return std::binary_search(sorted.begin(), sorted.end(), name);
-}
-
 // What a file is after this program read or wrote it: its identity and, when there, its lines
 // as the file holds them.
 void Remember(StorageMemory& memory, const std::string& path, const FileIdentity& identity,
@@ -57,10 +53,50 @@ void Remember(StorageMemory& memory, const std::string& path, const FileIdentity
     if (lines) {
         auto& kept = memory.Lines[path];
         kept.clear();
+        kept.reserve(lines->size());
         for (const auto& line : *lines) kept.push_back(OneLine(line));
     } else {
         memory.Lines.erase(path);
     }
+    // The same rule as a listing's: a change later than the margin gets another time stamp.
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto changed = std::max(ModifiedSinceEpoch(identity),
+                                  std::chrono::seconds(identity.ChangedSeconds) +
+                                      std::chrono::nanoseconds(identity.ChangedNanoseconds));
+    if (lines && identity.Exists && changed + kTimeStampMargin < now) {
+        memory.Settled.insert(path);
+    } else {
+        memory.Settled.erase(path);
+    }
+}
+
+// The lines kept of a settled file that has not changed since: a fresh read would give them.
+const std::vector<std::string>* KeptLinesStillTrue(const StorageMemory& memory,
+                                                   const std::string& path) {
+    if (memory.Settled.count(path) == 0) return nullptr;
+    const auto identity = memory.Files.find(path);
+    const auto lines = memory.Lines.find(path);
+    if (identity == memory.Files.end() || lines == memory.Lines.end()) return nullptr;
+    return Untouched(identity->second, IdentityOf(path)) ? &lines->second : nullptr;
+}
+
+// The lines kept of `path` are `lines`, as a read of their file would give them back.
+bool KeptLinesAre(const StorageMemory& memory, const std::string& path,
+                  const std::vector<std::string>& lines) {
+    const auto kept = memory.Lines.find(path);
+    return kept != memory.Lines.end() &&
+           std::equal(kept->second.begin(), kept->second.end(), lines.begin(), lines.end(),
+                      [](const std::string& held, const std::string& line) {
+                          return held == line || held == OneLine(line);
+                      });
+}
+
+// The file at `path` is still the one this window last wrote there: its bytes are known.
+bool OwnLastWrite(const StorageMemory& memory, const std::string& path) {
+    const auto own = memory.Written.find(path);
+    const auto identity = memory.Files.find(path);
+    return own != memory.Written.end() && identity != memory.Files.end() &&
+           identity->second.Exists && own->second.Identity == identity->second;
 }
 
 // The same for a file this program wrote: a run of writes keeps the base it started from.
@@ -73,6 +109,7 @@ void RememberWrite(StorageMemory& memory, const std::string& path, const FileIde
         own->second.Base = known ? before->second : std::vector<std::string>{};
     Remember(memory, path, identity, lines);
     own->second.Lines = memory.Lines[path];
+    own->second.Identity = identity;
 }
 
 // The local time as a conflict copy's name gives it: "YYYYMMDD-HHMMSS".
@@ -168,6 +205,7 @@ void WriteOverOtherWriter(MainState& state, const std::string& path,
 }  // namespace
 
 std::optional<std::vector<std::string>> ReadStored(MainState& state, const std::string& path) {
+    if (const auto* kept = KeptLinesStillTrue(state.Storage, path)) return *kept;
     FileIdentity identity;
     auto lines = ReadLinesIfPresent(path, identity);
     Remember(state.Storage, path, identity, lines);
@@ -186,11 +224,25 @@ std::vector<std::string> ReadStoredOrEmpty(MainState& state, const std::string& 
 }
 
 void WriteStored(MainState& state, const std::string& path, const std::vector<std::string>& lines) {
-    ForgetListing(state.Storage);
-    if (ChangedSinceRead(state, path)) return WriteOverOtherWriter(state, path, lines);
-    RememberWrite(state.Storage, path, WriteLines(path, lines), lines);
+    if (ChangedSinceRead(state, path)) {
+        ForgetListing(state.Storage);
+        return WriteOverOtherWriter(state, path, lines);
+    }
+    // A save writes every file of the time-table. One that holds these lines already is left
+    // as it is: known without reading when this window wrote it last, else by comparing bytes.
+    auto& memory = state.Storage;
+    const bool sameLines = KeptLinesAre(memory, path, lines);
+    if (sameLines && OwnLastWrite(memory, path)) {
+        const FileIdentity identity = memory.Files[path];
+        return RememberWrite(memory, path, identity, lines);
+    }
+    ForgetListing(memory);
+    if (sameLines) return RememberWrite(memory, path, WriteLines(path, lines), lines);
+    // Other lines than the file holds are other bytes: no need to read it first.
+    StagedFile file(path, EncodeLines(lines));
+    file.Commit();
+    RememberWrite(memory, path, file.Identity(), lines);
 }
-
 
 void ReplaceStored(MainState& state, const std::string& path,
                    const std::vector<std::string>& lines) {
@@ -297,15 +349,36 @@ std::vector<std::string> FilesInFolder(MainState& state, const std::string& fold
 
 std::array<bool, 53> WeekFilesOfYear(MainState& state, int year) {
     std::array<bool, 53> present{};
-    if (UserFolder(state).empty()) return present;
-    const FolderListing& listing = CurrentListing(state.Storage, UserFolder(state));
-    for (int w = 1; w <= 53; ++w) {
-        const std::string name = WeekFileName(year, w);
-        // A link's answer follows its target, which can change while the folder does not; a
-        // folder that cannot be listed may still let its files be found.
-        const bool probe = !listing.Folder.Exists || Holds(listing.Probed, name);
-        present[w - 1] =
-            Holds(listing.Files, name) || (probe && FileExists(UserFolder(state) + name));
+    const std::string& folder = UserFolder(state);
+    if (folder.empty()) return present;
+    const FolderListing& listing = CurrentListing(state.Storage, folder);
+    // The week of `year` whose homework file a name of the listing is, else 0: a name is
+    // the prefix, two digits and the extension (a folder of ten years holds a thousand names).
+    const std::string first = WeekFileName(year, 10);
+    const std::string prefix = first.substr(0, first.size() - 6);
+    const std::string extension = first.substr(first.size() - 4);
+    const auto weekOf = [&](const std::string& name) -> int {
+        if (name.size() != first.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+            !name.ends_with(extension)) {
+            return 0;
+        }
+        const char tens = name[prefix.size()];
+        const char ones = name[prefix.size() + 1];
+        if (tens < '0' || tens > '9' || ones < '0' || ones > '9') return 0;
+        const int week = (tens - '0') * 10 + (ones - '0');
+        return week >= 1 && week <= 53 ? week : 0;
+    };
+    if (!listing.Folder.Exists) {
+        // A folder that cannot be listed may still let its files be found.
+        for (int w = 1; w <= 53; ++w) present[w - 1] = FileExists(folder + WeekFileName(year, w));
+        return present;
+    }
+    for (const auto& name : listing.Files) {
+        if (const int w = weekOf(name)) present[w - 1] = true;
+    }
+    // A link's answer follows its target, which can change while the folder does not.
+    for (const auto& name : listing.Probed) {
+        if (const int w = weekOf(name); w && FileExists(folder + name)) present[w - 1] = true;
     }
     return present;
 }

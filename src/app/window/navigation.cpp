@@ -108,6 +108,21 @@ std::optional<Date> WeekDate(const MainState& state, int week) {
     // a number outside them goes to the nearest week the year has.
     week = std::clamp(week, WeekNumber(year, 1, 1, sundayFirst),
                       WeekNumber(year, 12, 31, sundayFirst));
+    // Week numbers never fall within a year: the first day of the week is found by halving.
+    const Date newYear{year, 1, 1};
+    int low = 0;
+    int high = DayOfYear(year, 12, 31) - 1;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        const Date date = AddDays(newYear, middle);
+        if (WeekNumber(date.Year, date.Month, date.Day, sundayFirst) < week) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    const Date found = AddDays(newYear, low);
+    if (WeekNumber(found.Year, found.Month, found.Day, sundayFirst) == week) return found;
     Date date = week >= 52 ? Date{year, 12, 1} : Date{year - 1, 12, 28};
     for (int step = 0; step < 400; ++step) {
         date = AddDays(date, 1);

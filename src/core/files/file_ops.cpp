@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -55,8 +54,6 @@ FolderListing ListFolder(const std::string& folder) {
         }
     }
     closedir(entries);
-    std::sort(listing.Files.begin(), listing.Files.end());
-    std::sort(listing.Probed.begin(), listing.Probed.end());
     listing.Folder = IdentityFromStat(info);
     return listing;
 }

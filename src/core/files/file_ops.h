@@ -32,8 +32,8 @@ FileIdentity FolderIdentityOf(const std::string& path);
 // and the folder's own identity, taken from the folder that was read.
 struct FolderListing {
     FileIdentity Folder;              // Exists false: the folder could not be read
-    std::vector<std::string> Files;   // sorted
-    std::vector<std::string> Probed;  // sorted
+    std::vector<std::string> Files;   // in the folder's own order
+    std::vector<std::string> Probed;  // in the folder's own order
 };
 FolderListing ListFolder(const std::string& folder);
 

@@ -237,7 +237,24 @@ namespace {
 std::optional<std::string> DescriptorBytes(int descriptor, const struct stat& info) {
     std::string bytes;
     if (S_ISREG(info.st_mode) && info.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
+        // A regular file of known size reads in one call: asked for one byte more than it
+        // holds, a read that returns less has reached the end (a file that grew meanwhile
+        // fills the buffer and is read on).
+        const auto size = static_cast<std::size_t>(info.st_size);
+        bytes.resize(size + 1);
+        ssize_t n = -1;
+        do {
+            n = read(descriptor, bytes.data(), bytes.size());
+        } while (n < 0 && errno == EINTR);
+        if (n < 0) {
+            close(descriptor);
+            return std::nullopt;
+        }
+        bytes.resize(static_cast<std::size_t>(n));
+        if (static_cast<std::size_t>(n) <= size) {
+            close(descriptor);
+            return bytes;
+        }
     }
     std::array<char, 1 << 16> chunk;
     for (;;) {

@@ -18,9 +18,11 @@ PeriodList BuildPeriodList(const std::vector<std::string>& lines, const std::str
         periods.Entries[k].FileName = k == 0 ? mainFileName : PeriodFileName(k);
     }
     periods.Count = count;
-    if (count > 1) {
+    const auto byStart = [](const PeriodEntry& a, const PeriodEntry& b) { return a.Start < b.Start; };
+    if (count > 1 &&
+        !std::is_sorted(periods.Entries.begin() + 1, periods.Entries.begin() + count, byStart)) {
         std::stable_sort(periods.Entries.begin() + 1, periods.Entries.begin() + count,
-                         [](const PeriodEntry& a, const PeriodEntry& b) { return a.Start < b.Start; });
+                         byStart);
     }
     return periods;
 }

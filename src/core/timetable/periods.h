@@ -17,10 +17,12 @@ constexpr int kMaxStoredPeriods = 81;
 struct PeriodEntry {
     std::uint16_t Start = 0;  // a DayNumber, always a Monday
     std::string FileName;
+    friend bool operator==(const PeriodEntry&, const PeriodEntry&) = default;
 };
 struct PeriodList {
     int Count = 0;
     std::array<PeriodEntry, kMaxPeriodEntries> Entries;
+    friend bool operator==(const PeriodList&, const PeriodList&) = default;
 };
 
 // Entry 0 gets line 0 and `mainFileName`, entry k the k-th line and "S" + k + ".dfd"; lines

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "app/window/navigation.h"
+#include "core/calendar/calendar.h"
 
 // The dates the navigation steps lead to, worked out on a state held in memory: no window, no
 // data folder, no file.
@@ -62,6 +64,32 @@ INSTANTIATE_TEST_SUITE_P(
         Step{"Week53OfA53WeekYear", {2004, 6, 1}, false, WeekDate, 53, Date{2004, 12, 27}},
         Step{"Week0GoesToTheFirst", {1999, 6, 1}, false, WeekDate, 0, Date{1999, 1, 1}}),
     [](const auto& info) { return info.param.Name; });
+
+// Over two centuries and both week starts: every week number of a year goes to the first day
+// of that year with that number, and numbers outside the year go to its first or last week.
+TEST(WeekDate, GoesToTheFirstDayOfEveryWeekOfEveryYear) {
+    for (const bool sundayFirst : {false, true}) {
+        for (int year = 1900; year <= 2100; ++year) {
+            MainState state;
+            state.SelYear = static_cast<std::uint16_t>(year);
+            state.SundayFirst = sundayFirst;
+            const int first = WeekNumber(year, 1, 1, sundayFirst);
+            const int last = WeekNumber(year, 12, 31, sundayFirst);
+            for (int week = first - 1; week <= last + 1; ++week) {
+                const auto date = WeekDate(state, week);
+                ASSERT_TRUE(date) << year << " week " << week;
+                const int wanted = std::clamp(week, first, last);
+                EXPECT_EQ(date->Year, year);
+                EXPECT_EQ(WeekNumber(date->Year, date->Month, date->Day, sundayFirst), wanted)
+                    << year << " week " << week << (sundayFirst ? " Sunday first" : "");
+                const Date before = AddDays(*date, -1);
+                EXPECT_TRUE(before.Year < year ||
+                            WeekNumber(before.Year, before.Month, before.Day, sundayFirst) < wanted)
+                    << year << " week " << week;
+            }
+        }
+    }
+}
 
 }  // namespace
 }  // namespace skemora::test
