@@ -35,6 +35,9 @@ struct Element {
     bool Transparent = false;  // labels draw no background
     int FontSize = 8;          // points
     Frame Border = Frame::None;
+    // Screen reader: what a reader says for the element, and the detail it adds.
+    std::string ReaderName;
+    std::string ReaderDescription;
 };
 
 struct MenuItem {

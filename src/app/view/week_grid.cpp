@@ -331,6 +331,12 @@ void ShowLessonInfo(const MainState& state, const MessageTexts& texts, ViewModel
     view.LessonButtons[kTeacherButton].Hint = texts.TeacherHint + subject;
 }
 
+// No lesson selected: the strip and the details show nothing, not the lesson selected before.
+void ClearLessonInfo(ViewModel& view) {
+    view.TitleStrip.Caption.clear();
+    for (int k : {0, 2, 4}) view.DetailLabels[k].Caption.clear();
+}
+
 }  // namespace
 
 void PlaceSelection(MainState& state, CellRef cell, const LessonGridFill& drawn) {
@@ -345,6 +351,7 @@ void ProjectSelection(const MainState& state, const MessageTexts& texts, ViewMod
     for (auto& day : view.Days) {
         for (auto& c : day.Cells) c.Background = kWhite;
     }
+    ClearLessonInfo(view);
     if (!state.SelCell || !InGrid(*state.SelCell)) return;
     const CellRef cell = *state.SelCell;
     view.Days[cell.Column].Cells[cell.Row].Background = kButtonFace;

@@ -125,6 +125,17 @@ const auto kSlotTexts = std::to_array<SlotText>({
      "%1 blev ændret forskelligt på to computere. Skal den anden computers ændringer bruges? "
      "(Fortryd: bestem senere)"},
     {&MessageTexts::ConflictFileName, "The file %1", "Filen %1"},
+    // Screen reader: the names read out for the week's cells and labels.
+    {&MessageTexts::ReaderLesson, "%1, lesson %2: %3", "%1, %2. time: %3"},
+    {&MessageTexts::ReaderEmptyCell, "%1, row %2: no lesson", "%1, række %2: ingen time"},
+    {&MessageTexts::ReaderRoom, "room %1", "lokale %1"},
+    {&MessageTexts::ReaderHomework, "homework", "lektier"},
+    {&MessageTexts::ReaderDate, "%1 %2 %3 %4", "%1 den %2. %3 %4"},
+    {&MessageTexts::ReaderWeek, "Week %1", "Uge %1"},
+    {&MessageTexts::ReaderMonthDay, "%1 %2", "%1. %2"},
+    {&MessageTexts::ReaderYear, "Year %1", "År %1"},
+    {&MessageTexts::ReaderSelected, "selected", "valgt"},
+    {&MessageTexts::ReaderClass, "Class %1", "Klasse %1"},
 });
 
 struct ErrorTextRow {

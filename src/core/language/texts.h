@@ -72,6 +72,17 @@ struct MessageTexts {
     std::string ConflictTitle;       // the question's title
     std::string ConflictQuestion;    // %1 the file; Yes keeps the copy's lines, No the file's
     std::string ConflictFileName;    // %1 the file's name in the data folder
+    // Screen reader: the names read out for the week's cells and labels.
+    std::string ReaderLesson;      // %1 the day, %2 the lesson's number, %3 the subject
+    std::string ReaderEmptyCell;   // %1 the day, %2 the row's number
+    std::string ReaderRoom;        // %1 the room
+    std::string ReaderHomework;    // "homework"
+    std::string ReaderDate;        // %1 the day name, %2 the day, %3 the month, %4 the year
+    std::string ReaderWeek;        // %1 the week's number
+    std::string ReaderMonthDay;    // %1 the day, %2 the month
+    std::string ReaderYear;        // %1 the year
+    std::string ReaderSelected;    // "selected"
+    std::string ReaderClass;       // %1 the class name
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.

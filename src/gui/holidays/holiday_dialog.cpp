@@ -137,6 +137,10 @@ TFerieForm::TFerieForm(QWidget* parent)
     to_ = dateField("ferietil", "knaptil", 120, toButton_);
     fromButton_->setToolTip(fromHint_);
     toButton_->setToolTip(toHint_);
+    // A screen reader names each field by its label.
+    nameLabel_->setBuddy(name_);
+    fromLabel_->setBuddy(from_);
+    toLabel_->setBuddy(to_);
     connect(fromButton_, &QToolButton::clicked, this, [this] { Pick(true); });
     connect(toButton_, &QToolButton::clicked, this, [this] { Pick(false); });
 
@@ -147,6 +151,7 @@ TFerieForm::TFerieForm(QWidget* parent)
     colorLabel_->adjustSize();
     colours_ = new ColourList(this);
     colours_->setObjectName("colourList");
+    colorLabel_->setBuddy(colours_);
     colours_->setItemDelegate(new SwatchDelegate(colours_));
     for (const std::string& colour : kHolidayColourNames)
         colours_->addItem(QString::fromStdString(colour));

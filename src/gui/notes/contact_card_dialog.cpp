@@ -99,6 +99,15 @@ TForm7::TForm7(QWidget* parent)
         previous = next;
     }
     setFixedSize(387, 197);
+    NameFields();
+}
+
+void TForm7::NameFields() {
+    // Not label buddies: a buddy would take the "&" of "Name & addrs." for a mnemonic.
+    for (std::size_t k = 0; k < fields_.size(); ++k) {
+        const QLabel* label = k < 4 ? nameAddressLabel_ : k < 6 ? phoneLabel_ : emailLabel_;
+        fields_[k]->setAccessibleName(label->text());
+    }
 }
 
 void TForm7::setCard(const ContactCardFields& card) {
@@ -122,6 +131,7 @@ void TForm7::setTexts(const QString& nameAddress, const QString& phone, const QS
         label->setText(text);
         label->adjustSize();
     }
+    NameFields();
 }
 
 void TForm7::setMailOpener(std::function<void(const std::string&)> opener) {

@@ -38,6 +38,8 @@ protected:
 
 private:
     void Mail();
+    // Screen reader: each field is named by the label above it.
+    void NameFields();
     // Focus position of a widget: 0..6 the fields, 7 OK, -1 anything else.
     int PositionOf(QObject* widget) const;
     QWidget* WidgetAt(int position) const;

@@ -59,6 +59,9 @@ TForm5::TForm5(QWidget* parent)
     shortcuts_->setObjectName("shortcutList");
     shortcuts_->setSelectionMode(QAbstractItemView::SingleSelection);
     shortcuts_->setGeometry(0, 153, kWidth, 65);
+    // A screen reader names the text and the list by the strips above them.
+    homeworkStrip_->setBuddy(description_);
+    shortcutStrip_->setBuddy(shortcuts_);
     add_ = MakeNoteButton(this, "addButton", "Add Shortcut", 16, 224);
     create_ = MakeNoteButton(this, "createButton", "Create file", 104, 224);
     delete_ = MakeNoteButton(this, "deleteButton", "Delete", 192, 224);

@@ -23,6 +23,7 @@ TForm12::TForm12(QWidget* parent)
     name_->setObjectName("className");
     name_->setGeometry(16, 36, 214, 22);
     KeepOneLine(name_);
+    prompt_->setBuddy(name_);  // a screen reader names the field by the prompt
     ok_ = new QPushButton("OK", this);
     ok_->setObjectName("okButton");
     ok_->setGeometry(85, 74, 75, 25);

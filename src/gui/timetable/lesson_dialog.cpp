@@ -42,6 +42,10 @@ TForm11::TForm11(QWidget* parent)
     teacher_->setObjectName("teacherField");
     teacher_->setGeometry(272, 26, 121, 22);
     for (QLineEdit* field : {room_, teacher_}) KeepOneLine(field);
+    // A screen reader names each field by its label.
+    lessonLabel_->setBuddy(subject_);
+    roomLabel_->setBuddy(room_);
+    teacherLabel_->setBuddy(teacher_);
     ok_ = new QPushButton("OK", this);
     ok_->setObjectName("okButton");
     ok_->setGeometry(232, 84, 75, 25);

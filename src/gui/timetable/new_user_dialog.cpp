@@ -45,6 +45,8 @@ Tnewtime::Tnewtime(QWidget* parent)
     cancel_->setObjectName("cancelButton");
     cancel_->setGeometry(334, 108, 75, 25);
     for (QLabel* label : {nameLabel_, classLabel_}) label->setTextFormat(Qt::PlainText);
+    nameLabel_->setBuddy(name_);  // a screen reader names each field by its label
+    classLabel_->setBuddy(class_);
 
     connect(ok_, &QPushButton::clicked, this, [this] {
         if (!check_ || check_(name_->text(), class_->text())) done(kAnswerYes);

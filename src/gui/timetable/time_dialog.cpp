@@ -47,6 +47,7 @@ TForm10::TForm10(QWidget* parent)
 
 void TForm10::prepare(const QString& title, const QString& time) {
     setWindowTitle(title);
+    time_->setAccessibleName(title);  // a screen reader names the field by the day
     opening_ = time;
     time_->setText(time);
     time_->setFocus();

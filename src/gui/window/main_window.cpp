@@ -22,6 +22,8 @@
 #include "app/window/navigation.h"
 #include "app/window/startup.h"
 #include "app/view/week_grid.h"
+#include "app/view/reader_names.h"
+#include "gui/window/lesson_cell_reader.h"
 #include "app/window/other_writers.h"
 #include "app/window/window_events.h"
 #include "app/window/outside_changes.h"
@@ -302,6 +304,7 @@ void TForm1::BuildElements() {
         for (int r = 0; r < kLessons; ++r) {
             auto* cell = static_cast<ElementLabel*>(AddElement(
                 body, day.Cells[r], Kind::Panel, QStringLiteral("cell_%1_%2").arg(c).arg(r)));
+            MarkAsLessonCell(cell);
             cell->OnRelease = [this, c, r](Qt::MouseButton pressed, bool) {
                 CellReleased(c, r, pressed);
             };
@@ -433,6 +436,9 @@ void TForm1::DrawElement(Binding& b) {
                                  b.Type == Kind::NotesBox || w == classField_;
         w->setToolTip(m.ShowHint || interactive ? Text(m.Hint) : QString());
     }
+    if (fresh || m.ReaderName != d.ReaderName) w->setAccessibleName(Text(m.ReaderName));
+    if (fresh || m.ReaderDescription != d.ReaderDescription)
+        w->setAccessibleDescription(Text(m.ReaderDescription));
     if (fresh || m.Enabled != d.Enabled) w->setEnabled(m.Enabled);
     if (fresh || m.Visible != d.Visible) w->setVisible(m.Visible);
 
@@ -486,9 +492,27 @@ void TForm1::DrawNotesText() {
 void TForm1::Redraw() {
     if (windowTitle() != Text(ctx_.view.Title)) setWindowTitle(Text(ctx_.view.Title));
     for (MenuBinding& item : menuItems_) DrawMenuItem(item);
+    NameForReaders(ctx_.state, ctx_.texts, ctx_.view);
     for (Binding& element : elements_) DrawElement(element);
     DrawNotesText();
+    AnnounceSelectedCell();
     watcher_->Watch(WatchedPaths(ctx_));
+}
+
+void TForm1::AnnounceSelectedCell() {
+    const auto& selected = ctx_.state.SelCell;
+    QWidget* cell = nullptr;
+    if (selected) {
+        const Element* model = &ctx_.view.Days[selected->Column].Cells[selected->Row];
+        for (const Binding& b : elements_) {
+            if (b.Model == model) cell = b.Widget;
+        }
+    }
+    const QString name = cell ? cell->accessibleName() : QString();
+    if (cell == announcedCell_ && name == announcedName_) return;
+    TellSelectedCell(announcedCell_, cell);
+    announcedCell_ = cell;
+    announcedName_ = name;
 }
 
 void TForm1::NotesChangedByUser() {

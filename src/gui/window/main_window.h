@@ -73,6 +73,8 @@ private:
     void DrawNotesText();
     std::string ShownCaption(const Binding& binding) const;
     void NotesChangedByUser();
+    // Tells a screen reader of the selected cell when it or its lesson changed.
+    void AnnounceSelectedCell();
     void CellReleased(int column, int row, Qt::MouseButton button);
     bool HandleShortcutKey(QObject* watched, QEvent* event);
     // Whether the key is an Alt combination that reached the notes box as no command: it is
@@ -91,6 +93,9 @@ private:
     // Other writers' changes to the files shown; running_ counts the commands under way.
     std::unique_ptr<FolderWatcher> watcher_;
     int running_ = 0;
+    // Screen reader: the cell last told as selected, with its name then.
+    QWidget* announcedCell_ = nullptr;
+    QString announcedName_;
 };
 
 }  // namespace skemora

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
+#include "app/window/navigation.h"
 #include "app/window/window_events.h"
 #include "app/notes/note_commands.h"
 #include "core/notes/note_files.h"
@@ -143,6 +145,46 @@ TEST_F(LessonEditingTest, AFullDayTakesNoAddOrInsert) {
     AddLesson(ctx);
     InsertLesson(ctx);
     EXPECT_TRUE(dialogs.LessonsShown.empty());
+}
+
+TEST_F(LessonEditingTest, TheDetailsShowTheSelectedCellsLessonOrNothingAfterEveryCommand) {
+    struct Case {
+        const char* what;
+        CellRef first;
+        std::function<void(AppContext&)> command;
+        const char* subject;  // "" when the selected cell holds no lesson
+        const char* teacher;
+        const char* room;
+        const char* strip;
+    };
+    const auto key = [](char letter, bool ctrl, bool alt) {
+        return [=](AppContext& c) { HandleKey(c, letter, ctrl, alt); };
+    };
+    const Case cases[] = {
+        {"delete of the day's last lesson", {2, 3}, &DeleteLesson, "", "", "", ""},
+        {"delete of a middle lesson", {2, 1}, &DeleteLesson, "W2", "T", "R2",
+         "Start time Wednesday 08:00"},
+        {"next school day onto an empty row", {2, 3}, key('D', false, true), "", "", "", ""},
+        {"previous school day onto an empty row", {2, 2}, key('D', true, false), "", "", "", ""},
+        {"next school day onto a lesson", {1, 0}, key('D', false, true), "W0", "T", "R0",
+         "Start time Wednesday 08:00"},
+        {"next lesson past the day's last", {2, 3}, key('L', false, true), "", "", "", ""},
+        {"a click on an empty cell", {2, 3},
+         [](AppContext& c) { SelectCell(c, {4, 6}); }, "", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(folder.Path());
+        fs::create_directories(folder.Path());
+        OpenFourOnWednesday();
+        SelectCell(ctx, c.first);
+        ASSERT_FALSE(ctx.view.DetailLabels[0].Caption.empty()) << c.what;
+        dialogs.LessonAnswers = {LessonFields{}};
+        c.command(ctx);
+        EXPECT_EQ(ctx.view.DetailLabels[0].Caption, c.subject) << c.what;
+        EXPECT_EQ(ctx.view.DetailLabels[2].Caption, c.teacher) << c.what;
+        EXPECT_EQ(ctx.view.DetailLabels[4].Caption, c.room) << c.what;
+        EXPECT_EQ(ctx.view.TitleStrip.Caption, c.strip) << c.what;
+    }
 }
 
 TEST_F(LessonEditingTest, StartTimesAreStoredAsDigitsAndRealignTheDays) {
