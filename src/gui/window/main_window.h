@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -91,6 +92,12 @@ private:
     // Other writers' changes to the files shown; running_ counts the commands under way.
     std::unique_ptr<FolderWatcher> watcher_;
     int running_ = 0;
+    // Keyboard: the lesson cells, arrows moving the selection, the lesson menu from the keyboard.
+    std::array<std::array<QWidget*, kLessons>, kDays> cells_{};
+    bool HandleGridKey(QObject* watched, QEvent* event);
+    void PopUpLessonMenuAtSelection();
+    QWidget* SelectedCellWidget() const;
+    void FollowSelectionWithFocus(bool focusOnCell);
 };
 
 }  // namespace skemora
