@@ -22,7 +22,7 @@ no_window_titled() {
 
 start da '^Skema$'
 no_window_titled 'Time-table'
-# "Filer" has no accelerator: open the first menu of the menu bar with a click.
+# The first menu of the menu bar opens with a click as well as with Alt+F.
 xdotool mousemove $((X + 20)) $((Y + 8)) click 1
 if wait_for 20 menu_is_open; then
     screenshot danish-file-menu

@@ -55,6 +55,8 @@ struct MenuView {
     MenuItem Help, HelpItem;
     // The lesson cells' context menu.
     MenuItem PopupTime, PopupChange, PopupDelete, PopupAdd, PopupInsert;
+    // Keyboard: File / Quit (Ctrl+Q), closing the window as its close button does.
+    MenuItem Quit;
 };
 
 struct DayColumnView {

@@ -2,6 +2,7 @@
 
 #include "app/storage/storage.h"
 #include "core/files/skemora_error.h"
+#include "core/language/texts.h"
 
 namespace skemora {
 
@@ -12,6 +13,8 @@ NameTables LoadNameTables(MainState& state, Platform& platform) {
     } catch (const SkemoraError&) {
         // The names are needed to build the window at all: such a file counts as absent.
     }
+    // A Danish interface names the days and months in Danish whatever the system's language.
+    if (state.LanguageCode == kDanish) return DanishNames();
     return WithEnglishFallback(platform.LocaleNames());
 }
 

@@ -36,7 +36,7 @@ void MergeSubjects(AppContext& ctx) {
 }
 
 void RemoveSubject(AppContext& ctx, const std::string& subject) {
-    if (subject.empty() || subject == "Empty") {
+    if (subject.empty() || subject == "Empty" || subject == ctx.texts.EmptySubject) {
         ctx.messages.ShowMessage(ctx.texts.CannotDeleteThis);
         return;
     }

@@ -17,8 +17,9 @@ void ReadSubjectList(AppContext& ctx);
 std::vector<std::string> LoadSubjectList(AppContext& ctx);
 // Merges every lesson of the loaded time-table into the list and writes it.
 void MergeSubjects(AppContext& ctx);
-// Removes the last entry of `subject` and writes the list; "Empty" and the empty text are
-// refused with "You can't delete this.", an unknown subject is left alone without a message.
+// Removes the last entry of `subject` and writes the list; "Empty" (in a Danish interface "Tom"
+// too) and the empty text are refused with "You can't delete this.", an unknown subject is left
+// alone without a message.
 void RemoveSubject(AppContext& ctx, const std::string& subject);
 
 }  // namespace skemora

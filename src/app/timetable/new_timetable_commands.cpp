@@ -33,7 +33,7 @@ void MakeUser(AppContext& ctx, const std::string& name) {
     MarkPendingPeriod(ctx);
     state.PeriodLines = {std::to_string(saving.PendingPeriodStart)};
     saving.PendingPeriodStart = 0;
-    DefaultTimetable(state.Days);
+    DefaultTimetable(state.Days, ctx.texts.EmptySubject);
     state.LessonLines = TimetableLines(state.Days, state.ClassName);
 
     LoadingScope loading(state);

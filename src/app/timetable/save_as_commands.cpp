@@ -52,7 +52,7 @@ void SaveAs(AppContext& ctx) {
     if (!wasOpen) {
         // No time-table was open: the new file gets the fresh time-table, whose days each
         // hold a lesson, and a first period starting with the shown week.
-        DefaultTimetable(state.Days);
+        DefaultTimetable(state.Days, ctx.texts.EmptySubject);
         const int monday = MondayOfSelectedWeek(state);
         if (state.PeriodLines.empty() && monday > 0) state.PeriodLines = {std::to_string(monday)};
     }

@@ -97,6 +97,7 @@ void BuildMenus(MenuView& menus) {
     menus.PopupDelete = Item(false);
     menus.PopupAdd = Item(false);
     menus.PopupInsert = Item(false);
+    menus.Quit = Item();
 }
 
 // Places the class field over the third day column.
@@ -287,6 +288,8 @@ std::string LessonButtonCaption(const ViewModel& view, int k) {
     for (const MenuItem* menu : {&m.File, &m.Edit, &m.Timetable, &m.Options, &m.Help}) {
         if (menu->Visible) bar.push_back(menu->Caption);
     }
+    for (const char* letter = kNavigationLetters; *letter; ++letter)
+        bar.push_back(std::string("&") + *letter);
     return ButtonCaptionBeside(view.LessonButtons[k].Caption, bar);
 }
 

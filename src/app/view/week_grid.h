@@ -22,7 +22,10 @@ void ProjectSelection(const MainState& state, const MessageTexts& texts, ViewMod
 // SelectCell without the date change: PlaceSelection, then ProjectSelection.
 void ShowCellSelection(AppContext& ctx, CellRef cell);
 // Lesson button k's caption as drawn: see ButtonCaptionBeside, against the visible menus of
-// the menu bar.
+// the menu bar and the letters of kNavigationLetters.
 std::string LessonButtonCaption(const ViewModel& view, int k);
+// Keyboard: the letters that move through the calendar with Ctrl or Alt; no caption of the
+// window may open by them.
+constexpr const char* kNavigationLetters = "DILMWY";
 
 }  // namespace skemora

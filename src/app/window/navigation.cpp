@@ -146,6 +146,16 @@ void SelectCell(AppContext& ctx, CellRef cell) {
     SelectDate(ctx, *year, month, *day);
 }
 
+void MoveSelectedCell(AppContext& ctx, int columnStep, int rowStep) {
+    if (!ctx.state.SelCell) {
+        SelectCell(ctx, CellRef{0, 0});
+        return;
+    }
+    const CellRef from = *ctx.state.SelCell;
+    SelectCell(ctx, CellRef{std::clamp(from.Column + columnStep, 0, kDays - 1),
+                            std::clamp(from.Row + rowStep, 0, kLessons - 1)});
+}
+
 void SelectDate(AppContext& ctx, int year, int month, int day) {
     year = std::clamp(year, kFirstYear, kLastYear);
     month = std::clamp(month, 1, 12);

@@ -30,6 +30,9 @@ void NextLesson(AppContext& ctx);
 void GoToToday(AppContext& ctx);
 // Selects a lesson cell, shows its lesson and makes its column's date the selected date.
 void SelectCell(AppContext& ctx, CellRef cell);
+// Keyboard: the selected cell moved by the arrow keys' steps, stopping at the grid's edges; with
+// no cell selected, the first cell of Monday is selected.
+void MoveSelectedCell(AppContext& ctx, int columnStep, int rowStep);
 // Makes the date the selected date and runs RefreshAll.
 void SelectDate(AppContext& ctx, int year, int month, int day);
 void GoToWeek(AppContext& ctx, int week);

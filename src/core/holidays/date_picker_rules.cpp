@@ -97,6 +97,35 @@ Date PickerMonthStep(const Date& picked, int step) {
     return ClampPickedDate(date);
 }
 
+Date PickerDayStep(const Date& picked, int step) {
+    Date date = ClampPickedDate(picked);
+    for (; step > 0; --step) {
+        Date next = date;
+        if (++next.Day > DaysInMonth(next.Year, next.Month)) {
+            next.Day = 1;
+            if (++next.Month > 12) {
+                next.Month = 1;
+                ++next.Year;
+            }
+        }
+        if (next.Year > kPickerLastYear) break;
+        date = next;
+    }
+    for (; step < 0; ++step) {
+        Date previous = date;
+        if (--previous.Day < 1) {
+            if (--previous.Month < 1) {
+                previous.Month = 12;
+                --previous.Year;
+            }
+            if (previous.Year < kPickerFirstYear) break;
+            previous.Day = DaysInMonth(previous.Year, previous.Month);
+        }
+        date = previous;
+    }
+    return date;
+}
+
 std::string PickerWeekdayStrip(const std::array<std::string, 7>& shortDayNames, bool sundayFirst) {
     return WeekdayHeader(shortDayNames, sundayFirst).Text;
 }

@@ -48,6 +48,9 @@ Date PickerDayClick(const Date& picked, const std::string& caption);
 Date PickerYearStep(const Date& picked, int step);
 // One month back (-1) or forward (+1), across the turn of the year; the day is cut likewise.
 Date PickerMonthStep(const Date& picked, int step);
+// Keyboard: the picked date moved by `step` days across months and years; stepping stops at
+// either end of the years shown.
+Date PickerDayStep(const Date& picked, int step);
 
 // The weekday strip over the day sheet: the weekday header text of the main window.
 std::string PickerWeekdayStrip(const std::array<std::string, 7>& shortDayNames, bool sundayFirst);

@@ -1,5 +1,7 @@
 #include "core/language/mnemonics.h"
 
+#include <cctype>
+
 namespace skemora {
 
 namespace {
@@ -74,12 +76,32 @@ std::string ShownCaption(const std::string& caption) {
 
 std::string ButtonCaptionBeside(const std::string& caption,
                                 const std::vector<std::string>& menuBarCaptions) {
+    const auto taken = [&menuBarCaptions](const std::string& letter) {
+        for (const auto& menu : menuBarCaptions) {
+            if (MnemonicOf(menu) == letter) return true;
+        }
+        return false;
+    };
     const std::string letter = MnemonicOf(caption);
-    if (letter.empty()) return caption;
-    for (const auto& menu : menuBarCaptions) {
-        if (MnemonicOf(menu) == letter) return WithoutMnemonic(caption);
+    if (letter.empty() || !taken(letter)) return caption;
+    // The marker moves on to the first later letter no menu takes.
+    std::size_t marker = 0;
+    while (marker + 1 < caption.size() && (caption[marker] != '&' || caption[marker + 1] == '&'))
+        marker += caption[marker] == '&' ? 2 : 1;
+    std::string shown = caption.substr(0, marker);
+    std::size_t pos = marker + 1;
+    shown += CharacterAt(caption, pos);
+    pos += CharacterAt(caption, pos).size();
+    while (pos < caption.size()) {
+        const std::string next = CharacterAt(caption, pos);
+        const bool letterLike = next.size() > 1 || std::isalnum(static_cast<unsigned char>(next[0]));
+        if (letterLike && !taken(LowerCase(next)))
+            return WithoutMnemonic(shown) + "&" + caption.substr(pos);
+        if (next == "&") break;  // a doubled ampersand is text: keep it simple and stop here
+        shown += next;
+        pos += next.size();
     }
-    return caption;
+    return WithoutMnemonic(caption);
 }
 
 }  // namespace skemora

@@ -15,8 +15,8 @@ std::string WithoutMnemonic(const std::string& caption);
 // markers removed and "&&" as one ampersand.
 std::string ShownCaption(const std::string& caption);
 // A button's caption as shown beside the menu bar: a letter that a menu of the bar already
-// takes would make one key do two things, so the menu keeps it and the button loses its
-// underline.
+// takes would make one key do two things, so the menu keeps it and the button's underline moves
+// to its first later letter no menu takes (none left: the button loses its underline).
 std::string ButtonCaptionBeside(const std::string& caption,
                                 const std::vector<std::string>& menuBarCaptions);
 

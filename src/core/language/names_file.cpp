@@ -35,6 +35,15 @@ NameTables EnglishNames() {
         {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}};
 }
 
+NameTables DanishNames() {
+    return NameTables{
+        {"Jan", "Feb", "Mar", "Apr", "Maj", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dec"},
+        {"Januar", "Februar", "Marts", "April", "Maj", "Juni", "Juli", "August", "September",
+         "Oktober", "November", "December"},
+        {"Søn", "Man", "Tir", "Ons", "Tor", "Fre", "Lør"},
+        {"Søndag", "Mandag", "Tirsdag", "Onsdag", "Torsdag", "Fredag", "Lørdag"}};
+}
+
 NameTables NamesFromLines(const std::vector<std::string>& lines) {
     NameTables names;
     for (std::size_t m = 0; m < names.ShortMonthNames.size(); ++m) {

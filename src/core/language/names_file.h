@@ -28,5 +28,7 @@ std::optional<NameTables> ReadNamesFile(const std::string& dataFolder);
 NameTables EnglishNames();
 // Every empty name replaced by its English one.
 NameTables WithEnglishFallback(NameTables names);
+// Danish interface: the Danish names, for a Danish interface without a names file.
+NameTables DanishNames();
 
 }  // namespace skemora

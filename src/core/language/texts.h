@@ -26,7 +26,7 @@ struct MessageTexts {
     std::string DeleteLessonTitle;       // "Delete class "
     std::string AddLessonTitle;          // "Add a new lesson to "
     std::string InsertLessonTitle;       // "Put a new lesson in before "
-    std::string FromListSuffix;          // " from list" (the same in both languages)
+    std::string FromListSuffix;          // " from list"
     std::string SchoolInformationTitle;  // "Information school"
     std::string ClassNameText;           // "Class"
     std::string WeekWord;                // "week"
@@ -39,13 +39,13 @@ struct MessageTexts {
     std::string LinksHint;               // "Links for "
     std::string TeacherHint;             // "Teacher info "
     std::string SchoolMatesHint;         // "School mates "
-    // The lesson notes' window-title words, the same in both languages.
+    // The lesson notes' window-title words.
     std::string HomeworkWord;      // "Homework"
     std::string LinksWord;         // "Links"
     std::string TeacherWord;       // "Teacher"
     std::string StudentsWord;      // "Students"
     std::string WeekNotesHint;     // "Notes week "
-    std::string CannotDeleteThis;  // "You can't delete this." (the same in both languages)
+    std::string CannotDeleteThis;  // "You can't delete this."
     std::string HelpFileMissing;   // "Help file not found: "
     std::string PeriodsMerged;     // %1 the most periods kept, %2 the merged period's start
     // Typed input that is not dropped: the new-user dialog's checks.
@@ -83,6 +83,8 @@ struct MessageTexts {
     std::string ReaderYear;        // %1 the year
     std::string ReaderSelected;    // "selected"
     std::string ReaderClass;       // %1 the class name
+    // Danish interface
+    std::string EmptySubject;  // "Empty": the single lesson of each day of a fresh time-table
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
@@ -105,8 +107,8 @@ struct DialogTexts {
     std::string TimeCancel;
     // Lesson editor
     std::string LessonLabel, RoomLabel, TeacherLabel, LessonCancel;
-    std::string IllegalCharacter;  // "Illigal character: " (English only)
-    // New user (English only)
+    std::string IllegalCharacter;  // "Illigal character: "
+    // New user
     std::string NewUserTitle, NewUserNameLabel, NewUserNameHint, NewUserClassLabel,
         NewUserClassHint, NewUserCancel;
     // Class name
@@ -122,6 +124,9 @@ struct DialogTexts {
     std::string ShortcutLineBreak;
     // Errors and opening: %1 the document, address or mail address nothing could open.
     std::string OpenFailed;
+    // Danish interface: the holiday colours' names, in the order of kHolidayColourNames.
+    std::string ColourGreen, ColourBlack, ColourRed, ColourLime, ColourYellow, ColourAqua,
+        ColourMaroon, ColourPurple;
 };
 
 // The texts of a language: 6 is Danish, any other code English.

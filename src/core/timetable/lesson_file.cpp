@@ -46,11 +46,11 @@ void ParseTimetable(DayRecords& days, std::string& className, const std::vector<
     className = lines[kLessonFileLines - 1];
 }
 
-void DefaultTimetable(DayRecords& days) {
+void DefaultTimetable(DayRecords& days, const std::string& emptySubject) {
     for (auto& day : days) {
         day = DayRecord{};
         day.StartTime = 800;
-        day.Subject[0] = "Empty";
+        day.Subject[0] = emptySubject;
     }
 }
 

@@ -17,7 +17,7 @@ std::vector<std::string> TimetableLines(const DayRecords& days, const std::strin
 // `source` names the file in the message about a short file.
 void ParseTimetable(DayRecords& days, std::string& className, const std::vector<std::string>& lines,
                     const std::string& source = "");
-// The fresh time-table: every day starts at 800 with the single lesson "Empty".
-void DefaultTimetable(DayRecords& days);
+// The fresh time-table: every day starts at 800 with the single lesson `emptySubject`.
+void DefaultTimetable(DayRecords& days, const std::string& emptySubject = "Empty");
 
 }  // namespace skemora

@@ -1,12 +1,14 @@
 #include "gui/holidays/date_picker_dialog.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <functional>
+#include <optional>
 
 #include "app/state/messages.h"
 #include "core/holidays/date_picker_rules.h"
@@ -142,6 +144,8 @@ TForm9::TForm9(QWidget* parent)
     cancel_->setObjectName("cancelButton");
     cancel_->setGeometry(112, 248, 75, 25);
     connect(cancel_, &QPushButton::clicked, this, [this] { done(kAnswerCancel); });
+    ok_->installEventFilter(this);
+    cancel_->installEventFilter(this);
 
     ShowMonth();
 }
@@ -172,6 +176,50 @@ void TForm9::setDate(const Date& date) {
 
 void TForm9::reject() {
     done(kAnswerCancel);
+}
+
+namespace {
+
+// The date a key moves the picked date to; nullopt for a key that moves nothing.
+std::optional<Date> SteppedByKey(int key, const Date& picked) {
+    switch (key) {
+        case Qt::Key_Left:
+            return PickerDayStep(picked, -1);
+        case Qt::Key_Right:
+            return PickerDayStep(picked, 1);
+        case Qt::Key_Up:
+            return PickerDayStep(picked, -7);
+        case Qt::Key_Down:
+            return PickerDayStep(picked, 7);
+        case Qt::Key_PageUp:
+            return PickerMonthStep(picked, -1);
+        case Qt::Key_PageDown:
+            return PickerMonthStep(picked, 1);
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+bool TForm9::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == ok_ || watched == cancel_) &&
+        SteppedByKey(static_cast<QKeyEvent*>(event)->key(), picked_)) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm9::keyPressEvent(QKeyEvent* event) {
+    const auto picked = SteppedByKey(event->key(), picked_);
+    if (!picked) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    picked_ = *picked;
+    ShowMonth();
 }
 
 void TForm9::ShowMonth() {

@@ -34,6 +34,12 @@ public:
 
     void reject() override;
 
+protected:
+    // Keyboard: arrows move the day, Page Up/Down the month; Enter is OK.
+    void keyPressEvent(QKeyEvent* event) override;
+    // The same keys while a button has the focus (buttons would take the arrows to move it).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowMonth();
     void PickDay(const QString& caption);

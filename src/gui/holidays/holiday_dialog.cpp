@@ -8,6 +8,7 @@
 #include <QStylePainter>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/state/messages.h"
 #include "core/holidays/holiday_tables.h"
@@ -196,6 +197,8 @@ void TFerieForm::setTexts(const HolidayDialogTexts& texts) {
     if (!texts.Ok.isEmpty()) ok_->setText(texts.Ok);
     if (!texts.Cancel.isEmpty()) cancel_->setText(texts.Cancel);
     picker_->setTexts(texts.PickerFrame, texts.PickerOk, texts.PickerCancel);
+    for (int i = 0; i < std::min(colours_->count(), static_cast<int>(texts.ColourNames.size())); ++i)
+        colours_->setItemText(i, texts.ColourNames[i]);
 }
 
 void TFerieForm::setName(const QString& name) {

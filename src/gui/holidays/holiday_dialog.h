@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <array>
 #include <string>
 
@@ -24,6 +25,8 @@ struct HolidayDialogTexts {
     QString NameLabel, NameHint, FromLabel, ToLabel, FromHint, ToHint, ColorLabel, ColorHint;
     QString Ok, Cancel;
     QString PickerFrame, PickerOk, PickerCancel;
+    // Danish interface: the colour list's names, in its order; empty keeps the stored names.
+    QStringList ColourNames;
 };
 
 class TFerieForm : public QDialog {

@@ -30,6 +30,10 @@ HolidayDialogTexts HolidayTextsOf(const DialogTexts& texts) {
     result.PickerFrame = Utf8(texts.DateFrame);
     result.PickerOk = Utf8(texts.DatePickerOk);
     result.PickerCancel = Utf8(texts.DatePickerCancel);
+    for (const std::string& colour :
+         {texts.ColourGreen, texts.ColourBlack, texts.ColourRed, texts.ColourLime,
+          texts.ColourYellow, texts.ColourAqua, texts.ColourMaroon, texts.ColourPurple})
+        result.ColourNames.push_back(Utf8(colour));
     return result;
 }
 

@@ -71,6 +71,22 @@ protected:
         event->accept();
         OnRelease(event->button(), rect().contains(event->position().toPoint()));
     }
+    // Keyboard: a cell with the focus shows a dotted frame inside its border.
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QLabel::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        QLabel::focusOutEvent(event);
+        update();
+    }
 };
 
 QIcon TodayIcon() {
@@ -187,6 +203,12 @@ void TForm1::BuildMenus() {
     QMenu* convert = AddSubmenu(file, m.Convert, "menuConvert");
     on(AddMenuItem(convert, m.ConvertTimetable, "actionConvertTimetable"), &ConverttoClick);
     on(AddMenuItem(convert, m.ConvertCalendar, "actionConvertCalendar"), &Calendar1Click);
+    // Keyboard: Quit closes the window as its close button does, asking about unsaved changes.
+    file->addSeparator();
+    QAction* quit = AddMenuItem(file, m.Quit, "actionQuit");
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = AddSubmenu(nullptr, m.Edit, "menuEdit");
     on(AddMenuItem(edit, m.EditTime, "actionEditTime"), &EditStartTime);
@@ -308,6 +330,8 @@ void TForm1::BuildElements() {
             cell->OnRelease = [this, c, r](Qt::MouseButton pressed, bool) {
                 CellReleased(c, r, pressed);
             };
+            cell->setFocusPolicy(Qt::ClickFocus);
+            cells_[c][r] = cell;
         }
     }
 
@@ -496,6 +520,7 @@ void TForm1::Redraw() {
     for (Binding& element : elements_) DrawElement(element);
     DrawNotesText();
     AnnounceSelectedCell();
+    FollowSelectionWithFocus(false);
     watcher_->Watch(WatchedPaths(ctx_));
 }
 
@@ -513,6 +538,74 @@ void TForm1::AnnounceSelectedCell() {
     TellSelectedCell(announcedCell_, cell);
     announcedCell_ = cell;
     announcedName_ = name;
+}
+
+QWidget* TForm1::SelectedCellWidget() const {
+    const CellRef cell = ctx_.state.SelCell.value_or(CellRef{0, 0});
+    if (cell.Column < 0 || cell.Column >= kDays || cell.Row < 0 || cell.Row >= kLessons)
+        return cells_[0][0];
+    return cells_[static_cast<std::size_t>(cell.Column)][static_cast<std::size_t>(cell.Row)];
+}
+
+void TForm1::FollowSelectionWithFocus(bool focusOnCell) {
+    // Tab reaches the grid at the selected cell; the others take the focus by a click.
+    QWidget* selected = SelectedCellWidget();
+    if (!selected) return;
+    for (auto& column : cells_) {
+        for (QWidget* cell : column) {
+            const Qt::FocusPolicy policy = cell == selected ? Qt::StrongFocus : Qt::ClickFocus;
+            if (cell->focusPolicy() != policy) cell->setFocusPolicy(policy);
+        }
+    }
+    if (focusOnCell && selected->isVisible()) selected->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::PopUpLessonMenuAtSelection() {
+    if (!ctx_.state.SelCell) Run([this] { SelectCell(ctx_, CellRef{0, 0}); });
+    QWidget* cell = SelectedCellWidget();
+    FollowSelectionWithFocus(true);
+    lessonMenu_->popup(cell->mapToGlobal(QPoint(0, cell->height())));
+}
+
+bool TForm1::HandleGridKey(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || QApplication::focusWidget() == notesBox_)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (key->key() == Qt::Key_Menu ||
+        (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        PopUpLessonMenuAtSelection();
+        return true;
+    }
+    const bool onCell = std::any_of(cells_.begin(), cells_.end(), [widget](const auto& column) {
+        return std::find(column.begin(), column.end(), widget) != column.end();
+    });
+    if (modifiers != Qt::NoModifier ||
+        !(onCell || widget == classField_ || widget == central_ || widget == this))
+        return false;
+    int columnStep = 0;
+    int rowStep = 0;
+    switch (key->key()) {
+        case Qt::Key_Left:
+            columnStep = -1;
+            break;
+        case Qt::Key_Right:
+            columnStep = 1;
+            break;
+        case Qt::Key_Up:
+            rowStep = -1;
+            break;
+        case Qt::Key_Down:
+            rowStep = 1;
+            break;
+        default:
+            return false;
+    }
+    Run([&] { MoveSelectedCell(ctx_, columnStep, rowStep); });
+    FollowSelectionWithFocus(true);
+    return true;
 }
 
 void TForm1::NotesChangedByUser() {
@@ -556,6 +649,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (HandleShortcutKey(watched, event)) return true;
+    if (HandleGridKey(watched, event)) return true;
     if (IsStrayAltKeyInNotes(watched, event)) return true;
     return QMainWindow::eventFilter(watched, event);
 }

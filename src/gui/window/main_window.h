@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -96,6 +97,12 @@ private:
     // Screen reader: the cell last told as selected, with its name then.
     QWidget* announcedCell_ = nullptr;
     QString announcedName_;
+    // Keyboard: the lesson cells, arrows moving the selection, the lesson menu from the keyboard.
+    std::array<std::array<QWidget*, kLessons>, kDays> cells_{};
+    bool HandleGridKey(QObject* watched, QEvent* event);
+    void PopUpLessonMenuAtSelection();
+    QWidget* SelectedCellWidget() const;
+    void FollowSelectionWithFocus(bool focusOnCell);
 };
 
 }  // namespace skemora

@@ -6,7 +6,7 @@ namespace skemora {
 namespace {
 
 const std::vector<std::string> kEnglishBar = {"&File", "&Edit", "&Time-table", "&Options", "&Help"};
-const std::vector<std::string> kDanishBar = {"Filer", "Rediger", "Skema", "&Options", "Hjælp"};
+const std::vector<std::string> kDanishBar = {"&Filer", "&Rediger", "&Skema", "&Opsætning", "&Hjælp"};
 
 struct ButtonCase {
     const char* Name;
@@ -17,23 +17,27 @@ struct ButtonCase {
 
 class ButtonCaptionTest : public ::testing::TestWithParam<ButtonCase> {};
 
-TEST_P(ButtonCaptionTest, AButtonLosesOnlyALetterAMenuTakes) {
+TEST_P(ButtonCaptionTest, AButtonsLetterMovesOffALetterAMenuTakes) {
     EXPECT_EQ(ButtonCaptionBeside(GetParam().Caption, GetParam().Bar), GetParam().Shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Captions, ButtonCaptionTest,
     ::testing::Values(
-        // Alt+E stays the Edit menu's and Alt+T the Time-table menu's.
-        ButtonCase{"Homework", "Hom&ework", kEnglishBar, "Homework"},
-        ButtonCase{"Teacher", "&Teacher", kEnglishBar, "Teacher"},
+        // Alt+E stays the Edit menu's and Alt+T the Time-table menu's; the buttons take the
+        // next free letter.
+        ButtonCase{"Homework", "Hom&ework", kEnglishBar, "Home&work"},
+        ButtonCase{"Teacher", "&Teacher", kEnglishBar, "Te&acher"},
         ButtonCase{"Links", "Lin&ks", kEnglishBar, "Lin&ks"},
         ButtonCase{"Students", "&Students", kEnglishBar, "&Students"},
-        ButtonCase{"CaseDoesNotMatter", "&edit", {"&EDIT"}, "edit"},
+        ButtonCase{"CaseDoesNotMatter", "&edit", {"&EDIT", "&D"}, "ed&it"},
         ButtonCase{"DoubledAmpersandIsText", "R&&D &x", {"&Rest"}, "R&&D &x"},
         ButtonCase{"DoubledAmpersandStaysWhenDropped", "R&&D &x", {"&X"}, "R&&D x"},
-        ButtonCase{"DanishMenusTakeNoLetters", "Hom&ework", kDanishBar, "Hom&ework"},
-        ButtonCase{"DanishLetters", "&Åbn", {"&åben"}, "Åbn"},
+        ButtonCase{"DanishMenusLeaveOtherLetters", "Hom&ework", kDanishBar, "Hom&ework"},
+        ButtonCase{"NoFreeLetterLeft", "&ab", {"&A", "&B"}, "ab"},
+        ButtonCase{"BlanksAreSkipped", "&a b", {"&A"}, "a &b"},
+        ButtonCase{"DanishLetters", "&Åbn", {"&åben", "&B"}, "Åb&n"},
+        ButtonCase{"DanishLetterIsFree", "&Tøj", {"&T"}, "T&øj"},
         ButtonCase{"NoLetter", "Lektier", kEnglishBar, "Lektier"},
         ButtonCase{"TrailingAmpersand", "Links&", kEnglishBar, "Links&"}),
     [](const auto& info) { return std::string(info.param.Name); });

@@ -400,7 +400,7 @@ private slots:
         std::vector<std::string> addresses = {"http://a.dk"};
         WhenModal([](QWidget& shown) {
             QCOMPARE(shown.objectName(), QString("TForm6"));
-            QCOMPARE(Child<QPushButton>(shown, "addButton")->text(), QString("Tilføj Link"));
+            QCOMPARE(Child<QPushButton>(shown, "addButton")->text(), QString("&Tilføj link"));
             auto* list = Child<QListWidget>(shown, "addressList");
             list->setCurrentRow(0);
             emit list->itemDoubleClicked(list->item(0));
@@ -467,7 +467,7 @@ private slots:
         });
         QVERIFY(!dialogs.EditLinks(" Links - Peter-Art", addresses, {}));
         QCOMPARE(asked, static_cast<QWidget*>(&question));
-        QCOMPARE(noText, QString("Nej"));
+        QCOMPARE(noText, QString("&Nej"));
         QCOMPARE(addresses, std::vector<std::string>{"http://a.dk"});
     }
 };

@@ -226,7 +226,7 @@ private slots:
         std::string time = "08:00";
         QVERIFY(dialogs.EditTime("Onsdag", time, {}));
         QCOMPARE(time, std::string("09:30"));
-        QCOMPARE(cancelText, QString("Fortryd"));
+        QCOMPARE(cancelText, QString("&Fortryd"));
         WhenModal([](QWidget& d) { Child<QPushButton>(d, "cancelButton")->click(); });
         time = "08:00";
         QVERIFY(!dialogs.EditTime("Onsdag", time, {}));
@@ -241,7 +241,7 @@ private slots:
         });
         QVERIFY(!dialogs.EditLesson("Ret timen Math, Mandag", {}, {}, lesson, {}));
         QCOMPARE(lesson, (LessonFields{"Math", "12", "Hansen"}));
-        QCOMPARE(roomLabel, QString::fromUtf8("Værelse"));
+        QCOMPARE(roomLabel, QString::fromUtf8("Lokale"));
         WhenModal([&](QWidget& d) {
             Child<QLineEdit>(d, "roomField")->setText("14");
             Child<QPushButton>(d, "okButton")->click();
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(answer.has_value());
         QCOMPARE(answer->Name, "Peter");
         QCOMPARE(answer->ClassName, "6U");
-        QCOMPARE(title, QString("Create new user"));
+        QCOMPARE(title, QString("Opret ny bruger"));
         // The same dialog opens again, emptied.
         QString nameAtOpen = "x";
         WhenModal([&](QWidget& d) {

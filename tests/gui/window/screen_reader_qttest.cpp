@@ -134,10 +134,10 @@ private slots:
     void theTreeReadsTheWeekInDanish() {
         Start("da");
         CheckTree({
-            {"Monday, 3. time: Maths, lokale 14, Clarke, lektier",
-             "Monday den 8. September 2003"},
-            {"Wednesday, række 1: ingen time", "Wednesday den 10. September 2003"},
-            {"Wednesday den 10. September 2003", "valgt"},
+            {"Mandag, 3. time: Maths, lokale 14, Clarke, lektier",
+             "Mandag den 8. September 2003"},
+            {"Onsdag, række 1: ingen time", "Onsdag den 10. September 2003"},
+            {"Onsdag den 10. September 2003", "valgt"},
             {"Uge 37", "lektier, valgt"},
             {"10. September", "valgt"},
             {"År 2003", nullptr},
