@@ -54,7 +54,7 @@ quietly() {
     "$@" >"$log" 2>&1 || { cat "$log" >&2; fail "$*"; }
 }
 
-for tool in desktop-file-validate appstreamcli dpkg-shlibdeps cpack apt-get; do
+for tool in desktop-file-validate appstreamcli dpkg-shlibdeps cpack apt-get lintian; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (bash scripts/setup installs it)"
 done
 
@@ -71,6 +71,13 @@ deb="$(ls "$build"/skemora_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Package $(basename "$deb"), depending on: $depends"
 [[ "$depends" == *libqt6widgets6* ]] || fail "the package does not declare Qt 6 Widgets"
+for wanted in ./usr/share/man/man1/skemora.1.gz ./usr/share/skemora/help/en/index.html \
+    ./usr/share/skemora/help/da/index.html ./usr/share/doc/skemora/copyright; do
+    dpkg-deb -c "$deb" | grep -q " $wanted\$" || fail "the package does not hold $wanted"
+done
+# An error fails; the warnings are shown.
+echo "Checking the package with lintian"
+lintian --fail-on error --no-tag-display-limit "$deb" || fail "lintian found errors in the package"
 
 if dpkg-query -W -f='${Status}' skemora 2>/dev/null | grep -q "install ok installed"; then
     fail "skemora is installed already; remove it first"
@@ -87,10 +94,11 @@ trap 'remove || true; rm -f "$log"' EXIT
 mapfile -t files < <(dpkg-query -L skemora | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 for wanted in /usr/bin/skemora "/usr/share/applications/$id.desktop" \
     "/usr/share/metainfo/$id.metainfo.xml" "/usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    "/usr/share/icons/hicolor/48x48/apps/$id.png"; do
+    "/usr/share/icons/hicolor/48x48/apps/$id.png" /usr/share/man/man1/skemora.1.gz; do
     [ -f "$wanted" ] || fail "the package did not install $wanted"
 done
 desktop-file-validate "/usr/share/applications/$id.desktop"
+man -w skemora >/dev/null || fail "man skemora finds no manual page"
 appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml" >"$log" 2>&1 ||
     { cat "$log" >&2; fail "appstreamcli validate of the installed metainfo"; }
 

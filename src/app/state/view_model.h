@@ -52,6 +52,8 @@ struct MenuView {
     MenuItem Help, HelpItem;
     // The lesson cells' context menu.
     MenuItem PopupTime, PopupChange, PopupDelete, PopupAdd, PopupInsert;
+    // Help: the About window.
+    MenuItem About;
 };
 
 struct DayColumnView {
@@ -93,6 +95,9 @@ struct ViewModel {
     MenuView Menus;
 
     std::string HelpFile;  // set each time the window becomes active
+
+    // Help: the welcome in the empty window, offering New Time-table and Open.
+    Element Welcome;
 };
 
 }  // namespace skemora

@@ -97,6 +97,7 @@ void BuildMenus(MenuView& menus) {
     menus.PopupDelete = Item(false);
     menus.PopupAdd = Item(false);
     menus.PopupInsert = Item(false);
+    menus.About = Item();
 }
 
 // Places the class field over the third day column.

@@ -13,7 +13,10 @@
 #include "gui/platform/folder_watcher.h"
 
 class QAction;
+class QFrame;
+class QLabel;
 class QMenu;
+class QPushButton;
 class QPlainTextEdit;
 
 namespace skemora {
@@ -78,6 +81,12 @@ private:
     // Whether the key is an Alt combination that reached the notes box as no command: it is
     // dropped there instead of typing its letter into the notes.
     bool IsStrayAltKeyInNotes(QObject* watched, QEvent* event) const;
+    // Help: F1 in a dialog or menu, the guide at a topic, About, and the empty window's welcome.
+    bool HandleHelpKey(QObject* watched, QEvent* event);
+    void ShowHelpAt(int topic);
+    void ShowAbout();
+    void BuildWelcome();
+    void DrawWelcome();
 
     AppContext ctx_;
     std::vector<std::string> arguments_;
@@ -91,6 +100,11 @@ private:
     // Other writers' changes to the files shown; running_ counts the commands under way.
     std::unique_ptr<FolderWatcher> watcher_;
     int running_ = 0;
+    // Help: the welcome in the empty window.
+    QFrame* welcome_ = nullptr;
+    QLabel* welcomeText_ = nullptr;
+    QPushButton* welcomeNew_ = nullptr;
+    QPushButton* welcomeOpen_ = nullptr;
 };
 
 }  // namespace skemora
