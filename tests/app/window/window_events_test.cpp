@@ -1,5 +1,7 @@
 #include "app/window/window_events.h"
 
+#include <algorithm>
+
 #include "core/files/skemora_error.h"
 #include "support/main_window_fixture.h"
 
@@ -58,7 +60,11 @@ TEST_F(CloseQueryTest, CancelKeepsTheWindowButWritesTheOptionsEveryTime) {
     EXPECT_EQ(platform.Writes.size(), 1u);
     dialogs.AskAnswers = {kAnswerNo};
     EXPECT_TRUE(CloseQuery(ctx));
-    EXPECT_EQ(platform.Writes.size(), 2u);  // the start value is kept: written again
+    // The start value is kept: written again.
+    EXPECT_EQ(std::count(platform.Writes.begin(), platform.Writes.end(),
+                         std::pair<std::string, std::string>{"Mandag", "1"}),
+              2);
+    EXPECT_EQ(platform.Writes.size(), 3u);  // and the time-table open now
     EXPECT_EQ(platform.Settings["Mandag"], "1");
 }
 
@@ -183,9 +189,6 @@ TEST_F(MainWindowTest, StartUpAndClosingShareOneSettingsStore) {
     EXPECT_EQ(platform.Settings["Mandag"], "0");
 }
 
-}  // namespace
-}  // namespace skemora::test
-
 // Help: without a help file of the user's own, the guide of the interface's language opens at
 // the topic; when no browser opens it, the program's own window shows it.
 struct GuideCase {
@@ -282,3 +285,5 @@ TEST_F(CloseQueryTest, ACancelledCloseRemembersNothing) {
     EXPECT_FALSE(CloseQuery(ctx));
     EXPECT_EQ(platform.Settings.count("LastTimetable"), 0u);
 }
+}  // namespace
+}  // namespace skemora::test

@@ -54,6 +54,7 @@ private slots:
     void helpKeyOpensTheTopicOfTheFocus() {
         WritePeter();
         Start({"Peter"});
+        window_->findChild<QWidget*>("classField")->setFocus();
         QTest::keyClick(window_.get(), Qt::Key_F1);
         QCOMPARE(platform_->Opened.back(), std::string("file:///guide/en/index.html#topic-100"));
         auto* notes = window_->findChild<QPlainTextEdit*>("notesBox");
