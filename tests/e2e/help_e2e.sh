@@ -39,12 +39,15 @@ expect_help() {
     echo "F1 ($3) opened $address"
 }
 
-# English: the main window, then the open File menu.
+# English: the week-notes box, which has the focus after opening; the main window, where a week
+# move puts the focus; then the open File menu.
 launch_over_folders PATH="$work/bin:$PATH" -- Peter
 find_window '^Peter\.dfd$'
 main="$window"
 measure_menu_bar
 xdotool windowfocus --sync "$main"
+expect_help en 201 "week notes"
+xdotool key alt+w
 expect_help en 100 "main window"
 xdotool key alt+f
 wait_for 20 menu_is_open || fail "Alt+F opened no menu"
@@ -59,7 +62,7 @@ find_window '^Peter\.dfd$'
 main="$window"
 measure_menu_bar
 xdotool windowfocus --sync "$main"
-expect_help da 100 "Danish main window"
+expect_help da 201 "Danish week notes"
 xdotool mousemove --sync $((X + 511)) $((Y + 130)) click 1
 wait_for 20 details_shown || fail "the lesson details did not show the lesson"
 xdotool mousemove --sync $((X + 267)) $((Y + 498)) click 1
