@@ -77,7 +77,7 @@ for wanted in ./usr/share/man/man1/skemora.1.gz ./usr/share/skemora/help/en/inde
 done
 # An error fails; the warnings are shown.
 echo "Checking the package with lintian"
-lintian --fail-on error --no-tag-display-limit "$deb" || fail "lintian found errors in the package"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian found errors in the package"
 
 if dpkg-query -W -f='${Status}' skemora 2>/dev/null | grep -q "install ok installed"; then
     fail "skemora is installed already; remove it first"
