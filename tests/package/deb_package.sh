@@ -15,8 +15,12 @@ if [ "${1:-}" = "--run" ] || [ "${1:-}" = "--inside" ]; then
     [ "$1" = "--run" ] && shift
     enter_xvfb "$0" "$@"
     share="$work/share"
+    # The desktop's opener records what F1 hands it.
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
     launch XDG_DATA_HOME="$share" XDG_CONFIG_HOME="$config" SKEMORA_SCREEN_HEIGHT=768 \
-        LC_ALL=C.UTF-8 --
+        LC_ALL=C.UTF-8 PATH="$work/bin:$PATH" --
     find_window '^Time-table$'
     main="$window"
     xdotool windowfocus --sync "$main"
@@ -35,6 +39,11 @@ if [ "${1:-}" = "--run" ] || [ "${1:-}" = "--inside" ]; then
     [ "$(wc -l <"$folder/Pupil.dfd")" -eq 186 ] || fail "Pupil.dfd is not 186 lines"
     [ "$(sed -n 186p "$folder/Pupil.dfd" | tr -d '\r')" = "5A" ] || fail "Pupil.dfd: wrong class"
     [ ! -e "$(dirname "$binary")/Pupil.dfd" ] || fail "the installed copy wrote its own folder"
+    xdotool windowfocus --sync "$window"
+    xdotool key F1
+    wait_for 20 test -s "$work/opened" || fail "F1 in the installed program opened nothing"
+    grep -q '^file:///usr/share/skemora/help/en/index.html#topic-' "$work/opened" ||
+        fail "F1 in the installed program opened $(cat "$work/opened"), not the installed guide"
     screenshot installed || true
     window="$main"
     close_and_wait
@@ -71,9 +80,10 @@ deb="$(ls "$build"/skemora_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Package $(basename "$deb"), depending on: $depends"
 [[ "$depends" == *libqt6widgets6* ]] || fail "the package does not declare Qt 6 Widgets"
+contents="$(dpkg-deb -c "$deb")"
 for wanted in ./usr/share/man/man1/skemora.1.gz ./usr/share/skemora/help/en/index.html \
     ./usr/share/skemora/help/da/index.html ./usr/share/doc/skemora/copyright; do
-    dpkg-deb -c "$deb" | grep -q " $wanted\$" || fail "the package does not hold $wanted"
+    grep -q " $wanted\$" <<<"$contents" || fail "the package does not hold $wanted"
 done
 # An error fails; the warnings are shown.
 echo "Checking the package with lintian"
