@@ -16,6 +16,7 @@ namespace {
 // Texts that are fixed words, the same in both languages. "Cancel" is the new-user dialog's;
 // the other dialogs' Cancel rows are checked by their Danish text elsewhere.
 const std::set<std::string> kSameInBoth = {"You can't delete this.",
+                                           "Version %1",
                                            "%1",
                                            "OK",
                                            "Homework",
