@@ -81,13 +81,13 @@ before="$(area_print "${strip[@]}")"
 menu_key o m
 wait_for 20 area_changed "$before" "${strip[@]}" || fail "Mandag først changed no weekday strip"
 
-# 6. Hjælp (Alt+H) / Hjælp (H): there is no help file, which is told.
-menu_key h h
-find_dialog 'Skemora'
+# 6. Hjælp (Alt+H) / Om Skemora (O): the About window opens and Escape closes it.
+menu_key h o
+find_dialog '^Om Skemora$'
 focus_dialog
 screenshot keyboard-help || true
-xdotool key Return
-wait_for 20 dialog_closed || fail "the help message stayed open"
+xdotool key Escape
+wait_for 20 dialog_closed || fail "the About window stayed open"
 
 # 7. Filer (Alt+F) / Afslut (A): nothing is unsaved, so the program ends at once.
 menu_key f a

@@ -15,8 +15,12 @@ if [ "${1:-}" = "--run" ] || [ "${1:-}" = "--inside" ]; then
     [ "$1" = "--run" ] && shift
     enter_xvfb "$0" "$@"
     share="$work/share"
+    # The desktop's opener records what F1 hands it.
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
     launch XDG_DATA_HOME="$share" XDG_CONFIG_HOME="$config" SKEMORA_SCREEN_HEIGHT=768 \
-        LC_ALL=C.UTF-8 --
+        LC_ALL=C.UTF-8 PATH="$work/bin:$PATH" --
     find_window '^Time-table$'
     main="$window"
     xdotool windowfocus --sync "$main"
@@ -35,6 +39,11 @@ if [ "${1:-}" = "--run" ] || [ "${1:-}" = "--inside" ]; then
     [ "$(wc -l <"$folder/Pupil.dfd")" -eq 186 ] || fail "Pupil.dfd is not 186 lines"
     [ "$(sed -n 186p "$folder/Pupil.dfd" | tr -d '\r')" = "5A" ] || fail "Pupil.dfd: wrong class"
     [ ! -e "$(dirname "$binary")/Pupil.dfd" ] || fail "the installed copy wrote its own folder"
+    xdotool windowfocus --sync "$window"
+    xdotool key F1
+    wait_for 20 test -s "$work/opened" || fail "F1 in the installed program opened nothing"
+    grep -q '^file:///usr/share/skemora/help/en/index.html#topic-' "$work/opened" ||
+        fail "F1 in the installed program opened $(cat "$work/opened"), not the installed guide"
     screenshot installed || true
     window="$main"
     close_and_wait
@@ -54,7 +63,7 @@ quietly() {
     "$@" >"$log" 2>&1 || { cat "$log" >&2; fail "$*"; }
 }
 
-for tool in desktop-file-validate appstreamcli dpkg-shlibdeps cpack apt-get; do
+for tool in desktop-file-validate appstreamcli dpkg-shlibdeps cpack apt-get lintian; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (bash scripts/setup installs it)"
 done
 
@@ -71,6 +80,14 @@ deb="$(ls "$build"/skemora_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Package $(basename "$deb"), depending on: $depends"
 [[ "$depends" == *libqt6widgets6* ]] || fail "the package does not declare Qt 6 Widgets"
+contents="$(dpkg-deb -c "$deb")"
+for wanted in ./usr/share/man/man1/skemora.1.gz ./usr/share/skemora/help/en/index.html \
+    ./usr/share/skemora/help/da/index.html ./usr/share/doc/skemora/copyright; do
+    grep -q " $wanted\$" <<<"$contents" || fail "the package does not hold $wanted"
+done
+# An error fails; the warnings are shown.
+echo "Checking the package with lintian"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian found errors in the package"
 
 if dpkg-query -W -f='${Status}' skemora 2>/dev/null | grep -q "install ok installed"; then
     fail "skemora is installed already; remove it first"
@@ -87,10 +104,11 @@ trap 'remove || true; rm -f "$log"' EXIT
 mapfile -t files < <(dpkg-query -L skemora | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 for wanted in /usr/bin/skemora "/usr/share/applications/$id.desktop" \
     "/usr/share/metainfo/$id.metainfo.xml" "/usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    "/usr/share/icons/hicolor/48x48/apps/$id.png"; do
+    "/usr/share/icons/hicolor/48x48/apps/$id.png" /usr/share/man/man1/skemora.1.gz; do
     [ -f "$wanted" ] || fail "the package did not install $wanted"
 done
 desktop-file-validate "/usr/share/applications/$id.desktop"
+man -w skemora >/dev/null || fail "man skemora finds no manual page"
 appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml" >"$log" 2>&1 ||
     { cat "$log" >&2; fail "appstreamcli validate of the installed metainfo"; }
 

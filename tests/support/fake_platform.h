@@ -59,6 +59,18 @@ public:
         ++AutostartChanges;
         return true;
     }
+
+    // Help: the guide's pages by language, and the pages shown in the program's own window.
+    std::map<std::string, std::string> GuidePages;
+    std::vector<std::string> HelpWindowShown;  // page + "#" + anchor
+    std::optional<std::string> UserGuidePage(const std::string& language) override {
+        auto found = GuidePages.find(language);
+        if (found == GuidePages.end()) return std::nullopt;
+        return found->second;
+    }
+    void ShowHelpWindow(const std::string& page, const std::string& anchor) override {
+        HelpWindowShown.push_back(page + "#" + anchor);
+    }
 };
 
 }  // namespace skemora

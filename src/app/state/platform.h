@@ -32,6 +32,12 @@ public:
     virtual std::optional<std::string> ReadAutostart() = 0;
     virtual bool WriteAutostart(const std::string& command) = 0;
     virtual bool RemoveAutostart() = 0;
+
+    // Help: the program's own user guide, the page of the language "en" or "da"; nullopt when it
+    // is not installed.
+    virtual std::optional<std::string> UserGuidePage(const std::string& language) = 0;
+    // Shows the page at the anchor in a window of the program, for when no browser opens it.
+    virtual void ShowHelpWindow(const std::string& page, const std::string& anchor) = 0;
 };
 
 }  // namespace skemora

@@ -30,4 +30,16 @@ void SettingsStore::ReadTrayEntry() {
     TrayRead = command && !command->empty() ? *command : "f";
 }
 
+namespace {
+constexpr char kLastTimetable[] = "LastTimetable";
+}  // namespace
+
+void SettingsStore::ReadLastTimetable() {
+    LastTimetableRead = platform_.ReadSetting(kLastTimetable).value_or("");
+}
+
+void SettingsStore::WriteLastTimetable() {
+    platform_.WriteSetting(kLastTimetable, LastTimetableWrite);
+}
+
 }  // namespace skemora

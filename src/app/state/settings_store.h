@@ -1,5 +1,6 @@
 // The settings store (TForm3): the Monday-first option and the log-on start entry of the tray
-// program, passed through four text slots over the platform's settings backing.
+// program, passed through four text slots over the platform's settings backing; beside them the
+// time-table open at the last close.
 #pragma once
 
 #include <string>
@@ -26,6 +27,12 @@ public:
     void WriteMondayFirst();
     void UpdateTrayEntry();
     void ReadTrayEntry();
+
+    // The time-table open when the program last closed, by its name ("Emma"); empty when none.
+    std::string LastTimetableRead;
+    std::string LastTimetableWrite;
+    void ReadLastTimetable();
+    void WriteLastTimetable();
 
 private:
     Platform& platform_;

@@ -12,11 +12,14 @@ void BecomeOpenTimetable(AppContext& ctx, const std::string& path) {
     ctx.state.Open =
         OpenedTimetable{name, path, UserFolderOf(ctx.state.DataFolder, name), UserNameOf(name)};
     ctx.view.Title = CaptionOf(ctx.state, ctx.texts);
+    ctx.view.Welcome.Visible = false;
 }
 
 void CloseTimetable(AppContext& ctx) {
     ctx.state.Open.reset();
     ctx.view.Title = CaptionOf(ctx.state, ctx.texts);
+    // The empty window offers a time-table to start with.
+    ctx.view.Welcome.Visible = true;
 }
 
 std::string CaptionOf(const MainState& state, const MessageTexts& texts) {

@@ -57,6 +57,8 @@ struct MenuView {
     MenuItem PopupTime, PopupChange, PopupDelete, PopupAdd, PopupInsert;
     // Keyboard: File / Quit (Ctrl+Q), closing the window as its close button does.
     MenuItem Quit;
+    // Help: the About window.
+    MenuItem About;
 };
 
 struct DayColumnView {
@@ -98,6 +100,9 @@ struct ViewModel {
     MenuView Menus;
 
     std::string HelpFile;  // set each time the window becomes active
+
+    // Help: the welcome in the empty window, offering New Time-table and Open.
+    Element Welcome;
 };
 
 }  // namespace skemora

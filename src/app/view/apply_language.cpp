@@ -65,7 +65,7 @@ struct MenuText {
 
 // Each Danish caption's letter is unique within its menu, and the menu bar's among the menus;
 // the bar leaves the letters of kNavigationLetters to the calendar keys.
-const std::array<MenuText, 32> kMenuTexts = {{
+const std::array<MenuText, 33> kMenuTexts = {{
     {&MenuView::File, "&File", "&Filer"},
     {&MenuView::NewTimetable, "&New Time-table", "&Nyt skema"},
     {&MenuView::Open, "&Open", "&Åbn.."},
@@ -99,6 +99,8 @@ const std::array<MenuText, 32> kMenuTexts = {{
     {&MenuView::PopupInsert, "&Insert", "&Indsæt.."},
     // Keyboard: File / Quit
     {&MenuView::Quit, "&Quit", "&Afslut"},
+    // Help
+    {&MenuView::About, "&About Skemora", "&Om Skemora"},
 }};
 
 void Assign(Element& element, Kind what, const char* text) {

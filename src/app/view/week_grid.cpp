@@ -98,6 +98,7 @@ void BuildMenus(MenuView& menus) {
     menus.PopupAdd = Item(false);
     menus.PopupInsert = Item(false);
     menus.Quit = Item();
+    menus.About = Item();
 }
 
 // Places the class field over the third day column.

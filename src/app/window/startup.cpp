@@ -26,12 +26,12 @@ int ScreenModeOf(int screenHeight) {
     return 3;
 }
 
+}  // namespace
+
 int LanguageFromEnvironment() {
     const char* language = std::getenv("SKEMORA_LANGUAGE");
     return language && std::strcmp(language, "da") == 0 ? kDanish : kEnglish;
 }
-
-}  // namespace
 
 void ConstructMainWindow(AppContext& ctx, const std::string& dataFolder) {
     auto& state = ctx.state;
@@ -95,7 +95,13 @@ void FirstShow(AppContext& ctx, const std::vector<std::string>& arguments) {
     RefreshDayHeaders(ctx);
     RefreshMonthPanel(ctx);
 
-    OpenCommandLineTimetable(ctx, arguments);
+    // Without a name, the time-table open at the last close opens again.
+    settings.ReadLastTimetable();
+    if (!arguments.empty()) {
+        OpenCommandLineTimetable(ctx, arguments);
+    } else if (!settings.LastTimetableRead.empty()) {
+        OpenCommandLineTimetable(ctx, {settings.LastTimetableRead});
+    }
 
     state.LayoutLocked = false;
 }

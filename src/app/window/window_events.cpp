@@ -1,6 +1,7 @@
 #include "app/window/window_events.h"
 
 #include "app/window/navigation.h"
+#include "app/state/help_topics.h"
 #include "app/state/settings_store.h"
 #include "app/view/options_menu.h"
 #include "app/view/week_grid.h"
@@ -31,6 +32,22 @@ void WriteBackOptions(AppContext& ctx) {
     }
 }
 
+// Remembers the time-table open now for the next start without a name.
+void WriteBackLastTimetable(AppContext& ctx) {
+    SettingsStore& settings = ctx.settings;
+    settings.LastTimetableWrite = IsTimetableOpen(ctx) ? UserName(ctx.state) : std::string();
+    if (settings.LastTimetableWrite != settings.LastTimetableRead) {
+        settings.WriteLastTimetable();
+        settings.LastTimetableRead = settings.LastTimetableWrite;
+    }
+}
+
+// Opens a file or folder with the desktop's handler; says so when nothing could.
+void OpenOrSay(AppContext& ctx, const std::string& target) {
+    if (!ctx.platform.OpenUrl(target))
+        ctx.messages.ShowMessage(FillTemplate(ctx.dialogTexts.OpenFailed, {target}));
+}
+
 std::string HelpFileOf(const MainState& state) {
     return state.DataFolder + (state.LanguageCode == kDanish ? "DURAZ1.HLP" : "ZEZUVIDEZ1.HLP");
 }
@@ -51,6 +68,7 @@ bool CloseQuery(AppContext& ctx) {
     }
     if (!mayClose) state.LayoutLocked = false;
     WriteBackOptions(ctx);
+    if (mayClose) WriteBackLastTimetable(ctx);
     return mayClose;
 }
 
@@ -70,13 +88,29 @@ void ClassFieldClick(AppContext& ctx) {
 }
 
 void ShowHelp(AppContext& ctx) {
+    ShowHelpTopic(ctx, kTopicMainWindow);
+}
+
+void ShowHelpTopic(AppContext& ctx, int topic) {
     if (ctx.view.HelpFile.empty()) ctx.view.HelpFile = HelpFileOf(ctx.state);
+    // A help file of the user's own in the data folder comes first.
     if (StoredFileExists(ctx.view.HelpFile)) {
-        if (!ctx.platform.OpenUrl(ctx.view.HelpFile))
-            ctx.messages.ShowMessage(FillTemplate(ctx.dialogTexts.OpenFailed, {ctx.view.HelpFile}));
-    } else {
-        ctx.messages.ShowMessage(ctx.texts.HelpFileMissing + ctx.view.HelpFile);
+        OpenOrSay(ctx, ctx.view.HelpFile);
+        return;
     }
+    const auto page =
+        ctx.platform.UserGuidePage(ctx.state.LanguageCode == kDanish ? "da" : "en");
+    if (!page) {
+        ctx.messages.ShowMessage(ctx.texts.HelpFileMissing + ctx.view.HelpFile);
+        return;
+    }
+    const std::string anchor = HelpAnchor(topic);
+    if (!ctx.platform.OpenUrl("file://" + *page + "#" + anchor))
+        ctx.platform.ShowHelpWindow(*page, anchor);
+}
+
+void OpenDataFolder(AppContext& ctx) {
+    OpenOrSay(ctx, ctx.state.DataFolder);
 }
 
 void MondayFirstClick(AppContext& ctx) {

@@ -138,6 +138,49 @@ const auto kSlotTexts = std::to_array<SlotText>({
     {&MessageTexts::ReaderClass, "Class %1", "Klasse %1"},
     // Danish interface: the subject a fresh time-table stores.
     {&MessageTexts::EmptySubject, "Empty", "Tom"},
+    // Help, About, the welcome and the command line
+    {&MessageTexts::AboutTitle, "About Skemora", "Om Skemora"},
+    {&MessageTexts::AboutDescription,
+     "A school diary built around a pupil's weekly time-table.",
+     "En skoledagbog bygget op om elevens ugeskema."},
+    {&MessageTexts::AboutVersion, "Version %1", "Version %1"},
+    {&MessageTexts::AboutLicence,
+     "Free software under the GNU General Public License, version 3 or later.",
+     "Fri software under GNU General Public License, version 3 eller senere."},
+    {&MessageTexts::AboutDataFolder, "Data folder (click to open it):",
+     "Datamappe (klik for at åbne den):"},
+    {&MessageTexts::WelcomeText,
+     "Welcome to Skemora!\nMake a time-table for a pupil to begin, or open one you already "
+     "have.",
+     "Velkommen til Skemora!\nLav et skema til en elev for at begynde, eller åbn et, du "
+     "allerede har."},
+    {&MessageTexts::WelcomeNew, "&New Time-table…", "&Nyt skema…"},
+    {&MessageTexts::WelcomeOpen, "O&pen…", "&Åbn…"},
+    {&MessageTexts::UsageLine, "Usage: %1 [options] [name]", "Brug: %1 [tilvalg] [navn]"},
+    {&MessageTexts::UsageDescription,
+     "Skemora, a school diary. Opens the pupil's time-table named, or without a name the one "
+     "that was open when the program last closed.",
+     "Skemora, en skoledagbog. Åbner det navngivne elevskema, eller uden navn det skema, der "
+     "var åbent, da programmet sidst blev lukket."},
+    {&MessageTexts::UsageOptions, "Options:", "Tilvalg:"},
+    {&MessageTexts::UsageArguments, "Arguments:", "Argumenter:"},
+    {&MessageTexts::UsageEnvironment, "Environment:", "Miljøvariabler:"},
+    {&MessageTexts::UsageHelpOption, "Show this help and exit.", "Vis denne hjælp, og afslut."},
+    {&MessageTexts::UsageVersionOption, "Show the version and exit.",
+     "Vis versionsnummeret, og afslut."},
+    {&MessageTexts::UsageNameArgument,
+     "The time-table to open: its name in the data folder, without \".dfd\". Several words are "
+     "joined with blanks.",
+     "Skemaet, der skal åbnes: dets navn i datamappen, uden \".dfd\". Flere ord sættes sammen "
+     "med mellemrum."},
+    {&MessageTexts::UsageDataDirVariable,
+     "The data folder to use instead of ~/.local/share/Skemora.",
+     "Datamappen, der skal bruges i stedet for ~/.local/share/Skemora."},
+    {&MessageTexts::UsageLanguageVariable, "\"da\" gives a Danish interface; otherwise English.",
+     "\"da\" giver dansk brugerflade, ellers engelsk."},
+    {&MessageTexts::UsageUnknownOption, "Unknown option: %1", "Ukendt tilvalg: %1"},
+    {&MessageTexts::UsageTryHelp, "Run \"%1 --help\" to see what it takes.",
+     "Kør \"%1 --help\" for at se, hvad det kan."},
 });
 
 struct ErrorTextRow {

@@ -85,6 +85,27 @@ struct MessageTexts {
     std::string ReaderClass;       // %1 the class name
     // Danish interface
     std::string EmptySubject;  // "Empty": the single lesson of each day of a fresh time-table
+    // Help, About, the welcome and the command line
+    std::string AboutTitle;           // "About Skemora"
+    std::string AboutDescription;     // one line: what the program is
+    std::string AboutVersion;         // %1 the version
+    std::string AboutLicence;         // the licence
+    std::string AboutDataFolder;      // the label before the data folder in use
+    std::string WelcomeText;          // the empty window's welcome
+    std::string WelcomeNew;           // its button for a new time-table
+    std::string WelcomeOpen;          // its button for opening one
+    std::string UsageLine;            // %1 the program's name
+    std::string UsageDescription;     // what a start does
+    std::string UsageOptions;         // the heading of the options
+    std::string UsageArguments;       // the heading of the arguments
+    std::string UsageEnvironment;     // the heading of the environment variables
+    std::string UsageHelpOption;      // --help
+    std::string UsageVersionOption;   // --version
+    std::string UsageNameArgument;    // the time-table name
+    std::string UsageDataDirVariable; // SKEMORA_DATA_DIR
+    std::string UsageLanguageVariable;  // SKEMORA_LANGUAGE
+    std::string UsageUnknownOption;   // %1 the option given
+    std::string UsageTryHelp;         // %1 the program's name
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.

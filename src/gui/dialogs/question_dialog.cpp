@@ -4,7 +4,9 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 
 namespace skemora {
 
@@ -18,6 +20,7 @@ TForm4::TForm4(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("TForm4");
+    SetHelpTopic(this, kTopicQuestion);
     setModal(true);
     message_ = new QLabel(this);
     message_->setObjectName("message");

@@ -10,7 +10,9 @@
 #include <functional>
 #include <optional>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "core/holidays/date_picker_rules.h"
 
 namespace skemora {
@@ -64,6 +66,7 @@ TForm9::TForm9(QWidget* parent)
       shortMonthNames_(EnglishMonths(false)),
       longMonthNames_(EnglishMonths(true)) {
     setObjectName("TForm9");
+    SetHelpTopic(this, kTopicTimetableMenu);
     setModal(true);
     resize(209, 287);
 

@@ -10,7 +10,9 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "core/holidays/holiday_tables.h"
 #include "gui/dialogs/qt_refused_characters.h"
 #include "gui/holidays/date_picker_dialog.h"
@@ -104,6 +106,7 @@ TFerieForm::TFerieForm(QWidget* parent)
       fromHint_("Pick new date"),
       toHint_("Pick new date") {
     setObjectName("TFerieForm");
+    SetHelpTopic(this, kTopicTimetableMenu);
     setModal(true);
     setWindowTitle("Holidays");
 

@@ -7,7 +7,9 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "gui/dialogs/qt_refused_characters.h"
 
 namespace skemora {
@@ -61,6 +63,7 @@ TForm7::TForm7(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("TForm7");
+    SetHelpTopic(this, kTopicContactCard);
     setModal(true);
     nameAddressLabel_ = MakeLabel(this, "nameAddressLabel", "Name & addrs.", 16, 8, false);
     phoneLabel_ = MakeLabel(this, "phoneLabel", "Phone:", 192, 8, true);

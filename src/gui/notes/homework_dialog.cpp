@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "gui/dialogs/qt_messages.h"
 #include "core/files/skemora_error.h"
 #include "core/files/text_file.h"
@@ -48,6 +50,7 @@ TForm5::TForm5(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("TForm5");
+    SetHelpTopic(this, kTopicHomework);
     setModal(true);
     homeworkStrip_ = MakeStrip(this, "homeworkStrip", "Homework description", 0, 17);
     description_ = new QPlainTextEdit(this);

@@ -4,7 +4,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "core/notes/links.h"
 #include "gui/notes/qt_note_widgets.h"
 #include "gui/dialogs/qt_refused_characters.h"
@@ -21,6 +23,7 @@ TForm6::TForm6(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("TForm6");
+    SetHelpTopic(this, kTopicLinks);
     setModal(true);
     list_ = new QListWidget(this);
     list_->setObjectName("addressList");

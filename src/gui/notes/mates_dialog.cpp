@@ -3,7 +3,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "core/notes/mates.h"
 #include "gui/notes/qt_note_widgets.h"
 
@@ -19,6 +21,7 @@ TForm8::TForm8(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("TForm8");
+    SetHelpTopic(this, kTopicMates);
     setModal(true);
     list_ = new QListWidget(this);
     list_->setObjectName("nameList");

@@ -194,6 +194,20 @@ bool QtPlatform::RemoveAutostart() {
     return QFile::remove(path);
 }
 
+std::optional<std::string> QtPlatform::UserGuidePage(const std::string& language) {
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString page = QStringLiteral("help/%1/index.html").arg(Utf8(language));
+    for (const QString& folder : {program + "/", program + "/../share/skemora/"}) {
+        const QFileInfo file(folder + page);
+        if (file.isFile()) return file.canonicalFilePath().toStdString();
+    }
+    return std::nullopt;
+}
+
+void QtPlatform::ShowHelpWindow(const std::string& page, const std::string& anchor) {
+    helpWindow_.Show(Utf8(page), Utf8(anchor));
+}
+
 std::string DataFolderPath() {
     const QString forced = qEnvironmentVariable("SKEMORA_DATA_DIR");
     if (!forced.isEmpty()) {

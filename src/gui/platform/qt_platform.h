@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/state/platform.h"
+#include "gui/platform/help_window.h"
 
 namespace skemora {
 
@@ -31,6 +32,11 @@ public:
     std::optional<std::string> ReadAutostart() override;
     bool WriteAutostart(const std::string& command) override;
     bool RemoveAutostart() override;
+    // The guide's page from the program's folder (a build tree) or the installation's share
+    // folder: help/<language>/index.html.
+    std::optional<std::string> UserGuidePage(const std::string& language) override;
+    void ShowHelpWindow(const std::string& page, const std::string& anchor) override;
+    const HelpWindow& Help() const { return helpWindow_; }
 
     QString SettingsFilePath() const;
     QString AutostartFilePath() const;
@@ -40,6 +46,7 @@ public:
 private:
     QString configFolder_;
     std::string dataFolder_;
+    HelpWindow helpWindow_;
 };
 
 // The folder every data file lives in, ending with "/": SKEMORA_DATA_DIR when set, else the

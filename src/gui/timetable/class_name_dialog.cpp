@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "gui/dialogs/qt_refused_characters.h"
 
 namespace skemora {
@@ -13,6 +15,7 @@ TForm12::TForm12(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("TForm12");
+    SetHelpTopic(this, kTopicTimetableMenu);
     setModal(true);
     setWindowTitle("Name");
     prompt_ = new QLabel("Write the name of your class", this);

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "gui/dialogs/qt_refused_characters.h"
 
 namespace skemora {
@@ -26,6 +28,7 @@ TForm11::TForm11(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("TForm11");
+    SetHelpTopic(this, kTopicEditMenu);
     setModal(true);
     lessonLabel_ = FieldLabel("Lesson", 8, this, "lessonLabel");
     roomLabel_ = FieldLabel("Room", 144, this, "roomLabel");

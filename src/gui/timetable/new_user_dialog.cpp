@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "gui/dialogs/qt_refused_characters.h"
 
 namespace skemora {
@@ -21,6 +23,7 @@ Tnewtime::Tnewtime(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("Tnewtime");
+    SetHelpTopic(this, kTopicFileMenu);
     setModal(true);
     setWindowTitle("Create new user");
     nameLabel_ = new QLabel("Your name:", this);

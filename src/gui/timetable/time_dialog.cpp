@@ -3,7 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/state/help_topics.h"
 #include "app/state/messages.h"
+#include "gui/dialogs/help_topic.h"
 #include "core/timetable/lesson_rules.h"
 
 namespace skemora {
@@ -12,6 +14,7 @@ TForm10::TForm10(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("TForm10");
+    SetHelpTopic(this, kTopicEditMenu);
     setModal(true);
     time_ = new QLineEdit(this);
     time_->setObjectName("timeField");

@@ -2,13 +2,16 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
+#include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
 #include "gui/dialogs/accepting_dialog.h"
 #include "gui/timetable/class_name_dialog.h"
+#include "gui/window/command_line.h"
 #include "gui/window/main_window.h"
+#include "app/window/startup.h"
 #include "gui/dialogs/qt_messages.h"
 #include "gui/dialogs/question_dialog.h"
 #include "core/files/installed_copy.h"
@@ -18,15 +21,30 @@
 #include "gui/timetable/qt_timetable_dialogs.h"
 
 int main(int argc, char** argv) {
+    // The command line is read before the application object, which needs a display.
+    QStringList given;
+    for (int i = 0; i < argc; ++i) given << QString::fromLocal8Bit(argv[i]);
+    const skemora::CommandLine line = skemora::ParseCommandLine(
+        given, skemora::MessageTextsFor(skemora::LanguageFromEnvironment()));
+    switch (line.What) {
+        case skemora::CommandLine::Action::Run:
+            break;
+        case skemora::CommandLine::Action::Help:
+        case skemora::CommandLine::Action::Version:
+            std::fputs(line.Output.toLocal8Bit().constData(), stdout);
+            return 0;
+        case skemora::CommandLine::Action::Refused:
+            std::fputs(line.Output.toLocal8Bit().constData(), stderr);
+            return 2;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("Skemora");
     QGuiApplication::setDesktopFileName(skemora::kDesktopEntryId);
     QApplication::setWindowIcon(QIcon::fromTheme(skemora::kDesktopEntryId));
     QApplication::setFont(skemora::TForm1::StandardFont());
 
-    std::vector<std::string> arguments;
-    const QStringList all = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(all[i].toStdString());
+    const std::vector<std::string>& arguments = line.Name;
 
     skemora::QtPlatform platform;
     skemora::QtMessages messages;

@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QTextCursor>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
 
@@ -40,6 +41,9 @@
 #include "app/timetable/save_as_commands.h"
 #include "app/timetable/school_class_commands.h"
 #include "app/timetable/week_notes_commands.h"
+#include "app/state/help_topics.h"
+#include "gui/dialogs/help_topic.h"
+#include "gui/window/about_dialog.h"
 
 namespace skemora {
 
@@ -192,7 +196,9 @@ void TForm1::BuildMenus() {
                 [this, command] { Run([&] { command(ctx_); }); });
     };
 
+    SetHelpTopic(this, kTopicMainWindow);
     QMenu* file = AddSubmenu(nullptr, m.File, "menuFile");
+    SetHelpTopic(file, kTopicFileMenu);
     on(AddMenuItem(file, m.NewTimetable, "actionNewTimetable"), &NewTimetable);
     file->addSeparator();
     on(AddMenuItem(file, m.Open, "actionOpen"), &OpenCommand);
@@ -211,6 +217,7 @@ void TForm1::BuildMenus() {
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = AddSubmenu(nullptr, m.Edit, "menuEdit");
+    SetHelpTopic(edit, kTopicEditMenu);
     on(AddMenuItem(edit, m.EditTime, "actionEditTime"), &EditStartTime);
     on(AddMenuItem(edit, m.EditLesson, "actionEditLesson"), &ChangeLesson);
     on(AddMenuItem(edit, m.EditDelete, "actionEditDelete"), &DeleteLesson);
@@ -218,6 +225,7 @@ void TForm1::BuildMenus() {
     on(AddMenuItem(edit, m.EditInsert, "actionEditInsert"), &InsertLesson);
 
     QMenu* timetable = AddSubmenu(nullptr, m.Timetable, "menuTimetable");
+    SetHelpTopic(timetable, kTopicTimetableMenu);
     QMenu* holidays = AddSubmenu(timetable, m.Holidays, "menuHolidays");
     on(AddMenuItem(holidays, m.HolidaysNew, "actionHolidaysNew"), &nyhelligdagClick);
     on(AddMenuItem(holidays, m.HolidaysDelete, "actionHolidaysDelete"), &slethelligdagClick);
@@ -225,6 +233,7 @@ void TForm1::BuildMenus() {
     on(AddMenuItem(timetable, m.Class, "actionClass"), &EditClass);
 
     QMenu* options = AddSubmenu(nullptr, m.Options, "menuOptions");
+    SetHelpTopic(options, kTopicOptionsMenu);
     QAction* mondayFirst = AddMenuItem(options, m.MondayFirst, "actionMondayFirst");
     mondayFirst->setCheckable(true);
     on(mondayFirst, &MondayFirstClick);
@@ -234,13 +243,22 @@ void TForm1::BuildMenus() {
     on(AddMenuItem(options, m.RemoveLesson, "actionRemoveLesson"), &RemoveLessonFromList);
 
     QMenu* help = AddSubmenu(nullptr, m.Help, "menuHelp");
+    SetHelpTopic(help, kTopicHelpMenu);
     QAction* helpItem = AddMenuItem(help, m.HelpItem, "actionHelp");
     helpItem->setShortcut(QKeySequence(Qt::Key_F1));
     helpItem->setShortcutContext(Qt::WindowShortcut);
-    on(helpItem, &ShowHelp);
+    // F1 reaches here from the main window and the Help menu: the topic is where the user is.
+    connect(helpItem, &QAction::triggered, this, [this] {
+        QWidget* at = QApplication::activePopupWidget();
+        ShowHelpAt(HelpTopicAt(at ? at : QApplication::focusWidget(), kTopicMainWindow));
+    });
+    help->addSeparator();
+    connect(AddMenuItem(help, m.About, "actionAbout"), &QAction::triggered, this,
+            &TForm1::ShowAbout);
 
     lessonMenu_ = new QMenu(this);
     lessonMenu_->setObjectName("lessonMenu");
+    SetHelpTopic(lessonMenu_, kTopicEditMenu);
     on(AddMenuItem(lessonMenu_, m.PopupTime, "actionPopupTime"), &EditStartTime);
     on(AddMenuItem(lessonMenu_, m.PopupChange, "actionPopupChange"), &ChangeLesson);
     on(AddMenuItem(lessonMenu_, m.PopupDelete, "actionPopupDelete"), &DeleteLesson);
@@ -366,6 +384,7 @@ void TForm1::BuildElements() {
     notesBox_ = static_cast<QPlainTextEdit*>(
         AddElement(notesPanel, v.NotesBox, Kind::NotesBox, "notesBox"));
     connect(notesBox_, &QPlainTextEdit::textChanged, this, &TForm1::NotesChangedByUser);
+    SetHelpTopic(notesBox_, kTopicWeekNotes);
     QWidget* column = AddElement(notesPanel, v.ButtonColumn, Kind::Panel, "buttonColumn");
     const char* buttonNames[] = {"homeworkButton", "linksButton", "teacherButton",
                                  "studentsButton"};
@@ -380,6 +399,68 @@ void TForm1::BuildElements() {
     }
     for (int k = 0; k < 5; ++k)
         AddElement(notesPanel, v.DetailLabels[k], Kind::Label, "detailLabel_" + QString::number(k));
+    BuildWelcome();
+}
+
+void TForm1::BuildWelcome() {
+    welcome_ = new QFrame(central_);
+    welcome_->setObjectName("welcome");
+    welcome_->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    welcome_->setAutoFillBackground(true);
+    welcomeText_ = new QLabel(welcome_);
+    welcomeText_->setObjectName("welcomeText");
+    welcomeText_->setWordWrap(true);
+    welcomeText_->setAlignment(Qt::AlignCenter);
+    welcomeNew_ = new QPushButton(welcome_);
+    welcomeNew_->setObjectName("welcomeNew");
+    connect(welcomeNew_, &QPushButton::clicked, this, [this] { Run([this] { NewTimetable(ctx_); }); });
+    welcomeOpen_ = new QPushButton(welcome_);
+    welcomeOpen_->setObjectName("welcomeOpen");
+    connect(welcomeOpen_, &QPushButton::clicked, this, [this] { Run([this] { OpenCommand(ctx_); }); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(welcomeNew_);
+    buttons->addWidget(welcomeOpen_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(welcome_);
+    layout->addWidget(welcomeText_);
+    layout->addLayout(buttons);
+    welcome_->hide();
+}
+
+void TForm1::DrawWelcome() {
+    const bool shown = ctx_.view.Welcome.Visible && firstShowDone_;
+    if (!shown) {
+        welcome_->hide();
+        return;
+    }
+    welcomeText_->setText(Text(ctx_.texts.WelcomeText));
+    welcomeNew_->setText(Text(ctx_.texts.WelcomeNew));
+    welcomeOpen_->setText(Text(ctx_.texts.WelcomeOpen));
+    // In the middle of the empty lesson columns.
+    const Element& first = ctx_.view.Days[0].Body;
+    const Element& last = ctx_.view.Days[kDays - 1].Body;
+    const int width = std::min(360, last.Left + last.Width - first.Left - 16);
+    const int height = welcome_->sizeHint().height();
+    welcome_->setGeometry(first.Left + (last.Left + last.Width - first.Left - width) / 2,
+                          first.Top + std::max(0, (first.Height - height) / 3), width, height);
+    welcome_->show();
+    welcome_->raise();
+}
+
+void TForm1::ShowHelpAt(int topic) {
+    // A command may be under way (a dialog is open): help changes nothing it works on.
+    try {
+        ShowHelpTopic(ctx_, topic);
+    } catch (const SkemoraError& error) {
+        ctx_.messages.ShowError(ErrorText(error, ctx_.state.LanguageCode));
+    }
+}
+
+void TForm1::ShowAbout() {
+    AboutDialog about(ctx_.texts, ctx_.state.DataFolder,
+                      [this] { Run([this] { OpenDataFolder(ctx_); }); }, this);
+    about.exec();
 }
 
 std::string TForm1::ShownCaption(const Binding& binding) const {
@@ -521,6 +602,7 @@ void TForm1::Redraw() {
     DrawNotesText();
     AnnounceSelectedCell();
     FollowSelectionWithFocus(false);
+    DrawWelcome();
     watcher_->Watch(WatchedPaths(ctx_));
 }
 
@@ -648,6 +730,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (HandleHelpKey(watched, event)) return true;
     if (HandleShortcutKey(watched, event)) return true;
     if (HandleGridKey(watched, event)) return true;
     if (IsStrayAltKeyInNotes(watched, event)) return true;
@@ -675,6 +758,17 @@ bool TForm1::IsStrayAltKeyInNotes(QObject* watched, QEvent* event) const {
         default:
             return true;
     }
+}
+
+bool TForm1::HandleHelpKey(QObject* watched, QEvent* event) {
+    // The main window's own F1 is its Help item's shortcut; this is F1 in a dialog or a menu.
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    ShowHelpAt(HelpTopicAt(widget, kTopicMainWindow));
+    return true;
 }
 
 bool TForm1::HandleShortcutKey(QObject* watched, QEvent* event) {

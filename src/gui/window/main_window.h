@@ -14,7 +14,10 @@
 #include "gui/platform/folder_watcher.h"
 
 class QAction;
+class QFrame;
+class QLabel;
 class QMenu;
+class QPushButton;
 class QPlainTextEdit;
 
 namespace skemora {
@@ -81,6 +84,12 @@ private:
     // Whether the key is an Alt combination that reached the notes box as no command: it is
     // dropped there instead of typing its letter into the notes.
     bool IsStrayAltKeyInNotes(QObject* watched, QEvent* event) const;
+    // Help: F1 in a dialog or menu, the guide at a topic, About, and the empty window's welcome.
+    bool HandleHelpKey(QObject* watched, QEvent* event);
+    void ShowHelpAt(int topic);
+    void ShowAbout();
+    void BuildWelcome();
+    void DrawWelcome();
 
     AppContext ctx_;
     std::vector<std::string> arguments_;
@@ -103,6 +112,11 @@ private:
     void PopUpLessonMenuAtSelection();
     QWidget* SelectedCellWidget() const;
     void FollowSelectionWithFocus(bool focusOnCell);
+    // Help: the welcome in the empty window.
+    QFrame* welcome_ = nullptr;
+    QLabel* welcomeText_ = nullptr;
+    QPushButton* welcomeNew_ = nullptr;
+    QPushButton* welcomeOpen_ = nullptr;
 };
 
 }  // namespace skemora

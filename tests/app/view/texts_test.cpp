@@ -14,7 +14,7 @@ namespace skemora {
 namespace {
 
 // Words that Danish writes as English does.
-const std::set<std::string> kSameInBoth = {"%1", "OK", "Links"};
+const std::set<std::string> kSameInBoth = {"%1", "OK", "Links", "Version %1"};
 
 template <typename Record>
 void ExpectEveryFieldFilledAndTranslated(const std::vector<std::string Record::*>& fields,

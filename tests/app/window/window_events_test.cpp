@@ -1,5 +1,7 @@
 #include "app/window/window_events.h"
 
+#include <algorithm>
+
 #include "core/files/skemora_error.h"
 #include "support/main_window_fixture.h"
 
@@ -58,7 +60,11 @@ TEST_F(CloseQueryTest, CancelKeepsTheWindowButWritesTheOptionsEveryTime) {
     EXPECT_EQ(platform.Writes.size(), 1u);
     dialogs.AskAnswers = {kAnswerNo};
     EXPECT_TRUE(CloseQuery(ctx));
-    EXPECT_EQ(platform.Writes.size(), 2u);  // the start value is kept: written again
+    // The start value is kept: written again.
+    EXPECT_EQ(std::count(platform.Writes.begin(), platform.Writes.end(),
+                         std::pair<std::string, std::string>{"Mandag", "1"}),
+              2);
+    EXPECT_EQ(platform.Writes.size(), 3u);  // and the time-table open now
     EXPECT_EQ(platform.Settings["Mandag"], "1");
 }
 
@@ -183,5 +189,101 @@ TEST_F(MainWindowTest, StartUpAndClosingShareOneSettingsStore) {
     EXPECT_EQ(platform.Settings["Mandag"], "0");
 }
 
+// Help: without a help file of the user's own, the guide of the interface's language opens at
+// the topic; when no browser opens it, the program's own window shows it.
+struct GuideCase {
+    const char* Name;
+    int Language;
+    int Topic;
+    bool BrowserOpens;
+    std::string Wanted;  // the address opened, or the page shown in the program's window
+};
+
+class GuideTest : public MainWindowTest, public ::testing::WithParamInterface<GuideCase> {};
+
+TEST_P(GuideTest, OpensThePageOfTheLanguageAtTheTopic) {
+    const GuideCase& c = GetParam();
+    platform.GuidePages = {{"en", "/usr/share/skemora/help/en/index.html"},
+                           {"da", "/usr/share/skemora/help/da/index.html"}};
+    platform.OpenWorks = c.BrowserOpens;
+    Start();
+    ctx.state.LanguageCode = c.Language;
+    WindowActivated(ctx);
+    ShowHelpTopic(ctx, c.Topic);
+    EXPECT_TRUE(dialogs.Messages.empty());
+    if (c.BrowserOpens) {
+        EXPECT_EQ(platform.Opened, std::vector<std::string>{c.Wanted});
+        EXPECT_TRUE(platform.HelpWindowShown.empty());
+    } else {
+        EXPECT_EQ(platform.HelpWindowShown, std::vector<std::string>{c.Wanted});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Help, GuideTest,
+    ::testing::Values(
+        GuideCase{"EnglishMainWindow", kEnglish, 100, true,
+                  "file:///usr/share/skemora/help/en/index.html#topic-100"},
+        GuideCase{"DanishNotes", kDanish, 201, true,
+                  "file:///usr/share/skemora/help/da/index.html#topic-201"},
+        GuideCase{"NoBrowserShowsItInTheProgram", kDanish, 700, false,
+                  "/usr/share/skemora/help/da/index.html#topic-700"}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST_F(MainWindowTest, TheUsersOwnHelpFileComesBeforeTheGuide) {
+    platform.GuidePages = {{"en", "/guide/en/index.html"}};
+    WriteBytes(folder / "ZEZUVIDEZ1.HLP", "help");
+    Start();
+    ShowHelpTopic(ctx, 216);
+    EXPECT_EQ(platform.Opened, std::vector<std::string>{folder / "ZEZUVIDEZ1.HLP"});
+}
+
+// The last pupil: started without a name, the time-table open at the last close opens again;
+// a name given wins; one deleted since opens nothing.
+struct LastPupilCase {
+    const char* Name;
+    std::optional<std::string> Remembered;
+    std::vector<std::string> Arguments;
+    std::string Title;
+};
+
+class LastPupilTest : public MainWindowTest, public ::testing::WithParamInterface<LastPupilCase> {};
+
+TEST_P(LastPupilTest, OpensTheRememberedTimetableWithoutAName) {
+    const LastPupilCase& c = GetParam();
+    WriteTimetable("Emma");
+    WriteTimetable("Peter Pan");
+    if (c.Remembered) platform.Settings["LastTimetable"] = *c.Remembered;
+    Start(c.Arguments);
+    EXPECT_EQ(ctx.view.Title, c.Title);
+    EXPECT_EQ(ctx.view.Welcome.Visible, c.Title == "Time-table");
+    EXPECT_TRUE(dialogs.Messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LastPupil, LastPupilTest,
+    ::testing::Values(LastPupilCase{"NothingRemembered", std::nullopt, {}, "Time-table"},
+                      LastPupilCase{"Remembered", "Peter Pan", {}, "Peter Pan.dfd"},
+                      LastPupilCase{"ANameWins", "Peter Pan", {"Emma"}, "Emma.dfd"},
+                      LastPupilCase{"DeletedSince", "Anna", {}, "Time-table"}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST_F(CloseQueryTest, ClosingRemembersTheOpenTimetableOnlyWhenItChanged) {
+    EXPECT_TRUE(CloseQuery(ctx));
+    EXPECT_EQ(platform.Settings["LastTimetable"], "pupil");
+    // The next run reads it and, closing on the same one, writes nothing.
+    platform.Writes.clear();
+    Start();
+    ASSERT_EQ(ctx.view.Title, "pupil.dfd");
+    EXPECT_TRUE(CloseQuery(ctx));
+    EXPECT_TRUE(platform.Writes.empty());
+}
+
+TEST_F(CloseQueryTest, ACancelledCloseRemembersNothing) {
+    Change();
+    dialogs.AskAnswers = {kAnswerCancel};
+    EXPECT_FALSE(CloseQuery(ctx));
+    EXPECT_EQ(platform.Settings.count("LastTimetable"), 0u);
+}
 }  // namespace
 }  // namespace skemora::test

@@ -199,7 +199,7 @@ private slots:
                      texts({&m.HolidaysNew, &m.HolidaysDelete}));
             QCOMPARE(Captions(Find<QMenu>("menuOptions")),
                      texts({&m.MondayFirst, &m.StartTray, &m.RemoveLesson}));
-            QCOMPARE(Captions(Find<QMenu>("menuHelp")), texts({&m.HelpItem}));
+            QCOMPARE(Captions(Find<QMenu>("menuHelp")), texts({&m.HelpItem, nullptr, &m.About}));
             QCOMPARE(
                 Captions(Find<QMenu>("lessonMenu")),
                 texts({&m.PopupTime, &m.PopupChange, &m.PopupDelete, &m.PopupAdd, &m.PopupInsert}));
