@@ -32,6 +32,9 @@ public:
     virtual std::optional<std::string> ReadAutostart() = 0;
     virtual bool WriteAutostart(const std::string& command) = 0;
     virtual bool RemoveAutostart() = 0;
+    // The tray program: the folder this program runs from (where trayrun is installed beside
+    // it); empty when it is not known.
+    virtual std::string ProgramFolder() { return {}; }
 };
 
 }  // namespace skemora

@@ -1,5 +1,7 @@
 #include "app/state/settings_store.h"
 
+#include "core/files/file_ops.h"
+
 namespace skemora {
 
 void SettingsStore::ReadMondayFirst() {
@@ -21,13 +23,23 @@ void SettingsStore::UpdateTrayEntry() {
         TrayCommand = "f";
         return;
     }
-    TrayCommand = *folder + "/trayrun";
+    TrayCommand = *folder + "/" + kTrayProgramName;
     TrayCommand = platform_.WriteAutostart(TrayCommand) ? "k" : "f";
 }
 
 void SettingsStore::ReadTrayEntry() {
     const auto command = platform_.ReadAutostart();
     TrayRead = command && !command->empty() ? *command : "f";
+}
+
+void SettingsStore::RememberDirectory() {
+    const std::string own = platform_.ProgramFolder();
+    if (own.empty()) return;
+    const auto stored = platform_.ReadSetting("Directory");
+    const bool usable = stored && !stored->empty() &&
+                        (FileExists(*stored + "/" + kTrayProgramName) ||
+                         !FileExists(own + "/" + kTrayProgramName));
+    if (!usable) platform_.WriteSetting("Directory", own);
 }
 
 }  // namespace skemora

@@ -52,6 +52,8 @@ struct MenuView {
     MenuItem Help, HelpItem;
     // The lesson cells' context menu.
     MenuItem PopupTime, PopupChange, PopupDelete, PopupAdd, PopupInsert;
+    // Lesson times
+    MenuItem LessonTimes;
 };
 
 struct DayColumnView {

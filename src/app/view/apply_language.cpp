@@ -64,7 +64,7 @@ struct MenuText {
 };
 
 // The Options menu has no Danish captions: the window keeps the English ones there.
-const std::array<MenuText, 31> kMenuTexts = {{
+const std::array<MenuText, 32> kMenuTexts = {{
     {&MenuView::File, "&File", "Filer"},
     {&MenuView::NewTimetable, "&New Time-table", "Nyt Skema"},
     {&MenuView::Open, "&Open", "Åbn.."},
@@ -96,6 +96,8 @@ const std::array<MenuText, 31> kMenuTexts = {{
     {&MenuView::PopupDelete, "Delete", "Slet.."},
     {&MenuView::PopupAdd, "Add", "Tilføj.."},
     {&MenuView::PopupInsert, "Insert", "Indsæt.."},
+    // Lesson times
+    {&MenuView::LessonTimes, "Lesson &times…", "Lektions&tider…"},
 }};
 
 void Assign(Element& element, Kind what, const char* text) {

@@ -26,12 +26,12 @@ int ScreenModeOf(int screenHeight) {
     return 3;
 }
 
+}  // namespace
+
 int LanguageFromEnvironment() {
     const char* language = std::getenv("SKEMORA_LANGUAGE");
     return language && std::strcmp(language, "da") == 0 ? kDanish : kEnglish;
 }
-
-}  // namespace
 
 void ConstructMainWindow(AppContext& ctx, const std::string& dataFolder) {
     auto& state = ctx.state;
@@ -77,6 +77,7 @@ void FirstShow(AppContext& ctx, const std::vector<std::string>& arguments) {
     state.StartMondayFirst = mondayFirst;
     state.SundayFirst = !mondayFirst;
 
+    settings.RememberDirectory();
     settings.ReadTrayEntry();
     const bool tray = settings.TrayRead != "f";
     state.StartTray = tray;

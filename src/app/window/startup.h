@@ -8,6 +8,9 @@
 
 namespace skemora {
 
+// The interface language the installation chose: SKEMORA_LANGUAGE=da is Danish (6), anything
+// else English (5).
+int LanguageFromEnvironment();
 // Construction: data folder, name tables, screen mode, the week view and window size.
 void ConstructMainWindow(AppContext& ctx, const std::string& dataFolder);
 // First show: texts, options, today's date, the first refresh and the command-line time-table.

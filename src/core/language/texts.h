@@ -72,6 +72,18 @@ struct MessageTexts {
     std::string ConflictTitle;       // the question's title
     std::string ConflictQuestion;    // %1 the file; Yes keeps the copy's lines, No the file's
     std::string ConflictFileName;    // %1 the file's name in the data folder
+    // Lesson times, the glance at today (skemora --today) and the tray program.
+    std::string LessonTimesDamaged;  // %1 the lesson-times file
+    std::string GlanceNoTimetable;   // %1 the data folder
+    std::string GlanceUnknownTimetable;  // %1 the name asked for
+    std::string GlanceUnreadable;        // %1 the file
+    std::string GlanceWeekend, GlanceHoliday;  // GlanceHoliday: %1 the holiday's name
+    std::string GlanceNoLessons, GlanceDayOver;
+    std::string GlanceNow, GlanceNext;  // %1 the lesson
+    std::string GlanceRoom, GlanceTeacher;  // %1 the room, the teacher
+    std::string GlanceToday, GlanceTomorrow, GlanceHomework, GlanceDocuments;
+    std::string GlanceOpenDiary, GlanceQuit;
+    std::string TrayMissing;
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
@@ -111,6 +123,9 @@ struct DialogTexts {
     std::string ShortcutLineBreak;
     // Errors and opening: %1 the document, address or mail address nothing could open.
     std::string OpenFailed;
+    // Lesson times: the dialog.
+    std::string LessonTimesTitle, LessonTimesPosition, LessonTimesLength, LessonTimesBreak,
+        LessonTimesStart, LessonTimesOk, LessonTimesCancel;
 };
 
 // The texts of a language: 6 is Danish, any other code English.

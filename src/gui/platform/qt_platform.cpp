@@ -194,6 +194,10 @@ bool QtPlatform::RemoveAutostart() {
     return QFile::remove(path);
 }
 
+std::string QtPlatform::ProgramFolder() {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
 std::string DataFolderPath() {
     const QString forced = qEnvironmentVariable("SKEMORA_DATA_DIR");
     if (!forced.isEmpty()) {

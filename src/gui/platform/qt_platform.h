@@ -31,6 +31,7 @@ public:
     std::optional<std::string> ReadAutostart() override;
     bool WriteAutostart(const std::string& command) override;
     bool RemoveAutostart() override;
+    std::string ProgramFolder() override;
 
     QString SettingsFilePath() const;
     QString AutostartFilePath() const;

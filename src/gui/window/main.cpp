@@ -16,8 +16,10 @@
 #include "gui/notes/qt_note_dialogs.h"
 #include "gui/platform/qt_platform.h"
 #include "gui/timetable/qt_timetable_dialogs.h"
+#include "gui/window/today_command.h"
 
 int main(int argc, char** argv) {
+    if (const auto exitCode = skemora::RunTodayCommand(argc, argv)) return *exitCode;
     QApplication application(argc, argv);
     QApplication::setApplicationName("Skemora");
     QGuiApplication::setDesktopFileName(skemora::kDesktopEntryId);

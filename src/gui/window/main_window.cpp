@@ -32,6 +32,7 @@
 #include "app/notes/homework_commands.h"
 #include "app/notes/note_commands.h"
 #include "app/timetable/lesson_commands.h"
+#include "app/timetable/lesson_times_commands.h"
 #include "app/timetable/new_timetable_commands.h"
 #include "app/timetable/open_commands.h"
 #include "app/storage/save.h"
@@ -199,6 +200,7 @@ void TForm1::BuildMenus() {
     on(AddMenuItem(holidays, m.HolidaysDelete, "actionHolidaysDelete"), &slethelligdagClick);
     on(AddMenuItem(timetable, m.School, "actionSchool"), &EditSchool);
     on(AddMenuItem(timetable, m.Class, "actionClass"), &EditClass);
+    on(AddMenuItem(timetable, m.LessonTimes, "actionLessonTimes"), &EditLessonTimes);
 
     QMenu* options = AddSubmenu(nullptr, m.Options, "menuOptions");
     QAction* mondayFirst = AddMenuItem(options, m.MondayFirst, "actionMondayFirst");
