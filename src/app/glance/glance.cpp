@@ -35,7 +35,7 @@ public:
                                       UserFolderOf(request.DataFolder, request.MainFileName),
                                       UserNameOf(request.MainFileName)};
         times_ = ReadLessonTimesFile(state_, state_.Open->UserFolder);
-        if (times_.Damaged) unreadable_.push_back(LessonTimesPath(state_.Open->UserFolder));
+        if (times_.Damaged) NoteUnreadable(LessonTimesPath(state_.Open->UserFolder));
         periods_ = BuildPeriodList(Read(PeriodListPath(state_)), request.MainFileName);
     }
 
@@ -55,6 +55,9 @@ public:
         state_.SelYear = static_cast<std::uint16_t>(date.Year);
         state_.SelMonth = static_cast<std::uint16_t>(date.Month);
         state_.SelDay = static_cast<std::uint16_t>(date.Day);
+        // The week file is named as the diary's week panel names it.
+        state_.WeekNo = static_cast<std::uint16_t>(
+            WeekNumber(date.Year, date.Month, date.Day, state_.SundayFirst));
         const int period = PeriodForDate(periods_, PeriodDayOfSelectedDate(state_));
         const std::string lessonFile =
             period > 0 ? UserFolder(state_) + periods_.Entries[period].FileName
@@ -66,14 +69,14 @@ public:
         try {
             ParseTimetable(days, className, lessonLines, lessonFile);
         } catch (const SkemoraError&) {
-            unreadable_.push_back(lessonFile);
+            NoteUnreadable(lessonFile);
             return day;
         }
         WeekHomework homework;
         try {
             ParseWeekHomework(homework, Read(WeekHomeworkPath(state_)));
         } catch (const SkemoraError&) {
-            unreadable_.push_back(WeekHomeworkPath(state_));
+            NoteUnreadable(WeekHomeworkPath(state_));
         }
         const auto d = static_cast<std::size_t>(weekday - kMonday);
         const DayRecord& record = days[d];
@@ -95,7 +98,7 @@ public:
         try {
             CheckUpcomingDates(lines);
         } catch (const SkemoraError&) {
-            unreadable_.push_back(path);
+            NoteUnreadable(path);
             return documents;
         }
         const int first = DayNumber(today.Year, today.Month, today.Day);
@@ -110,12 +113,17 @@ public:
     std::vector<std::string> Unreadable() const { return unreadable_; }
 
 private:
+    void NoteUnreadable(const std::string& path) {
+        if (std::find(unreadable_.begin(), unreadable_.end(), path) == unreadable_.end())
+            unreadable_.push_back(path);
+    }
+
     // The file's lines; none for no file, and none, noted, for a file that cannot be read.
     std::vector<std::string> Read(const std::string& path) {
         try {
             return ReadStoredOrEmpty(state_, path);
         } catch (const SkemoraError&) {
-            unreadable_.push_back(path);
+            NoteUnreadable(path);
             return {};
         }
     }

@@ -29,8 +29,10 @@ std::string DayOffText(const GlanceDay& day, const MessageTexts& texts) {
 }
 
 void AppendHomework(std::string& out, const GlanceLesson& lesson, const MessageTexts& texts) {
-    for (const std::string& line : lesson.Homework)
-        out += "      " + texts.GlanceHomework + ": " + line + "\n";
+    const std::string label = texts.GlanceHomework + ": ";
+    for (std::size_t k = 0; k < lesson.Homework.size(); ++k)
+        out += "      " + (k == 0 ? label : std::string(label.size(), ' ')) +
+               lesson.Homework[k] + "\n";
     for (const std::string& shortcut : lesson.Shortcuts) out += "      " + shortcut + "\n";
 }
 

@@ -20,6 +20,8 @@ void EditLessonTimes(AppContext& ctx) {
             WriteLessonTimesFile(ctx.state, UserFolder(ctx.state), times);
         }));
     if (!accepted) return;
+    // What the file holds now, merged with another writer's change if there was one.
+    ctx.state.TimesPath.clear();
     FollowLessonTimes(ctx.state);
     RefreshAll(ctx);
 }
