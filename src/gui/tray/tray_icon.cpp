@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include "app/glance/glance_text.h"
+#include "core/files/skemora_error.h"
 #include "core/timetable/file_names.h"
 #include "gui/platform/qt_platform.h"
 
@@ -71,9 +72,14 @@ void TrayIcon::Refresh() {
         return;
     }
     const Glance glance = GlanceAt(source_, QDateTime::currentDateTime());
-    icon_.setToolTip(QStringLiteral("Skemora: %1\n%2")
-                         .arg(Utf8(UserNameOf(glance.Timetable)),
-                              Utf8(GlanceSummary(glance, source_.Texts))));
+    std::string tip = "Skemora: " + UserNameOf(glance.Timetable) + "\n" +
+                      GlanceSummary(glance, source_.Texts);
+    // During a lesson the next one is named too.
+    if (glance.Current && glance.Next)
+        tip += "\n" + FillTemplate(source_.Texts.GlanceNext,
+                                   {GlanceLessonText(glance.Today.Lessons[*glance.Next],
+                                                     source_.Texts)});
+    icon_.setToolTip(Utf8(tip));
     BuildMenu(glance);
 }
 
