@@ -140,7 +140,8 @@ std::vector<const MenuItem*> AllMenus(const MenuView& m) {
             &m.PopupChange,
             &m.PopupDelete,
             &m.PopupAdd,
-            &m.PopupInsert};
+            &m.PopupInsert,
+            &m.LessonTimes};
 }
 
 TEST(ApplyLanguage, EnglishKeepsTheDesignedMenusAndDanishTranslatesAllButTheOptions) {
