@@ -42,5 +42,7 @@ start en '^Time-table$'
 no_window_titled 'Skema'
 close_and_wait
 
-[ ! -e "$config/Skemora/Skemora.conf" ] || fail "options were written without a change"
+# The start records only its own folder as Directory; no option was written.
+! grep -q Mandag "$config/Skemora/Skemora.conf" 2>/dev/null ||
+    fail "options were written without a change: $(cat "$config/Skemora/Skemora.conf")"
 echo "PASSED"

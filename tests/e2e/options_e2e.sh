@@ -60,26 +60,33 @@ close_and_wait
 cmp -s "$settings" "$work/settings.before" || fail "toggling twice changed the settings file"
 [ "$(stamp "$settings")" = "$before" ] || fail "toggling twice rewrote the settings file"
 
-# c. No settings file: closing without a toggle creates neither file.
+# c. No settings file: the start writes Directory (the program's own folder) and nothing else;
+#    closing without a toggle writes no autostart entry.
 rm -rf "${config:?}"/*
 start
 expect_weeks_from monday "no settings"
 close_and_wait
-[ ! -e "$settings" ] || fail "a settings file was created without a change: $(cat "$settings")"
+own_folder="$(dirname "$binary")"
+if ! { grep -qxF "Skemora\Directory=$own_folder" "$settings" &&
+    [ "$(grep -c = "$settings")" -eq 1 ]; }; then
+    fail "the start left the settings file as: $(cat "$settings" 2>/dev/null)"
+fi
 [ ! -e "$autostart" ] || fail "an autostart file was created without a change"
 
-# d. With Directory set, ticking "&Start in system tray" writes the autostart entry at close;
-#    unticking it in a later run removes it. Neither touches the settings file.
-mkdir -p "$(dirname "$settings")"
-printf '[software]\nSkemora\\Directory=/opt/skemora\n' >"$settings"
+# d. With Directory set to a folder holding trayrun, ticking "&Start in system tray" writes the
+#    autostart entry at close; unticking it in a later run removes it. Neither touches the
+#    settings file.
+mkdir -p "$(dirname "$settings")" "$work/opt"
+touch "$work/opt/trayrun"
+printf '[software]\nSkemora\\Directory=%s\n' "$work/opt" >"$settings"
 cp -p "$settings" "$work/settings.before"
 start
 pick_from_menu o s
 [ ! -e "$autostart" ] || fail "the autostart file was written before closing"
 close_and_wait
 [ -f "$autostart" ] || fail "ticking the tray option wrote no $autostart"
-grep -qx 'Exec=/opt/skemora/trayrun' "$autostart" ||
-    fail "the autostart file does not start /opt/skemora/trayrun: $(cat "$autostart")"
+grep -qxF "Exec=$work/opt/trayrun" "$autostart" ||
+    fail "the autostart file does not start $work/opt/trayrun: $(cat "$autostart")"
 grep -qx '\[Desktop Entry\]' "$autostart" || fail "the autostart file has no [Desktop Entry]"
 cmp -s "$settings" "$work/settings.before" || fail "the tray option changed the settings file"
 
@@ -102,11 +109,16 @@ if ! cmp -s "$autostart" "$work/autostart.before" || [ "$(stamp "$autostart")" !
     fail "toggling the tray option twice rewrote the autostart file"
 fi
 
-# e. Without Directory, ticking the tray option writes no entry.
+# e. A Directory without trayrun (an installation that moved) is replaced by the program's own
+#    folder, which holds it, so ticking the tray option starts the trayrun beside this program.
 rm -rf "${config:?}"/*
+mkdir -p "$(dirname "$settings")"
+printf '[software]\nSkemora\\Directory=/opt/skemora\n' >"$settings"
 start
 pick_from_menu o s
 close_and_wait
-[ ! -e "$autostart" ] || fail "the tray option wrote an entry without Directory"
-[ ! -e "$settings" ] || fail "the tray option created a settings file"
+grep -qxF "Exec=$own_folder/trayrun" "$autostart" ||
+    fail "the autostart file does not start $own_folder/trayrun: $(cat "$autostart" 2>/dev/null)"
+grep -qxF "Skemora\Directory=$own_folder" "$settings" ||
+    fail "Directory was not moved to $own_folder: $(cat "$settings")"
 echo "PASSED"

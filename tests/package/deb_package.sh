@@ -73,7 +73,7 @@ appstreamcli validate --no-net "$root/dist/$id.metainfo.xml" >"$log" 2>&1 ||
     { cat "$log" >&2; fail "appstreamcli validate"; }
 
 echo "Building the package"
-quietly cmake --build "$build" --target skemora -j"$(nproc)"
+quietly cmake --build "$build" --target skemora trayrun -j"$(nproc)"
 rm -f "$build"/skemora_*.deb
 (cd "$build" && quietly cpack -G DEB)
 deb="$(ls "$build"/skemora_*.deb)"
@@ -102,7 +102,7 @@ remove() {
 }
 trap 'remove || true; rm -f "$log"' EXIT
 mapfile -t files < <(dpkg-query -L skemora | while read -r f; do [ -f "$f" ] && echo "$f"; done)
-for wanted in /usr/bin/skemora "/usr/share/applications/$id.desktop" \
+for wanted in /usr/bin/skemora /usr/bin/trayrun "/usr/share/applications/$id.desktop" \
     "/usr/share/metainfo/$id.metainfo.xml" "/usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "/usr/share/icons/hicolor/48x48/apps/$id.png" /usr/share/man/man1/skemora.1.gz; do
     [ -f "$wanted" ] || fail "the package did not install $wanted"

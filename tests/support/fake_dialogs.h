@@ -114,6 +114,13 @@ public:
         ++ClassDialogs;
         return Answer(ClassNameAnswers, name, save);
     }
+    // Lesson times: the times shown, and the answers (nullopt = closed without OK).
+    std::vector<LessonTimes> LessonTimesShown;
+    std::deque<std::optional<LessonTimes>> LessonTimesAnswers;
+    bool EditLessonTimes(int, LessonTimes& times, const AcceptStep& save) override {
+        LessonTimesShown.push_back(times);
+        return Answer(LessonTimesAnswers, times, save);
+    }
 
     bool EditContactCard(const std::string& title, ContactCardFields& card,
                          const AcceptStep& save) override {

@@ -53,6 +53,9 @@ public:
         ++AutostartChanges;
         return true;
     }
+    // The folder the program runs from; empty: unknown.
+    std::string Folder;
+    std::string ProgramFolder() override { return Folder; }
     bool RemoveAutostart() override {
         if (!SettingsWritable) return false;
         Autostart.reset();

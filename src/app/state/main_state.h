@@ -9,6 +9,7 @@
 
 #include "core/holidays/holiday_tables.h"
 #include "core/language/names_file.h"
+#include "core/timetable/lesson_times.h"
 #include "core/timetable/lessons.h"
 #include "core/timetable/periods.h"
 #include "core/timetable/week_homework.h"
@@ -108,6 +109,11 @@ struct MainState {
     // Sync tools' conflict copies: those the pupil chose to decide on later, or that could not
     // be read, by path; not taken up again until a time-table is opened.
     std::vector<std::string> ConflictCopiesLeft;
+
+    // Lesson times: the open time-table's lesson lengths and breaks, and the file they came
+    // from (empty: none read yet).
+    LessonTimes Times;
+    std::string TimesPath;
 };
 
 }  // namespace skemora

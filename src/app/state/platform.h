@@ -38,6 +38,9 @@ public:
     virtual std::optional<std::string> UserGuidePage(const std::string& language) = 0;
     // Shows the page at the anchor in a window of the program, for when no browser opens it.
     virtual void ShowHelpWindow(const std::string& page, const std::string& anchor) = 0;
+    // The tray program: the folder this program runs from (where trayrun is installed beside
+    // it); empty when it is not known.
+    virtual std::string ProgramFolder() { return {}; }
 };
 
 }  // namespace skemora

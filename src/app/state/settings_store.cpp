@@ -1,5 +1,7 @@
 #include "app/state/settings_store.h"
 
+#include "core/files/file_ops.h"
+
 namespace skemora {
 
 void SettingsStore::ReadMondayFirst() {
@@ -21,7 +23,7 @@ void SettingsStore::UpdateTrayEntry() {
         TrayCommand = "f";
         return;
     }
-    TrayCommand = *folder + "/trayrun";
+    TrayCommand = *folder + "/" + kTrayProgramName;
     TrayCommand = platform_.WriteAutostart(TrayCommand) ? "k" : "f";
 }
 
@@ -40,6 +42,16 @@ void SettingsStore::ReadLastTimetable() {
 
 void SettingsStore::WriteLastTimetable() {
     platform_.WriteSetting(kLastTimetable, LastTimetableWrite);
+}
+
+void SettingsStore::RememberDirectory() {
+    const std::string own = platform_.ProgramFolder();
+    if (own.empty()) return;
+    const auto stored = platform_.ReadSetting("Directory");
+    const bool usable = stored && !stored->empty() &&
+                        (FileExists(*stored + "/" + kTrayProgramName) ||
+                         !FileExists(own + "/" + kTrayProgramName));
+    if (!usable) platform_.WriteSetting("Directory", own);
 }
 
 }  // namespace skemora

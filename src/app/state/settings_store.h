@@ -9,6 +9,9 @@
 
 namespace skemora {
 
+// The tray program's file name, in the "Directory" folder.
+inline constexpr const char* kTrayProgramName = "trayrun";
+
 class SettingsStore {
 public:
     explicit SettingsStore(Platform& platform) : platform_(platform) {}
@@ -27,6 +30,10 @@ public:
     void WriteMondayFirst();
     void UpdateTrayEntry();
     void ReadTrayEntry();
+    // The tray program: writes "Directory" from the platform's program folder when the value is
+    // missing, empty, or names a folder without the tray program while the program folder
+    // holds it (an installation that moved).
+    void RememberDirectory();
 
     // The time-table open when the program last closed, by its name ("Emma"); empty when none.
     std::string LastTimetableRead;

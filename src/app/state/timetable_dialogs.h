@@ -8,6 +8,7 @@
 
 #include "app/state/accept_step.h"
 #include "core/timetable/lesson_rules.h"
+#include "core/timetable/lesson_times.h"
 
 namespace skemora {
 
@@ -31,6 +32,9 @@ public:
         const std::function<bool(const NewUserAnswer&)>& acceptable) = 0;
     // The class-name dialog (TForm12): true on OK, with the name changed in place.
     virtual bool EditClassName(std::string& name, const AcceptStep& save) = 0;
+    // Lesson times: the lengths and breaks of the twelve positions, shown with the times they
+    // give a day starting at `startTime`; true on OK, with `times` changed.
+    virtual bool EditLessonTimes(int startTime, LessonTimes& times, const AcceptStep& save) = 0;
 };
 
 }  // namespace skemora

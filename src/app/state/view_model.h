@@ -59,6 +59,8 @@ struct MenuView {
     MenuItem Quit;
     // Help: the About window.
     MenuItem About;
+    // Lesson times
+    MenuItem LessonTimes;
 };
 
 struct DayColumnView {

@@ -8,6 +8,7 @@
 #include "core/timetable/periods.h"
 #include "app/state/timetable_state.h"
 #include "app/storage/week_homework_files.h"
+#include "app/storage/lesson_times_files.h"
 
 namespace skemora {
 
@@ -90,6 +91,8 @@ void ReadTimetableFiles(AppContext& ctx) {
     if (!IsTimetableOpen(ctx)) return;
     ReadWeekHomework(ctx);
     ReadPeriodList(ctx);
+    if (FollowLessonTimes(ctx.state))
+        ctx.messages.Notify(FillTemplate(ctx.texts.LessonTimesDamaged, {ctx.state.TimesPath}));
 }
 
 void FollowPeriodList(AppContext& ctx) {

@@ -35,6 +35,9 @@ LessonGridFill FillLessons(const MainState& state) {
             const int lesson = row - shift;
             cells[row].Caption = days[chosen].Subject[lesson];
             cells[row].TextColor = homework[chosen][lesson].HasHomework() ? kGreen : kBlack;
+            if (!cells[row].Caption.empty())
+                cells[row].Hint = FormatMinutes(
+                    LessonStart(days[chosen].StartTime, state.Times, lesson));
         }
         placed[chosen] = true;
         previous = chosenStart;
@@ -49,6 +52,8 @@ void ProjectLessons(const MainState& state, ViewModel& view) {
             auto& cell = view.Days[d].Cells[row];
             cell.Caption = fill[d][row].Caption;
             cell.TextColor = fill[d][row].TextColor;
+            cell.Hint = fill[d][row].Hint;
+            cell.ShowHint = !cell.Hint.empty();
         }
     }
 }
@@ -64,6 +69,8 @@ void ResetTimetable(AppContext& ctx) {
             cell.Background = kWhite;
             cell.TextColor = kBlack;
             cell.Caption.clear();
+            cell.Hint.clear();
+            cell.ShowHint = false;
         }
     }
 }

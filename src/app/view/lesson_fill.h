@@ -8,10 +8,12 @@
 
 namespace skemora {
 
-// One lesson cell as drawn: its subject, green when it has homework.
+// One lesson cell as drawn: its subject, green when it has homework, and its start time as
+// hint (none for an empty cell).
 struct LessonCellFill {
     std::string Caption;
     Color TextColor = kBlack;
+    std::string Hint;
 };
 using LessonGridFill = std::array<std::array<LessonCellFill, kLessons>, kDays>;
 

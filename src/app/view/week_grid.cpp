@@ -325,7 +325,8 @@ void ShowLessonInfo(const MainState& state, const MessageTexts& texts, ViewModel
     view.TitleStrip.Caption = texts.StartTimeLabel + dayName + " " + FormatTime(day.StartTime);
 
     const std::string& subject = day.Subject[lesson];
-    view.DetailLabels[0].Caption = subject;
+    view.DetailLabels[0].Caption =
+        subject + "   " + LessonSpanText(day.StartTime, state.Times, lesson);
     view.DetailLabels[2].Caption = day.Teacher[lesson];
     view.DetailLabels[4].Caption = day.Room[lesson];
 

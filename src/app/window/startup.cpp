@@ -77,6 +77,7 @@ void FirstShow(AppContext& ctx, const std::vector<std::string>& arguments) {
     state.StartMondayFirst = mondayFirst;
     state.SundayFirst = !mondayFirst;
 
+    settings.RememberDirectory();
     settings.ReadTrayEntry();
     const bool tray = settings.TrayRead != "f";
     state.StartTray = tray;

@@ -181,6 +181,40 @@ const auto kSlotTexts = std::to_array<SlotText>({
     {&MessageTexts::UsageUnknownOption, "Unknown option: %1", "Ukendt tilvalg: %1"},
     {&MessageTexts::UsageTryHelp, "Run \"%1 --help\" to see what it takes.",
      "Kør \"%1 --help\" for at se, hvad det kan."},
+    // The command line: the day's glance
+    {&MessageTexts::UsageTodayOption,
+     "Print today's lessons, their times, rooms, teachers and homework, and exit.",
+     "Skriv dagens timer med tider, lokaler, lærere og lektier, og afslut."},
+    {&MessageTexts::UsageJsonOption, "With --today: print the same as JSON.",
+     "Med --today: skriv det samme som JSON."},
+    // Lesson times, the glance at today and the tray program.
+    {&MessageTexts::LessonTimesDamaged,
+     "The lesson times in %1 could not all be read. The lessons whose times were unclear use "
+     "45 minutes with a 5-minute break until you set them under Time-table, Lesson times.",
+     "Lektionstiderne i %1 kunne ikke alle læses. Lektioner med uklare tider bruger 45 minutter "
+     "med 5 minutters pause, indtil du indstiller dem under Skema, Lektionstider."},
+    {&MessageTexts::GlanceNoTimetable, "There is no time-table in %1 yet.",
+     "Der er endnu ikke noget skema i %1."},
+    {&MessageTexts::GlanceUnknownTimetable, "There is no time-table named \"%1\".",
+     "Der findes ikke noget skema med navnet \"%1\"."},
+    {&MessageTexts::GlanceUnreadable, "%1 could not be read.", "%1 kunne ikke læses."},
+    {&MessageTexts::GlanceWeekend, "Weekend: no lessons today.", "Weekend: ingen timer i dag."},
+    {&MessageTexts::GlanceHoliday, "%1: no lessons today.", "%1: ingen timer i dag."},
+    {&MessageTexts::GlanceNoLessons, "No lessons today.", "Ingen timer i dag."},
+    {&MessageTexts::GlanceDayOver, "No more lessons today.", "Ikke flere timer i dag."},
+    {&MessageTexts::GlanceNow, "Now: %1", "Nu: %1"},
+    {&MessageTexts::GlanceNext, "Next: %1", "Næste: %1"},
+    {&MessageTexts::GlanceRoom, "room %1", "lokale %1"},
+    {&MessageTexts::GlanceTeacher, "teacher %1", "lærer %1"},
+    {&MessageTexts::GlanceToday, "Today", "I dag"},
+    {&MessageTexts::GlanceTomorrow, "Tomorrow", "I morgen"},
+    {&MessageTexts::GlanceHomework, "Homework", "Lektier"},
+    {&MessageTexts::GlanceDocuments, "Upcoming documents", "Kommende dokumenter"},
+    {&MessageTexts::GlanceOpenDiary, "Open diary", "Åbn dagbogen"},
+    {&MessageTexts::GlanceQuit, "Quit", "Afslut"},
+    {&MessageTexts::TrayMissing,
+     "This desktop has no system tray, so Skemora's tray icon cannot be shown.",
+     "Skrivebordet har intet statusfelt, så Skemoras ikon kan ikke vises der."},
 });
 
 struct ErrorTextRow {
@@ -280,6 +314,14 @@ const auto kDialogTexts = std::to_array<DialogText>({
     {&DialogTexts::ColourAqua, "clAqua", "Turkis"},
     {&DialogTexts::ColourMaroon, "clMaroon", "Rødbrun"},
     {&DialogTexts::ColourPurple, "clPurple", "Lilla"},
+    // Lesson times: the dialog.
+    {&DialogTexts::LessonTimesTitle, "Lesson times", "Lektionstider"},
+    {&DialogTexts::LessonTimesPosition, "Lesson", "Lektion"},
+    {&DialogTexts::LessonTimesLength, "Length (minutes)", "Længde (minutter)"},
+    {&DialogTexts::LessonTimesBreak, "Break after (minutes)", "Pause efter (minutter)"},
+    {&DialogTexts::LessonTimesStart, "Monday starts", "Mandag begynder"},
+    {&DialogTexts::LessonTimesOk, "OK", "OK"},
+    {&DialogTexts::LessonTimesCancel, "Cancel", "Fortryd"},
 });
 
 // Errors and opening: why a file could not be written, in the system's common cases.

@@ -106,6 +106,21 @@ struct MessageTexts {
     std::string UsageLanguageVariable;  // SKEMORA_LANGUAGE
     std::string UsageUnknownOption;   // %1 the option given
     std::string UsageTryHelp;         // %1 the program's name
+    // Lesson times, the glance at today (skemora --today) and the tray program.
+    std::string LessonTimesDamaged;  // %1 the lesson-times file
+    std::string GlanceNoTimetable;   // %1 the data folder
+    std::string GlanceUnknownTimetable;  // %1 the name asked for
+    std::string GlanceUnreadable;        // %1 the file
+    std::string GlanceWeekend, GlanceHoliday;  // GlanceHoliday: %1 the holiday's name
+    std::string GlanceNoLessons, GlanceDayOver;
+    std::string GlanceNow, GlanceNext;  // %1 the lesson
+    std::string GlanceRoom, GlanceTeacher;  // %1 the room, the teacher
+    std::string GlanceToday, GlanceTomorrow, GlanceHomework, GlanceDocuments;
+    std::string GlanceOpenDiary, GlanceQuit;
+    std::string TrayMissing;
+    // The command line: the day's glance
+    std::string UsageTodayOption;  // --today
+    std::string UsageJsonOption;   // --json
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
@@ -148,6 +163,9 @@ struct DialogTexts {
     // Danish interface: the holiday colours' names, in the order of kHolidayColourNames.
     std::string ColourGreen, ColourBlack, ColourRed, ColourLime, ColourYellow, ColourAqua,
         ColourMaroon, ColourPurple;
+    // Lesson times: the dialog.
+    std::string LessonTimesTitle, LessonTimesPosition, LessonTimesLength, LessonTimesBreak,
+        LessonTimesStart, LessonTimesOk, LessonTimesCancel;
 };
 
 // The texts of a language: 6 is Danish, any other code English.

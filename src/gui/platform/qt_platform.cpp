@@ -208,6 +208,10 @@ void QtPlatform::ShowHelpWindow(const std::string& page, const std::string& anch
     helpWindow_.Show(Utf8(page), Utf8(anchor));
 }
 
+std::string QtPlatform::ProgramFolder() {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
 std::string DataFolderPath() {
     const QString forced = qEnvironmentVariable("SKEMORA_DATA_DIR");
     if (!forced.isEmpty()) {

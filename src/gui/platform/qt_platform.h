@@ -37,6 +37,7 @@ public:
     std::optional<std::string> UserGuidePage(const std::string& language) override;
     void ShowHelpWindow(const std::string& page, const std::string& anchor) override;
     const HelpWindow& Help() const { return helpWindow_; }
+    std::string ProgramFolder() override;
 
     QString SettingsFilePath() const;
     QString AutostartFilePath() const;

@@ -6,6 +6,7 @@
 #include "gui/dialogs/qt_messages.h"
 #include "gui/timetable/class_name_dialog.h"
 #include "gui/timetable/lesson_dialog.h"
+#include "gui/timetable/lesson_times_dialog.h"
 #include "gui/timetable/new_user_dialog.h"
 #include "gui/timetable/time_dialog.h"
 
@@ -13,7 +14,7 @@ namespace skemora {
 
 QtTimetableDialogs::~QtTimetableDialogs() {
     // The class-name dialog is its owner's, given in Attach.
-    for (QObject* dialog : std::initializer_list<QObject*>{time_, lesson_, newUser_})
+    for (QObject* dialog : std::initializer_list<QObject*>{time_, lesson_, newUser_, lessonTimes_})
         DeleteIfUnowned(dialog);
 }
 
@@ -106,6 +107,20 @@ bool QtTimetableDialogs::EditClassName(std::string& name, const AcceptStep& save
     dialog->setClassName(Utf8(name));
     return ExecSaving(
         dialog, [&] { name = dialog->className().toStdString(); }, save);
+}
+
+bool QtTimetableDialogs::EditLessonTimes(int startTime, LessonTimes& times,
+                                         const AcceptStep& save) {
+    if (!lessonTimes_) lessonTimes_ = new AcceptingDialog<LessonTimesDialog>(mainWindow_);
+    if (texts_) {
+        lessonTimes_->setTexts({Utf8(texts_->LessonTimesTitle), Utf8(texts_->LessonTimesPosition),
+                                Utf8(texts_->LessonTimesLength), Utf8(texts_->LessonTimesBreak),
+                                Utf8(texts_->LessonTimesStart), Utf8(texts_->LessonTimesOk),
+                                Utf8(texts_->LessonTimesCancel)});
+    }
+    lessonTimes_->prepare(startTime, times);
+    return ExecSaving(
+        lessonTimes_, [&] { times = lessonTimes_->times(); }, save);
 }
 
 }  // namespace skemora

@@ -16,6 +16,7 @@ class TForm10;
 class TForm11;
 class TForm12;
 class Tnewtime;
+class LessonTimesDialog;
 
 class QtTimetableDialogs : public TimetableDialogs {
 public:
@@ -35,6 +36,7 @@ public:
     std::optional<NewUserAnswer> AskNewUser(
         const std::function<bool(const NewUserAnswer&)>& acceptable) override;
     bool EditClassName(std::string& name, const AcceptStep& save) override;
+    bool EditLessonTimes(int startTime, LessonTimes& times, const AcceptStep& save) override;
 
 private:
     QPointer<QWidget> mainWindow_;
@@ -43,6 +45,7 @@ private:
     QPointer<TForm10> time_;
     QPointer<TForm11> lesson_;
     QPointer<Tnewtime> newUser_;
+    QPointer<LessonTimesDialog> lessonTimes_;
     // "Illigal character: " + the character, over the dialog it was typed in.
     void ShowRefusedCharacter(QWidget* dialog, const QString& character);
 };

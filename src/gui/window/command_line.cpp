@@ -27,6 +27,8 @@ const std::vector<OptionRow>& Options() {
     static const std::vector<OptionRow> rows = {
         {{"h", "help"}, &MessageTexts::UsageHelpOption},
         {{"version"}, &MessageTexts::UsageVersionOption},
+        {{"today"}, &MessageTexts::UsageTodayOption},
+        {{"json"}, &MessageTexts::UsageJsonOption},
     };
     return rows;
 }

@@ -19,8 +19,11 @@
 #include "gui/notes/qt_note_dialogs.h"
 #include "gui/platform/qt_platform.h"
 #include "gui/timetable/qt_timetable_dialogs.h"
+#include "gui/window/today_command.h"
 
 int main(int argc, char** argv) {
+    // --today prints the day's lessons and needs no display either.
+    if (const auto exitCode = skemora::RunTodayCommand(argc, argv)) return *exitCode;
     // The command line is read before the application object, which needs a display.
     QStringList given;
     for (int i = 0; i < argc; ++i) given << QString::fromLocal8Bit(argv[i]);

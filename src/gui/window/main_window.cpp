@@ -35,6 +35,7 @@
 #include "app/notes/homework_commands.h"
 #include "app/notes/note_commands.h"
 #include "app/timetable/lesson_commands.h"
+#include "app/timetable/lesson_times_commands.h"
 #include "app/timetable/new_timetable_commands.h"
 #include "app/timetable/open_commands.h"
 #include "app/storage/save.h"
@@ -231,6 +232,7 @@ void TForm1::BuildMenus() {
     on(AddMenuItem(holidays, m.HolidaysDelete, "actionHolidaysDelete"), &slethelligdagClick);
     on(AddMenuItem(timetable, m.School, "actionSchool"), &EditSchool);
     on(AddMenuItem(timetable, m.Class, "actionClass"), &EditClass);
+    on(AddMenuItem(timetable, m.LessonTimes, "actionLessonTimes"), &EditLessonTimes);
 
     QMenu* options = AddSubmenu(nullptr, m.Options, "menuOptions");
     SetHelpTopic(options, kTopicOptionsMenu);

@@ -141,7 +141,11 @@ TEST_F(ProjectionTest, TheSelectedLessonIsHighlightedWithItsDetails) {
     Project();
     EXPECT_EQ(Cell(1, 1).Background, kButtonFace);
     EXPECT_EQ(Cell(1, 0).Background, kWhite);
-    EXPECT_EQ(view.DetailLabels[0].Caption, "Maths");
+    EXPECT_EQ(view.DetailLabels[0].Caption, "Maths   09:00–09:45");
+    // The cells' hints give the start times: the shifted row's lesson starts the day.
+    EXPECT_EQ(Cell(1, 1).Hint, "09:00");
+    EXPECT_TRUE(Cell(1, 1).ShowHint);
+    EXPECT_EQ(Cell(1, 0).Hint, "");
     EXPECT_EQ(view.DetailLabels[2].Caption, "Ada");
     EXPECT_EQ(view.DetailLabels[4].Caption, "R1");
     EXPECT_TRUE(view.Menus.EditLesson.Enabled);

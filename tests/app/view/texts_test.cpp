@@ -126,7 +126,8 @@ std::vector<const MenuItem*> AllMenus(const MenuView& m) {
             &m.PopupDelete,
             &m.PopupAdd,
             &m.PopupInsert,
-            &m.Quit};
+            &m.Quit,
+            &m.LessonTimes};
 }
 
 TEST(ApplyLanguage, EnglishKeepsTheDesignedMenusAndDanishTranslatesThemAll) {

@@ -42,6 +42,9 @@ public:
     bool EditClassName(std::string&, const AcceptStep&) override {
         return Refuse("the class-name dialog");
     }
+    bool EditLessonTimes(int, LessonTimes&, const AcceptStep&) override {
+        return Refuse("the lesson-times dialog");
+    }
     bool EditHomework(const std::string&, LessonHomework&, const AcceptStep&) override {
         return Refuse("the homework dialog");
     }

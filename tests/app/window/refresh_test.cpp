@@ -164,11 +164,11 @@ TEST_F(PeriodRefreshTest, AChangeMadeWhileEventsRunIsAskedAboutBeforeAnotherPeri
 
 TEST_F(PeriodRefreshTest, AReloadShowsTheSelectedCellAgainAndKeepsTheChosenDate) {
     SelectCell(ctx, {0, 1});
-    EXPECT_EQ(ctx.view.DetailLabels[0].Caption, "A01");
+    EXPECT_EQ(ctx.view.DetailLabels[0].Caption, "A01   08:50–09:35");
     DayLabelClick(ctx, 9);  // Wednesday 10 September, in the second period
     EXPECT_EQ(Selected(), (Date{2003, 9, 10}));
     EXPECT_EQ(Cell(0, 1).Background, kButtonFace);
-    EXPECT_EQ(ctx.view.DetailLabels[0].Caption, "B01");
+    EXPECT_EQ(ctx.view.DetailLabels[0].Caption, "B01   08:50–09:35");
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST_F(SelectCellTest, FilledCellOfAShiftedColumnShowsItsLesson) {
     EXPECT_EQ(ctx.state.SelLesson, 1);
     EXPECT_EQ(ctx.view.Days[2].Cells[2].Background, kButtonFace);
     EXPECT_EQ(ctx.view.Days[4].Cells[3].Background, kWhite);
-    EXPECT_EQ(ctx.view.DetailLabels[0].Caption, "Art");
+    EXPECT_EQ(ctx.view.DetailLabels[0].Caption, "Art   09:45–10:30");
     EXPECT_EQ(ctx.view.DetailLabels[2].Caption, "CD");
     EXPECT_EQ(ctx.view.DetailLabels[4].Caption, "7");
     EXPECT_EQ(ctx.view.TitleStrip.Caption, "Start time Wednesday 08:55");

@@ -194,7 +194,7 @@ private slots:
             QCOMPARE(Captions(Find<QMenu>("menuEdit")),
                      texts({&m.EditTime, &m.EditLesson, &m.EditDelete, &m.EditAdd, &m.EditInsert}));
             QCOMPARE(Captions(Find<QMenu>("menuTimetable")),
-                     texts({&m.Holidays, &m.School, &m.Class}));
+                     texts({&m.Holidays, &m.School, &m.Class, &m.LessonTimes}));
             QCOMPARE(Captions(Find<QMenu>("menuHolidays")),
                      texts({&m.HolidaysNew, &m.HolidaysDelete}));
             QCOMPARE(Captions(Find<QMenu>("menuOptions")),
