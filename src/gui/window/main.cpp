@@ -9,6 +9,7 @@
 #include "gui/dialogs/accepting_dialog.h"
 #include "gui/timetable/class_name_dialog.h"
 #include "gui/window/main_window.h"
+#include "gui/window/first_paint.h"
 #include "gui/dialogs/qt_messages.h"
 #include "gui/dialogs/question_dialog.h"
 #include "core/files/installed_copy.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
         timetableDialogs.Attach(&form1, &form12, texts);
         noteDialogs.Attach(&form1, texts, &platform);
         holidayDialogs.Attach(&form1, texts);
+        skemora::QuitAfterFirstPaintWhenAsked(&form1);
         form1.show();
         return QApplication::exec();
     } catch (const std::exception& error) {
