@@ -208,7 +208,12 @@ void BenchData::WriteHolidays() {
         for (int month = 1; month <= 12; ++month) {
             const int length = kLength[static_cast<std::size_t>(month - 1)];
             if (length == 0) continue;
-            const Date from{year, month, month == 12 ? 21 : 9 + month % 5};
+            Date from{year, month, month == 12 ? 21 : 9 + month % 5};
+            // A holiday starts on a school day: weekends get no mark.
+            while (WeekdayOf(from.Year, from.Month, from.Day) == 1 ||
+                   WeekdayOf(from.Year, from.Month, from.Day) == 7) {
+                from = AddDays(from, 1);
+            }
             const HolidayPeriod period{from, AddDays(from, length - 1), HolidayNameOf(month),
                                        kHolidayColourNames[static_cast<std::size_t>(month % 8)]};
             ApplyHolidayPeriod(period, readMonth, overwrite, writeMonth);
