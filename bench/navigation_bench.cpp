@@ -109,6 +109,13 @@ void AtomicWrite(const std::string& path, const std::string& bytes) {
     close(folderDescriptor);
 }
 
+// The period the data folder's list makes valid on the day.
+int PeriodOfDay(int dayNumber) {
+    int period = 0;
+    while (period + 1 < kPeriods && PeriodStart(period + 1) <= dayNumber) ++period;
+    return period;
+}
+
 // The files a week shows while `date` is selected: its homework and notes files, the holiday
 // files of its school days' months, and the lesson file of its period when `withLessons`.
 std::vector<std::string> ShownFiles(const Date& date, bool withLessons) {
@@ -124,15 +131,15 @@ std::vector<std::string> ShownFiles(const Date& date, bool withLessons) {
     }
     for (const auto& [year, month] : months) files.push_back(data->Path() + HolidayFileName(year, month));
     if (withLessons) {
-        int period = 0;
-        while (period + 1 < kPeriods && PeriodStart(period + 1) <= monday) ++period;
+        const int period = PeriodOfDay(monday);
         files.push_back(period == 0 ? data->MainFile() : data->UserFolder() + PeriodFileName(period));
     }
     return files;
 }
 
-// The floor of a step that shows one of `weeks` in turn: the reads of its files and one
-// listing of the user folder.
+// The floor of a step that shows one of `weeks` in turn: the reads of its files. The listing of
+// the user folder that completes it is measured once, by BM_UserFolderListing, and added in the
+// table.
 void ReadsFloor(benchmark::State& state, const std::string& name,
                 const std::vector<std::vector<std::string>>& weeks) {
     readingFloors.insert(name);
@@ -141,7 +148,6 @@ void ReadsFloor(benchmark::State& state, const std::string& name,
     for (auto _ : state) {
         StepBegin();
         for (const auto& file : weeks[next]) benchmark::DoNotOptimize(ReadWhole(file));
-        benchmark::DoNotOptimize(ListFolder(data->UserFolder()));
         StepEnd();
         next = (next + 1) % weeks.size();
     }
@@ -185,29 +191,45 @@ struct Window {
     int Period() const { return ctx.state.Saving.LoadedPeriod; }
 };
 
+using Command = void (*)(AppContext&);
+
+// `step` from the day `from` to the day `to`, timed; `back` returns while the clock is stopped.
+// (A week step selects the next week's Monday.)
+void StepAndBack(benchmark::State& state, const std::string& name, int from, int to,
+                 Command step, Command back) {
+    CountCalls(state, name);
+    Window window;
+    window.Select(from);
+    const Date arrival = DateOfDayNumber(to);
+    for (auto _ : state) {
+        StepBegin();
+        step(window.ctx);
+        StepEnd();
+        state.PauseTiming();
+        const MainState& shown = window.ctx.state;
+        Check(shown.SelYear == arrival.Year && shown.SelMonth == arrival.Month &&
+                  shown.SelDay == arrival.Day && window.Period() == PeriodOfDay(to),
+              name + " went elsewhere: " + std::to_string(shown.SelYear) + "-" +
+                  std::to_string(shown.SelMonth) + "-" + std::to_string(shown.SelDay) +
+                  ", period " + std::to_string(window.Period()));
+        back(window.ctx);
+        state.ResumeTiming();
+    }
+}
+
 // NextWeek from the last week of period 20 into the first week of period 21, so that every
 // step loads another lesson file; the PreviousWeek that goes back is not timed.
 const int kLastWeekOf20 = PeriodStart(21) - 5;  // a Wednesday
 
 void BM_NextWeekNewPeriod(benchmark::State& state) {
-    CountCalls(state, "BM_NextWeekNewPeriod");
-    Window window;
-    window.Select(kLastWeekOf20);
-    for (auto _ : state) {
-        StepBegin();
-        NextWeek(window.ctx);
-        StepEnd();
-        state.PauseTiming();
-        Check(window.Period() == 21, "NextWeek did not reach the next period");
-        PreviousWeek(window.ctx);
-        state.ResumeTiming();
-    }
+    StepAndBack(state, "BM_NextWeekNewPeriod", kLastWeekOf20, kLastWeekOf20 + 5, NextWeek,
+                PreviousWeek);
 }
 BENCHMARK(BM_NextWeekNewPeriod)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_NextWeekNewPeriod_Floor(benchmark::State& state) {
     ReadsFloor(state, "BM_NextWeekNewPeriod_Floor",
-               {ShownFiles(DateOfDayNumber(kLastWeekOf20 + 7), true)});
+               {ShownFiles(DateOfDayNumber(kLastWeekOf20 + 5), true)});
 }
 BENCHMARK(BM_NextWeekNewPeriod_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -215,42 +237,21 @@ BENCHMARK(BM_NextWeekNewPeriod_Floor)->Unit(benchmark::kMicrosecond)->UseRealTim
 const int kFirstWeekOf20 = PeriodStart(20) + 2;
 
 void BM_NextWeekSamePeriod(benchmark::State& state) {
-    CountCalls(state, "BM_NextWeekSamePeriod");
-    Window window;
-    window.Select(kFirstWeekOf20);
-    for (auto _ : state) {
-        StepBegin();
-        NextWeek(window.ctx);
-        StepEnd();
-        state.PauseTiming();
-        Check(window.Period() == 20, "NextWeek left the period");
-        PreviousWeek(window.ctx);
-        state.ResumeTiming();
-    }
+    StepAndBack(state, "BM_NextWeekSamePeriod", kFirstWeekOf20, kFirstWeekOf20 + 5, NextWeek,
+                PreviousWeek);
 }
 BENCHMARK(BM_NextWeekSamePeriod)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_NextWeekSamePeriod_Floor(benchmark::State& state) {
     ReadsFloor(state, "BM_NextWeekSamePeriod_Floor",
-               {ShownFiles(DateOfDayNumber(kFirstWeekOf20 + 7), false)});
+               {ShownFiles(DateOfDayNumber(kFirstWeekOf20 + 5), false)});
 }
 BENCHMARK(BM_NextWeekSamePeriod_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // Alt+D from a Wednesday to the Thursday of the same week.
 void BM_NextDay(benchmark::State& state) {
-    CountCalls(state, "BM_NextDay");
-    Window window;
-    window.Select(kFirstWeekOf20);
-    for (auto _ : state) {
-        StepBegin();
-        NextSchoolDay(window.ctx);
-        StepEnd();
-        state.PauseTiming();
-        Check(window.ctx.state.SelDay == DateOfDayNumber(kFirstWeekOf20 + 1).Day,
-              "NextSchoolDay went elsewhere");
-        PreviousSchoolDay(window.ctx);
-        state.ResumeTiming();
-    }
+    StepAndBack(state, "BM_NextDay", kFirstWeekOf20, kFirstWeekOf20 + 1, NextSchoolDay,
+                PreviousSchoolDay);
 }
 BENCHMARK(BM_NextDay)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -317,8 +318,8 @@ void BM_OpenTimetable_Floor(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenTimetable_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The listing alone, the part of every reading floor that a program may keep from one step to
-// the next while the folder stays unchanged: the table shows the reads without it too.
+// One listing of the user folder: with the reads, the floor of every step that shows a week (a
+// program may keep it from one step to the next while the folder stays unchanged).
 void BM_UserFolderListing(benchmark::State& state) {
     CountCalls(state, "BM_UserFolderListing");
     for (auto _ : state) {
@@ -508,43 +509,53 @@ public:
             const auto calls = run.counters.find("syscalls");
             if (calls != run.counters.end()) figure.Calls = calls->second.value;
             if (run.run_type == Run::RT_Aggregate) {
-                if (run.aggregate_name == "median") medians_[name] = figure;
+                if (run.aggregate_name != "median") continue;
+                medians_[name] = figure;
             } else {
                 single_[name] = figure;
-                if (std::find(order_.begin(), order_.end(), name) == order_.end())
-                    order_.push_back(name);
             }
+            if (std::find(order_.begin(), order_.end(), name) == order_.end())
+                order_.push_back(name);
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        const bool listed = single_.count(kListing) > 0;
-        const double listing = listed ? FigureOf(kListing).Time : 0;
+        // A reading floor is its reads plus one listing of the user folder.
+        const bool listed = Known(kListing);
+        const Figure listing = listed ? FigureOf(kListing) : Figure{};
         std::printf("\n%-28s %10s %10s %6s %8s %9s %6s %6s\n", "benchmark", "time (us)",
-                    "floor (us)", "ratio", "no list", "syscalls", "floor", "ratio");
+                    "floor (us)", "ratio", "to reads", "syscalls", "floor", "ratio");
         std::vector<std::string> breakdowns;
         for (const std::string& name : order_) {
-            const std::string floor = name + "_Floor";
-            if (single_.count(floor) == 0) continue;
-            const Figure step = FigureOf(name), base = FigureOf(floor);
-            std::printf("%-28s %10.1f %10.1f %6.2f", name.c_str(), step.Time, base.Time,
-                        step.Time / base.Time);
-            // The ratio to the reads alone, for the floors that list the folder.
-            if (listed && base.Reads && base.Time > listing) {
-                std::printf(" %8.2f", step.Time / (base.Time - listing));
+            const std::string floorName = name + "_Floor";
+            if (!Known(floorName)) continue;
+            const Figure step = FigureOf(name), reads = FigureOf(floorName);
+            Figure floor = reads;
+            if (reads.Reads && listed) {
+                floor.Time += listing.Time;
+                if (floor.Calls >= 0 && listing.Calls >= 0) floor.Calls += listing.Calls;
+            }
+            std::printf("%-28s %10.1f %10.1f %6.2f", name.c_str(), step.Time, floor.Time,
+                        step.Time / floor.Time);
+            if (reads.Reads) {
+                std::printf(" %8.2f", step.Time / reads.Time);
             } else {
                 std::printf(" %8s", "");
             }
-            if (step.Calls >= 0 && base.Calls > 0) {
-                std::printf(" %9.0f %6.0f %6.2f", step.Calls, base.Calls, step.Calls / base.Calls);
+            if (step.Calls >= 0 && floor.Calls > 0) {
+                std::printf(" %9.0f %6.0f %6.2f", step.Calls, floor.Calls, step.Calls / floor.Calls);
                 breakdowns.push_back(name + ": " + CountSyscalls(name, "").Breakdown() +
-                                     "; floor: " + CountSyscalls(floor, "").Breakdown());
+                                     "; floor: " + CountSyscalls(floorName, "").Breakdown());
             }
             std::printf("\n");
         }
-        if (listed) std::printf("(listing the user folder alone: %.1f us)\n", listing);
+        if (listed) {
+            std::printf("(floors of steps that show a week: the reads, and one listing of the user "
+                        "folder: %.1f us, %.0f calls)\n",
+                        listing.Time, listing.Calls);
+        }
         if (!breakdowns.empty()) std::printf("\nMost frequent system calls of one step:\n");
         for (const auto& line : breakdowns) std::printf("  %s\n", line.c_str());
     }
@@ -556,6 +567,9 @@ private:
         bool Reads = false;  // a floor that reads and lists
     };
     static constexpr const char* kListing = "BM_UserFolderListing";
+    bool Known(const std::string& name) const {
+        return single_.count(name) > 0 || medians_.count(name) > 0;
+    }
     Figure FigureOf(const std::string& name) const {
         const auto median = medians_.find(name);
         return median != medians_.end() ? median->second : single_.at(name);
