@@ -21,7 +21,8 @@ if [ "${1:-}" != "--inside" ]; then
     done
     work="$(mktemp -d)"
     trap 'rm -rf "$work"' EXIT
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside "$build" "$runs" "$work"
+    # -noreset: the server stays up between two starts (no client is connected then).
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" --inside "$build" "$runs" "$work"
     exit $?
 fi
 
