@@ -155,9 +155,9 @@ const SyscallCount& CountSyscalls(const std::string& name, const std::string& da
     std::remove(log.c_str());
     if (status != 0 || count.Steps == 0) {
         std::fprintf(stderr,
-                     "system calls not counted: strace%s exited with %d, %d steps seen "
+                     "system calls not counted: strace exited with %d, %d steps seen "
                      "(is strace installed and ptrace allowed?)\n",
-                     "", status, count.Steps);
+                     status, count.Steps);
         unavailable = true;
         return none;
     }
