@@ -1,157 +1,174 @@
-// Time of the commands a user repeats most, over a real data folder on disk: a week step, a
-// jump to a far week, a keystroke in the week notes, and a save that inserts a period.
+// Time and system calls of the commands a pupil repeats, over a data folder of ten school years
+// (bench_data.h), each beside its floor measured in the same run: the plain reads of exactly the
+// files the step shows and one listing of the user folder for a step that shows a week, one
+// atomic write of the same bytes for a step that saves.
 //
-// The data folder holds the time-table "Peter" with 80 validity periods (the base period and
-// S1..S79.dfd, one every two weeks from August 2023), a subject list, homework and notes files
-// for every week of 2023..2026 and holiday files for every month. It is made under TMPDIR (or
-// /tmp) and removed at the end; the disk it sits on decides the cost of each fsync.
+// A floor is named after its benchmark with "_Floor". Every benchmark reports its system calls
+// per step as the counter "syscalls" (see syscall_count.h); after the run a table gives each
+// benchmark's time and calls as ratios to its floor.
 #include <benchmark/benchmark.h>
+#include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/export/export_commands.h"
 #include "app/state/app_context.h"
+#include "app/state/timetable_state.h"
+#include "app/storage/save.h"
+#include "app/timetable/lesson_commands.h"
+#include "app/timetable/open_commands.h"
+#include "app/timetable/week_notes_commands.h"
 #include "app/window/navigation.h"
 #include "app/window/startup.h"
+#include "bench_data.h"
 #include "core/calendar/calendar.h"
+#include "core/files/text_file.h"
+#include "core/holidays/holiday_tables.h"
+#include "core/timetable/file_names.h"
+#include "core/timetable/periods.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
-#include "app/storage/loading.h"
-#include "app/timetable/open_commands.h"
-#include "app/storage/save.h"
-#include "app/timetable/save_as_commands.h"
-#include "app/state/timetable_state.h"
-#include "app/storage/week_notes.h"
-#include "app/timetable/week_notes_commands.h"
+#include "syscall_count.h"
 
-namespace skemora {
+namespace skemora::bench {
 namespace {
 
-constexpr int kPeriods = 80;  // the base period and 79 later ones
-constexpr int kFirstYear = 2023;
-constexpr int kLastYear = 2026;
-const Date kFirstStart{2023, 8, 7};  // a Monday
-const std::string kName = "Peter";
+BenchData* data = nullptr;
+// The floors that read the files of a week and list the user folder.
+std::set<std::string> readingFloors;
+const Date kToday{2024, 5, 22};
 
 void Check(bool condition, const std::string& what) {
-    if (!condition) throw std::runtime_error("benchmark set-up: " + what);
+    if (!condition) throw std::runtime_error("benchmark: " + what);
 }
 
-void WriteFile(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const auto& line : lines) out << line << "\r\n";
-    Check(static_cast<bool>(out), "cannot write " + path);
+// The system calls of the benchmark `name`, as its counter.
+void CountCalls(benchmark::State& state, const std::string& name) {
+    const SyscallCount& count = CountSyscalls(name, data->Path());
+    if (count.Steps > 0) state.counters["syscalls"] = count.Median;
 }
 
-// Text followed by a number (GCC 12 warns falsely on "literal" + std::to_string).
-std::string Numbered(std::string text, int number) {
-    text += std::to_string(number);
-    return text;
+// ---- The floors: what any program must do at least, written with the system calls alone.
+
+std::size_t ReadWhole(const std::string& path) {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return 0;
+    char buffer[16384];
+    std::size_t total = 0;
+    ssize_t n = 0;
+    while ((n = read(descriptor, buffer, sizeof buffer)) > 0) total += static_cast<std::size_t>(n);
+    close(descriptor);
+    return total;
 }
 
-int PeriodStart(int k) {
-    return DayNumber(kFirstStart.Year, kFirstStart.Month, kFirstStart.Day) + 14 * k;
+std::size_t ListFolder(const std::string& path) {
+    DIR* folder = opendir(path.c_str());
+    if (folder == nullptr) return 0;
+    std::size_t entries = 0;
+    while (readdir(folder) != nullptr) ++entries;
+    closedir(folder);
+    return entries;
 }
 
-// 186 lines: every day starts at 8:00 with eight lessons whose subjects name the period.
-std::vector<std::string> LessonLines(int period) {
-    static const char* const kSubjects[] = {"Danish",  "Math",    "English", "German",
-                                            "Physics", "History", "Music",   "Sports"};
-    std::vector<std::string> lines;
-    for (int d = 0; d < 5; ++d) {
-        lines.push_back(d == 4 ? "900" : "800");
-        for (int j = 0; j < 12; ++j) {
-            const bool filled = j < 8;
-            lines.push_back(filled ? std::string(kSubjects[(j + d + period) % 8]) : "");
-            lines.push_back(filled ? Numbered("R", j + 1) : "");
-            lines.push_back(filled ? Numbered("T", (j + period) % 5) : "");
-        }
+std::string FileBytes(const std::string& path) {
+    std::string bytes;
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    Check(descriptor >= 0, "cannot read " + path);
+    char buffer[16384];
+    ssize_t n = 0;
+    while ((n = read(descriptor, buffer, sizeof buffer)) > 0)
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    close(descriptor);
+    return bytes;
+}
+
+// A temporary beside the file, written and synced, renamed over it, and the folder synced.
+void AtomicWrite(const std::string& path, const std::string& bytes) {
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
+    const std::string temporary = folder + ".floor.tmp";
+    const int descriptor =
+        open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    Check(descriptor >= 0, "cannot write " + temporary);
+    const bool written = write(descriptor, bytes.data(), bytes.size()) ==
+                             static_cast<ssize_t>(bytes.size()) &&
+                         fsync(descriptor) == 0;
+    close(descriptor);
+    Check(written && rename(temporary.c_str(), path.c_str()) == 0, "cannot replace " + path);
+    const int folderDescriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    fsync(folderDescriptor);
+    close(folderDescriptor);
+}
+
+// The period the data folder's list makes valid on the day.
+int PeriodOfDay(int dayNumber) {
+    int period = 0;
+    while (period + 1 < kPeriods && PeriodStart(period + 1) <= dayNumber) ++period;
+    return period;
+}
+
+// The files a week shows while `date` is selected: its homework and notes files, the holiday
+// files of its school days' months, and the lesson file of its period when `withLessons`.
+std::vector<std::string> ShownFiles(const Date& date, bool withLessons) {
+    const std::string user = data->UserFolder();
+    const int week = WeekNumber(date.Year, date.Month, date.Day, false);
+    std::vector<std::string> files = {user + WeekFileName(date.Year, week),
+                                      user + WeekNotesFileName(date.Year, week)};
+    std::set<std::pair<int, int>> months = {{date.Year, date.Month}};
+    const int monday = MondayOf(date);
+    for (int d = 0; d < kDays; ++d) {
+        const Date day = DateOfDayNumber(monday + d);
+        months.insert({day.Year, day.Month});
     }
-    lines.push_back("6U");
-    return lines;
+    for (const auto& [year, month] : months) files.push_back(data->Path() + HolidayFileName(year, month));
+    if (withLessons) {
+        const int period = PeriodOfDay(monday);
+        files.push_back(period == 0 ? data->MainFile() : data->UserFolder() + PeriodFileName(period));
+    }
+    return files;
 }
 
-std::vector<std::string> PeriodListLines(int periods) {
-    std::vector<std::string> lines;
-    for (int k = 0; k < periods; ++k) lines.push_back(std::to_string(PeriodStart(k)));
-    return lines;
+// The floor of a step that shows one of `weeks` in turn: the reads of its files. The listing of
+// the user folder that completes it is measured once, by BM_UserFolderListing, and added in the
+// table.
+void ReadsFloor(benchmark::State& state, const std::string& name,
+                const std::vector<std::vector<std::string>>& weeks) {
+    readingFloors.insert(name);
+    CountCalls(state, name);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        StepBegin();
+        for (const auto& file : weeks[next]) benchmark::DoNotOptimize(ReadWhole(file));
+        StepEnd();
+        next = (next + 1) % weeks.size();
+    }
 }
 
-std::string TemporaryFolder() {
-    const auto base = std::filesystem::temp_directory_path() / "skemora-bench-XXXXXX";
-    std::string pattern = base.string();
-    Check(mkdtemp(pattern.data()) != nullptr, "cannot make a temporary folder");
-    return pattern + "/";
+// The floor of a step that writes the files to these bytes in turn: one atomic write each.
+void WritesFloor(benchmark::State& state, const std::string& name,
+                 const std::vector<std::vector<std::pair<std::string, std::string>>>& writes,
+                 const std::vector<std::string>& reads = {}) {
+    CountCalls(state, name);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        StepBegin();
+        for (const auto& file : reads) benchmark::DoNotOptimize(ReadWhole(file));
+        for (const auto& [path, bytes] : writes[next]) AtomicWrite(path, bytes);
+        StepEnd();
+        next = (next + 1) % writes.size();
+    }
 }
 
-class DataFolder {
-public:
-    DataFolder() : path_(TemporaryFolder()) {
-        WriteFile(path_ + kName + ".dfd", LessonLines(0));
-        std::filesystem::create_directory(UserFolder());
-        RestorePeriods(kPeriods);
-
-        std::vector<std::string> subjects;
-        for (int i = 0; i < 30; ++i) {
-            subjects.insert(subjects.end(),
-                            {Numbered("Subject ", i), Numbered("R", i), Numbered("T", i)});
-        }
-        WriteFile(UserFolder() + "fagl.txt", subjects);
-
-        for (int year = kFirstYear; year <= kLastYear; ++year) {
-            for (int week = 1; week <= 53; ++week) {
-                char stem[16];
-                std::snprintf(stem, sizeof stem, "a%04d%02d.df", year, week);
-                WriteFile(UserFolder() + stem + "f",
-                          {"1", "1", "2", "Read page 12", "Exercise 4", "1", "/home/peter/a.txt",
-                           "3", "2", "1", "Essay", "0", "5", "8", "1", "Bring shoes", "0"});
-                WriteFile(UserFolder() + stem + "z",
-                          {Numbered("Notes of week ", week), "Test on Friday", ""});
-            }
-            for (int month = 1; month <= 12; ++month) {
-                char name[16];
-                std::snprintf(name, sizeof name, "a%04d%02d.dfg", year, month);
-                WriteFile(path_ + name, {"2", "clRed", "Holiday", "14", "clGreen", "Trip"});
-            }
-        }
-    }
-    ~DataFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    DataFolder(const DataFolder&) = delete;
-    DataFolder& operator=(const DataFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string UserFolder() const { return path_ + kName + "/"; }
-
-    // The period list and lesson files of `periods` periods, as made at the start, with no
-    // lesson file beyond them.
-    void RestorePeriods(int periods) const {
-        WriteFile(UserFolder() + "fratil.dfd", PeriodListLines(periods));
-        for (int k = 1; k <= kPeriods + 1; ++k) {
-            const std::string file = UserFolder() + Numbered("S", k) + ".dfd";
-            if (k < periods) {
-                WriteFile(file, LessonLines(k));
-            } else {
-                std::filesystem::remove(file);
-            }
-        }
-    }
-
-private:
-    std::string path_;
-};
-
-DataFolder* data = nullptr;
+// ---- The program's own commands.
 
 // A main window over the data folder with the time-table opened from the command line.
 struct Window {
@@ -160,10 +177,10 @@ struct Window {
     AppContext ctx{dialogs, platform};
 
     Window() {
-        platform.TodayDate = {2024, 5, 22};
+        platform.TodayDate = kToday;
         ConstructMainWindow(ctx, data->Path());
-        FirstShow(ctx, {kName});
-        Check(ctx.view.Title == kName + ".dfd", "the time-table did not open");
+        FirstShow(ctx, {kPupil});
+        Check(ctx.view.Title == std::string(kPupil) + ".dfd", "the time-table did not open");
         Check(ctx.state.Periods.Count >= kPeriods, "the period list was not read");
     }
 
@@ -174,45 +191,89 @@ struct Window {
     int Period() const { return ctx.state.Saving.LoadedPeriod; }
 };
 
-// NextWeek from the second week of one period into the first week of the next, so that every
-// step loads another lesson file; the PreviousWeek that goes back is not timed.
-void BM_NextWeekNewPeriod(benchmark::State& state) {
+using Command = void (*)(AppContext&);
+
+// `step` from the day `from` to the day `to`, timed; `back` returns while the clock is stopped.
+// (A week step selects the next week's Monday.)
+void StepAndBack(benchmark::State& state, const std::string& name, int from, int to,
+                 Command step, Command back) {
+    CountCalls(state, name);
     Window window;
-    window.Select(PeriodStart(20) + 9);  // Wednesday of period 20's second week
+    window.Select(from);
+    const Date arrival = DateOfDayNumber(to);
     for (auto _ : state) {
-        NextWeek(window.ctx);
+        StepBegin();
+        step(window.ctx);
+        StepEnd();
         state.PauseTiming();
-        Check(window.Period() == 21, "NextWeek did not reach the next period");
-        PreviousWeek(window.ctx);
+        const MainState& shown = window.ctx.state;
+        Check(shown.SelYear == arrival.Year && shown.SelMonth == arrival.Month &&
+                  shown.SelDay == arrival.Day && window.Period() == PeriodOfDay(to),
+              name + " went elsewhere: " + std::to_string(shown.SelYear) + "-" +
+                  std::to_string(shown.SelMonth) + "-" + std::to_string(shown.SelDay) +
+                  ", period " + std::to_string(window.Period()));
+        back(window.ctx);
         state.ResumeTiming();
     }
+}
+
+// NextWeek from the last week of period 20 into the first week of period 21, so that every
+// step loads another lesson file; the PreviousWeek that goes back is not timed.
+const int kLastWeekOf20 = PeriodStart(21) - 5;  // a Wednesday
+
+void BM_NextWeekNewPeriod(benchmark::State& state) {
+    StepAndBack(state, "BM_NextWeekNewPeriod", kLastWeekOf20, kLastWeekOf20 + 5, NextWeek,
+                PreviousWeek);
 }
 BENCHMARK(BM_NextWeekNewPeriod)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The same step between the two weeks of one period: no lesson file is read.
+void BM_NextWeekNewPeriod_Floor(benchmark::State& state) {
+    ReadsFloor(state, "BM_NextWeekNewPeriod_Floor",
+               {ShownFiles(DateOfDayNumber(kLastWeekOf20 + 5), true)});
+}
+BENCHMARK(BM_NextWeekNewPeriod_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The same step between two weeks of one period: no lesson file to read.
+const int kFirstWeekOf20 = PeriodStart(20) + 2;
+
 void BM_NextWeekSamePeriod(benchmark::State& state) {
-    Window window;
-    window.Select(PeriodStart(20) + 2);
-    for (auto _ : state) {
-        NextWeek(window.ctx);
-        state.PauseTiming();
-        Check(window.Period() == 20, "NextWeek left the period");
-        PreviousWeek(window.ctx);
-        state.ResumeTiming();
-    }
+    StepAndBack(state, "BM_NextWeekSamePeriod", kFirstWeekOf20, kFirstWeekOf20 + 5, NextWeek,
+                PreviousWeek);
 }
 BENCHMARK(BM_NextWeekSamePeriod)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
+void BM_NextWeekSamePeriod_Floor(benchmark::State& state) {
+    ReadsFloor(state, "BM_NextWeekSamePeriod_Floor",
+               {ShownFiles(DateOfDayNumber(kFirstWeekOf20 + 5), false)});
+}
+BENCHMARK(BM_NextWeekSamePeriod_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Alt+D from a Wednesday to the Thursday of the same week.
+void BM_NextDay(benchmark::State& state) {
+    StepAndBack(state, "BM_NextDay", kFirstWeekOf20, kFirstWeekOf20 + 1, NextSchoolDay,
+                PreviousSchoolDay);
+}
+BENCHMARK(BM_NextDay)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_NextDay_Floor(benchmark::State& state) {
+    ReadsFloor(state, "BM_NextDay_Floor",
+               {ShownFiles(DateOfDayNumber(kFirstWeekOf20 + 1), false)});
+}
+BENCHMARK(BM_NextDay_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
 // GoToWeek (a week label click) across 2024, cycling weeks 2, 27 and 51: every jump lands in
 // another period.
+constexpr int kGoToWeeks[] = {2, 27, 51};
+
 void BM_GoToWeekAcrossYear(benchmark::State& state) {
+    CountCalls(state, "BM_GoToWeekAcrossYear");
     Window window;
-    window.Select(DayNumber(2024, 5, 22));
-    static constexpr int kWeeks[] = {2, 27, 51};
     std::size_t next = 0;
     int lastPeriod = window.Period();
     for (auto _ : state) {
-        GoToWeek(window.ctx, kWeeks[next]);
+        StepBegin();
+        GoToWeek(window.ctx, kGoToWeeks[next]);
+        StepEnd();
         next = (next + 1) % 3;
         state.PauseTiming();
         Check(window.Period() != lastPeriod, "GoToWeek stayed in the period");
@@ -222,33 +283,98 @@ void BM_GoToWeekAcrossYear(benchmark::State& state) {
 }
 BENCHMARK(BM_GoToWeekAcrossYear)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// One keystroke in the notes box: the text grows by one letter (up to 200, then starts over),
-// and NotesEdited saves the notes file and the loaded period's lesson file.
-void BM_NotesKeystroke(benchmark::State& state) {
+void BM_GoToWeekAcrossYear_Floor(benchmark::State& state) {
+    // The dates GoToWeek selects, taken from the program itself before the clock runs.
     Window window;
-    window.Select(PeriodStart(30) + 2);
-    const std::string typed =
-        std::string("Remember the gym bag, and the essay for Danish is due on Friday. ") +
-        "Ask about the trip. " + std::string(150, 'x');
+    std::vector<std::vector<std::string>> weeks;
+    for (int week : kGoToWeeks) {
+        GoToWeek(window.ctx, week);
+        weeks.push_back(ShownFiles(
+            {window.ctx.state.SelYear, window.ctx.state.SelMonth, window.ctx.state.SelDay}, true));
+    }
+    ReadsFloor(state, "BM_GoToWeekAcrossYear_Floor", weeks);
+}
+BENCHMARK(BM_GoToWeekAcrossYear_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// File / Open of the time-table again (as after a pupil switch): every file of the shown week
+// is read, with the period and subject lists.
+void BM_OpenTimetable(benchmark::State& state) {
+    CountCalls(state, "BM_OpenTimetable");
+    Window window;
+    for (auto _ : state) {
+        StepBegin();
+        OpenTimetable(window.ctx, data->MainFile());
+        StepEnd();
+    }
+    Check(window.ctx.view.Title == std::string(kPupil) + ".dfd", "the time-table did not open");
+}
+BENCHMARK(BM_OpenTimetable)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_OpenTimetable_Floor(benchmark::State& state) {
+    std::vector<std::string> files = {data->UserFolder() + kPeriodListFileName,
+                                      data->UserFolder() + kSubjectListFileName};
+    for (const auto& file : ShownFiles(kToday, true)) files.push_back(file);
+    ReadsFloor(state, "BM_OpenTimetable_Floor", {files});
+}
+BENCHMARK(BM_OpenTimetable_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// One listing of the user folder: with the reads, the floor of every step that shows a week (a
+// program may keep it from one step to the next while the folder stays unchanged).
+void BM_UserFolderListing(benchmark::State& state) {
+    CountCalls(state, "BM_UserFolderListing");
+    for (auto _ : state) {
+        StepBegin();
+        benchmark::DoNotOptimize(ListFolder(data->UserFolder()));
+        StepEnd();
+    }
+}
+BENCHMARK(BM_UserFolderListing)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// One keystroke in the notes box: the text grows by one letter (up to 200, then starts over),
+// and NotesEdited saves it.
+const std::string kTyped =
+    std::string("Remember the gym bag, and the essay for Danish is due on Friday. ") +
+    "Ask about the trip. " + std::string(150, 'x');
+const int kNotesDay = PeriodStart(30) + 2;
+
+void BM_NotesKeystroke(benchmark::State& state) {
+    CountCalls(state, "BM_NotesKeystroke");
+    Window window;
+    window.Select(kNotesDay);
     std::size_t length = 0;
     for (auto _ : state) {
         length = length % 200 + 1;
-        window.ctx.view.NotesText = typed.substr(0, length);
+        window.ctx.view.NotesText = kTyped.substr(0, length);
+        StepBegin();
         NotesEdited(window.ctx);
+        StepEnd();
     }
     Check(!window.ctx.state.Saving.Modified, "the keystroke was not saved");
     const std::string notes = UserFolder(window.ctx.state) + window.ctx.state.NotesFileName;
-    std::ifstream in(notes, std::ios::binary);
-    std::string line;
-    std::getline(in, line);
-    Check(line == typed.substr(0, length) + "\r", "the notes file does not hold the text");
+    Check(FileBytes(notes) == EncodeLines({kTyped.substr(0, length)}),
+          "the notes file does not hold the text");
 }
 BENCHMARK(BM_NotesKeystroke)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// A lesson edit in the second week of period 40, saved: a new period goes in after it, the 39
-// later lesson files move up one number, and the lesson file and the period list are written.
-// `periods` 81 fills the list, so the save first merges an old period away.
-void SaveInsertingPeriod(benchmark::State& state, int periods) {
+void BM_NotesKeystroke_Floor(benchmark::State& state) {
+    const Date day = DateOfDayNumber(kNotesDay);
+    const std::string notes =
+        data->UserFolder() +
+        WeekNotesFileName(day.Year, WeekNumber(day.Year, day.Month, day.Day, false));
+    std::vector<std::vector<std::pair<std::string, std::string>>> writes;
+    for (std::size_t length = 1; length <= 200; ++length)
+        writes.push_back({{notes, EncodeLines({kTyped.substr(0, length)})}});
+    WritesFloor(state, "BM_NotesKeystroke_Floor", writes);
+}
+BENCHMARK(BM_NotesKeystroke_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Edit / Lesson in the second week of period 40, answered with a new subject: a new period goes
+// in after it, the 39 later lesson files move up one number, and the lesson file and the period
+// list are written. `periods` 81 fills the list, so the save first merges an old period away.
+const int kEditDay = PeriodStart(40) + 9;
+
+void LessonEditInsertingPeriod(benchmark::State& state, const std::string& name, int periods) {
+    CountCalls(state, name);
     int edits = 0;
     std::optional<Window> open;  // replaced while the clock is stopped
     for (auto _ : state) {
@@ -257,80 +383,221 @@ void SaveInsertingPeriod(benchmark::State& state, int periods) {
         data->RestorePeriods(periods);
         ::sync();
         Window& window = open.emplace();
-        window.Select(PeriodStart(40) + 9);
+        window.Select(kEditDay);
         Check(window.Period() == 40, "the week is not in period 40");
-        window.ctx.state.Days[2].Subject[0] = Numbered("Edit ", ++edits);
-        window.ctx.state.Saving.Modified = true;
-        MarkPendingPeriod(window.ctx);
+        SelectCell(window.ctx, {2, 0});
+        window.dialogs.LessonAnswers.push_back(
+            LessonFields{"Edit " + std::to_string(++edits), "R1", "Hansen"});
         state.ResumeTiming();
 
-        Save(window.ctx);
+        StepBegin();
+        ChangeLesson(window.ctx);
+        StepEnd();
 
         state.PauseTiming();
-        Check(window.ctx.state.Periods.Count == std::min(periods + 1, 81),
-              "the save did not insert a period");
-        Check(window.ctx.state.Saving.PendingPeriodStart == 0,
-              "the pending start was not consumed");
+        Check(window.ctx.state.Periods.Count == std::min(periods + 1, kMaxStoredPeriods),
+              "the edit did not insert a period");
+        Check(!window.ctx.state.Saving.Modified, "the edit was not saved");
         state.ResumeTiming();
     }
+    open.reset();
     data->RestorePeriods(kPeriods);
 }
 
 void BM_SaveInsertPeriod(benchmark::State& state) {
-    SaveInsertingPeriod(state, kPeriods);
+    LessonEditInsertingPeriod(state, "BM_SaveInsertPeriod", kPeriods);
 }
 BENCHMARK(BM_SaveInsertPeriod)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_SaveInsertPeriodFullList(benchmark::State& state) {
-    SaveInsertingPeriod(state, 81);
+    LessonEditInsertingPeriod(state, "BM_SaveInsertPeriodFullList", kMaxStoredPeriods);
 }
 BENCHMARK(BM_SaveInsertPeriodFullList)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// One week step inside a period and one into the next, each between two marker calls that
-// `strace` shows (access of "/skemora-trace/..."), so that the system calls of the step alone
-// can be counted: SKEMORA_TRACE_WEEK_STEP=1 strace -f -o log navigation_bench.
-void TraceWeekSteps() {
-    Window window;
-    window.Select(PeriodStart(20) + 2);
-    NextWeek(window.ctx);
-    PreviousWeek(window.ctx);
-    access("/skemora-trace/same-period-begin", F_OK);
-    NextWeek(window.ctx);
-    access("/skemora-trace/same-period-end", F_OK);
-    Check(window.Period() == 20, "NextWeek left the period");
-    access("/skemora-trace/new-period-begin", F_OK);
-    NextWeek(window.ctx);
-    access("/skemora-trace/new-period-end", F_OK);
-    Check(window.Period() == 21, "NextWeek did not reach the next period");
-    // The same once the user folder has stood unchanged for a few seconds, as it does between
-    // a pupil's keystrokes: its listing is then kept from one step to the next.
-    sleep(3);
-    PreviousWeek(window.ctx);
-    access("/skemora-trace/settled-new-period-begin", F_OK);
-    NextWeek(window.ctx);
-    access("/skemora-trace/settled-new-period-end", F_OK);
-    Check(window.Period() == 21, "NextWeek did not reach the next period");
-    access("/skemora-trace/settled-same-period-begin", F_OK);
-    NextWeek(window.ctx);
-    access("/skemora-trace/settled-same-period-end", F_OK);
-    Check(window.Period() == 21, "NextWeek left the period");
+// The floor of both: one atomic write each of a lesson file and of the period list, of their
+// sizes after the edit (the renames of the later periods' files are not counted in it).
+void SaveFloor(benchmark::State& state, const std::string& name) {
+    const std::string list = data->UserFolder() + kPeriodListFileName;
+    const std::string lessons = data->UserFolder() + PeriodFileName(41);
+    WritesFloor(state, name,
+                {{{lessons, FileBytes(lessons)}, {list, FileBytes(list) + "99999\r\n"}}});
+    data->RestorePeriods(kPeriods);
 }
 
+void BM_SaveInsertPeriod_Floor(benchmark::State& state) {
+    SaveFloor(state, "BM_SaveInsertPeriod_Floor");
+}
+BENCHMARK(BM_SaveInsertPeriod_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_SaveInsertPeriodFullList_Floor(benchmark::State& state) {
+    SaveFloor(state, "BM_SaveInsertPeriodFullList_Floor");
+}
+BENCHMARK(BM_SaveInsertPeriodFullList_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// File / Convert to HTML, of two weeks of two periods in turn (a page that holds the same bytes
+// already is not written again): the week is changed while the clock is stopped.
+using Export = void (*)(AppContext&);
+
+void ExportPages(benchmark::State& state, const std::string& name, Export command) {
+    CountCalls(state, name);
+    Window window;
+    window.Select(kLastWeekOf20);
+    bool later = false;
+    for (auto _ : state) {
+        StepBegin();
+        command(window.ctx);
+        StepEnd();
+        state.PauseTiming();
+        later = !later;
+        if (later) {
+            NextWeek(window.ctx);
+        } else {
+            PreviousWeek(window.ctx);
+        }
+        state.ResumeTiming();
+    }
+    Check(window.platform.Opened.size() == static_cast<std::size_t>(state.iterations()),
+          "a page was not opened");
+}
+
+// The floor: the reads of the files the page shows beyond the window, and one atomic write of
+// each week's page.
+void ExportFloor(benchmark::State& state, const std::string& name, Export command,
+                 const std::vector<std::string>& reads) {
+    Window window;
+    window.Select(kLastWeekOf20);
+    std::vector<std::vector<std::pair<std::string, std::string>>> pages;
+    for (int week = 0; week < 2; ++week) {
+        command(window.ctx);
+        const std::string page = HtmlPagePath(window.ctx.state);
+        pages.push_back({{page, FileBytes(page)}});
+        NextWeek(window.ctx);
+    }
+    WritesFloor(state, name, pages, reads);
+}
+
+void BM_ExportTimetable(benchmark::State& state) {
+    ExportPages(state, "BM_ExportTimetable", ConverttoClick);
+}
+BENCHMARK(BM_ExportTimetable)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_ExportTimetable_Floor(benchmark::State& state) {
+    ExportFloor(state, "BM_ExportTimetable_Floor", ConverttoClick,
+                {data->UserFolder() + kSchoolFileName});
+}
+BENCHMARK(BM_ExportTimetable_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_ExportCalendar(benchmark::State& state) {
+    ExportPages(state, "BM_ExportCalendar", Calendar1Click);
+}
+BENCHMARK(BM_ExportCalendar)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_ExportCalendar_Floor(benchmark::State& state) {
+    ExportFloor(state, "BM_ExportCalendar_Floor", Calendar1Click, {});
+}
+BENCHMARK(BM_ExportCalendar_Floor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// ---- The ratios to the floors, printed after the usual output.
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.error_occurred) continue;
+            const std::string name = run.run_name.function_name;
+            Figure figure{run.GetAdjustedRealTime(), -1, readingFloors.count(name) > 0};
+            const auto calls = run.counters.find("syscalls");
+            if (calls != run.counters.end()) figure.Calls = calls->second.value;
+            if (run.run_type == Run::RT_Aggregate) {
+                if (run.aggregate_name != "median") continue;
+                medians_[name] = figure;
+            } else {
+                single_[name] = figure;
+            }
+            if (std::find(order_.begin(), order_.end(), name) == order_.end())
+                order_.push_back(name);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        // A reading floor is its reads plus one listing of the user folder.
+        const bool listed = Known(kListing);
+        const Figure listing = listed ? FigureOf(kListing) : Figure{};
+        std::printf("\n%-28s %10s %10s %6s %8s %9s %6s %6s\n", "benchmark", "time (us)",
+                    "floor (us)", "ratio", "to reads", "syscalls", "floor", "ratio");
+        std::vector<std::string> breakdowns;
+        for (const std::string& name : order_) {
+            const std::string floorName = name + "_Floor";
+            if (!Known(floorName)) continue;
+            const Figure step = FigureOf(name), reads = FigureOf(floorName);
+            Figure floor = reads;
+            if (reads.Reads && listed) {
+                floor.Time += listing.Time;
+                if (floor.Calls >= 0 && listing.Calls >= 0) floor.Calls += listing.Calls;
+            }
+            std::printf("%-28s %10.1f %10.1f %6.2f", name.c_str(), step.Time, floor.Time,
+                        step.Time / floor.Time);
+            if (reads.Reads) {
+                std::printf(" %8.2f", step.Time / reads.Time);
+            } else {
+                std::printf(" %8s", "");
+            }
+            if (step.Calls >= 0 && floor.Calls > 0) {
+                std::printf(" %9.0f %6.0f %6.2f", step.Calls, floor.Calls, step.Calls / floor.Calls);
+                breakdowns.push_back(name + ": " + CountSyscalls(name, "").Breakdown() +
+                                     "; floor: " + CountSyscalls(floorName, "").Breakdown());
+            }
+            std::printf("\n");
+        }
+        if (listed) {
+            std::printf("(floors of steps that show a week: the reads, and one listing of the user "
+                        "folder: %.1f us, %.0f calls)\n",
+                        listing.Time, listing.Calls);
+        }
+        if (!breakdowns.empty()) std::printf("\nMost frequent system calls of one step:\n");
+        for (const auto& line : breakdowns) std::printf("  %s\n", line.c_str());
+    }
+
+private:
+    struct Figure {
+        double Time = 0;
+        double Calls = -1;
+        bool Reads = false;  // a floor that reads and lists
+    };
+    static constexpr const char* kListing = "BM_UserFolderListing";
+    bool Known(const std::string& name) const {
+        return single_.count(name) > 0 || medians_.count(name) > 0;
+    }
+    Figure FigureOf(const std::string& name) const {
+        const auto median = medians_.find(name);
+        return median != medians_.end() ? median->second : single_.at(name);
+    }
+    std::map<std::string, Figure> single_, medians_;
+    std::vector<std::string> order_;
+};
+
 }  // namespace
-}  // namespace skemora
+}  // namespace skemora::bench
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    using namespace skemora::bench;
     try {
-        skemora::DataFolder folder;
-        skemora::data = &folder;
-        if (std::getenv("SKEMORA_TRACE_WEEK_STEP") != nullptr) {
-            skemora::TraceWeekSteps();
+        std::optional<BenchData> folder;
+        if (const char* given = std::getenv(kDataFolderVariable)) {
+            folder.emplace(given);
         } else {
-            benchmark::RunSpecifiedBenchmarks();
+            std::fprintf(stderr, "writing the data folder...\n");
+            folder.emplace();
+            std::fprintf(stderr, "%d files in %s\n", folder->Files(), folder->Path().c_str());
         }
-        skemora::data = nullptr;
+        data = &*folder;
+        RatioReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        data = nullptr;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

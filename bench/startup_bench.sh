@@ -1,80 +1,77 @@
 #!/usr/bin/env bash
-# Times the real program from its start to its main window being visible, with a time-table
-# named on the command line, under a virtual X server. One untimed warm-up run first, then
-# `runs` timed ones; prints each, then min and median in milliseconds.
-# Usage: startup_bench.sh <path to skemora> [runs, default 5]
+# Start-up of skemora on the demo time-table against a bare Qt 6 window of the same size with
+# five menus and 150 widgets (bench/bare_window), under one virtual X server. Each start is timed
+# by bench/startup_probe from just before exec to the X MapNotify of the main window and to the
+# first paint the program reports (SKEMORA_QUIT_AFTER_FIRST_PAINT makes both print it and quit);
+# its peak resident memory comes from the kernel's account of the ended process. The two
+# programs start in turn, one untimed warm-up start each first, then `runs` timed starts each.
+# Prints every start, then the medians and the ratios skemora / bare.
+# Usage: startup_bench.sh [build folder with -DSKEMORA_BENCHMARKS=ON, default build-bench] [runs, default 15]
 set -euo pipefail
 
 if [ "${1:-}" != "--inside" ]; then
-    [ $# -ge 1 ] || { echo "usage: $0 <path to skemora> [runs]" >&2; exit 2; }
-    for tool in xvfb-run xdotool; do
-        command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
+    build="$(realpath "${1:-build-bench}")"
+    runs="${2:-15}"
+    command -v xvfb-run >/dev/null || { echo "xvfb-run is not installed" >&2; exit 1; }
+    for program in skemora skemora-demo bench/bare_window bench/startup_probe; do
+        [ -x "$build/$program" ] || {
+            echo "$build/$program is missing: cmake --build $build --target ${program#bench/}" >&2
+            exit 1
+        }
     done
-    binary="$(realpath "$1")"
-    [ -x "$binary" ] || { echo "$binary is not an executable" >&2; exit 1; }
-    runs="${2:-5}"
     work="$(mktemp -d)"
     trap 'rm -rf "$work"' EXIT
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$binary" "$runs" "$work"
+    # -noreset: the server stays up between two starts (no client is connected then).
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" --inside "$build" "$runs" "$work"
     exit $?
 fi
 
-binary="$2"
+build="$2"
 runs="$3"
 work="$4"
-data="$work/data"
-mkdir -p "$data/Peter" "$work/config" "$work/share" "$work/runtime"
+mkdir -p "$work/config" "$work/share" "$work/runtime"
 chmod 700 "$work/runtime"
+name="$("$build/skemora-demo" "$work/data")"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" XDG_RUNTIME_DIR="$work/runtime"
+export SKEMORA_QUIT_AFTER_FIRST_PAINT=1
 
-# The main time-table file: 186 lines ended by CR LF; every day starts at 8:00 with six lessons.
-{
-    for day in 1 2 3 4 5; do
-        printf '800\r\n'
-        for lesson in Danish Math English History Music Sports; do
-            printf '%s\r\nR%s\r\nT%s\r\n' "$lesson" "$day" "$day"
-        done
-        for lesson in $(seq 7 12); do printf '\r\n\r\n\r\n'; done
-    done
-    printf '6U\r\n'
-} >"$data/Peter.dfd"
-[ "$(wc -l <"$data/Peter.dfd")" -eq 186 ] || { echo "the time-table is not 186 lines" >&2; exit 1; }
-printf '5\r\n' >"$data/Peter/fratil.dfd" # Monday 5 January 1970
+# One start: "<ms to map> <ms to first paint> <peak KiB> <width> <height>".
+start_skemora() { SKEMORA_DATA_DIR="$work/data" "$build/bench/startup_probe" "$build/skemora" "$name"; }
+start_bare() { "$build/bench/startup_probe" "$build/bench/bare_window" "$width" "$height"; }
 
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# The warm-ups bring libraries and fonts into the page cache; skemora's tells the window size.
+read -r _ _ _ width height < <(start_skemora)
+start_bare >/dev/null
+echo "window ${width}x${height}, $runs starts each"
 
-# One start: milliseconds from launch until a window titled Peter.dfd is mapped. `xdotool search
-# --sync` looks again only every half second, so the search is repeated here every 10 ms.
-measure() {
-    local start pid elapsed
-    start=$(now_ms)
-    SKEMORA_DATA_DIR="$data" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" \
-        XDG_RUNTIME_DIR="$work/runtime" "$binary" Peter >"$work/stdout" 2>"$work/stderr" &
-    pid=$!
-    until xdotool search --onlyvisible --name '^Peter\.dfd$' >/dev/null 2>&1; do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            echo "the program ended before its window showed:" >&2
-            cat "$work/stderr" >&2
-            return 1
-        fi
-        if [ $(($(now_ms) - start)) -gt 30000 ]; then
-            kill "$pid"
-            echo "no window titled Peter.dfd within 30 s" >&2
-            return 1
-        fi
-        sleep 0.01
-    done
-    elapsed=$(($(now_ms) - start))
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo "$elapsed"
-}
-
-measure >/dev/null # warm-up: libraries and fonts into the page cache
-times=()
+: >"$work/skemora.txt"
+: >"$work/bare.txt"
 for run in $(seq 1 "$runs"); do
-    t=$(measure)
-    echo "run $run: $t ms"
-    times+=("$t")
+    s="$(start_skemora)"
+    b="$(start_bare)"
+    echo "$s" >>"$work/skemora.txt"
+    echo "$b" >>"$work/bare.txt"
+    read -r sm sp sr _ <<<"$s"
+    read -r bm bp br _ <<<"$b"
+    printf 'run %2d: skemora map %7.2f ms paint %7.2f ms %6d KiB | bare map %7.2f ms paint %7.2f ms %6d KiB\n' \
+        "$run" "$sm" "$sp" "$sr" "$bm" "$bp" "$br"
 done
-mapfile -t sorted < <(printf '%s\n' "${times[@]}" | sort -n)
-echo "start to visible window over $runs runs: min ${sorted[0]} ms, median ${sorted[$(((runs - 1) / 2))]} ms"
+
+# The median of column $2 of file $1.
+median() {
+    sort -g -k"$2","$2" "$1" | awk -v c="$2" '{ v[NR] = $c } END {
+        if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+echo
+printf '%-26s %10s %10s %8s\n' "median of $runs" skemora bare ratio
+for figure in "1 start to MapNotify (ms)" "2 start to first paint (ms)" "3 peak resident (MiB)"; do
+    column="${figure%% *}"
+    label="${figure#* }"
+    s="$(median "$work/skemora.txt" "$column")"
+    b="$(median "$work/bare.txt" "$column")"
+    if [ "$column" = 3 ]; then
+        s="$(awk -v v="$s" 'BEGIN { print v / 1024 }')"
+        b="$(awk -v v="$b" 'BEGIN { print v / 1024 }')"
+    fi
+    awk -v l="$label" -v s="$s" -v b="$b" 'BEGIN { printf "%-26s %10.2f %10.2f %8.3f\n", l, s, b, s / b }'
+done

@@ -12,6 +12,7 @@
 #include "gui/window/command_line.h"
 #include "gui/window/main_window.h"
 #include "app/window/startup.h"
+#include "gui/window/first_paint.h"
 #include "gui/dialogs/qt_messages.h"
 #include "gui/dialogs/question_dialog.h"
 #include "core/files/installed_copy.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
         timetableDialogs.Attach(&form1, &form12, texts);
         noteDialogs.Attach(&form1, texts, &platform);
         holidayDialogs.Attach(&form1, texts);
+        skemora::QuitAfterFirstPaintWhenAsked(&form1);
         form1.show();
         return QApplication::exec();
     } catch (const std::exception& error) {
