@@ -408,7 +408,7 @@ int RemoveTemporariesIn(const std::string& folder, Accept leftover) {
     if (listing == nullptr) return 0;
     std::vector<std::string> leftovers;
     while (const dirent* entry = readdir(listing)) {
-        if (leftover(std::string(entry->d_name))) leftovers.emplace_back(entry->d_name);
+        if (leftover(std::string(entry->d_name), entry->d_type)) leftovers.emplace_back(entry->d_name);
     }
     closedir(listing);
     std::string prefix = folder;
@@ -438,15 +438,17 @@ int RemoveLeftoverTemporaries(const std::string& folder,
     if (!prefix.empty() && prefix.back() != '/') prefix += '/';
     // Saves of a linked file stage their temporaries beside its target.
     std::vector<std::string> targets;
-    int removed = RemoveTemporariesIn(folder, [&](const std::string& entry) {
-        if (IsLinkedFileName(entry, extensions) && IsLink(prefix + entry)) {
+    int removed = RemoveTemporariesIn(folder, [&](const std::string& entry, unsigned char type) {
+        // The listing tells most entries' kind; only a link or an entry of unknown kind is asked.
+        const bool mayBeLink = type == DT_LNK || type == DT_UNKNOWN;
+        if (mayBeLink && IsLinkedFileName(entry, extensions) && IsLink(prefix + entry)) {
             targets.push_back(WriteTargetOf(prefix + entry));
         }
         return IsLeftoverTemporary(entry, extensions);
     });
     for (const auto& target : targets) {
         const std::string name = FileNamePart(target);
-        removed += RemoveTemporariesIn(FolderPart(target), [&](const std::string& entry) {
+        removed += RemoveTemporariesIn(FolderPart(target), [&](const std::string& entry, unsigned char) {
             return IsLeftoverTemporary(entry, extensions) && TemporaryTargetName(entry) == name;
         });
     }

@@ -12,6 +12,7 @@
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
 #include "support/lesson_files.h"
+#include "support/shown_main_window.h"
 #include "support/temp_folder.h"
 
 using namespace skemora;
@@ -26,12 +27,7 @@ class HelpQtTest : public QObject {
     std::unique_ptr<TForm1> window_;
 
     TForm1& Start(const std::vector<std::string>& arguments = {}) {
-        window_ = std::make_unique<TForm1>(*dialogs_, *dialogs_, *dialogs_, *dialogs_, *platform_,
-                                           folder_->Path(), arguments);
-        window_->show();
-        window_->activateWindow();
-        if (!QTest::qWaitForWindowExposed(window_.get()))
-            QTest::qFail("the window was not exposed", __FILE__, __LINE__);
+        window_ = test::ShowMainWindow(*dialogs_, *platform_, folder_->Path(), arguments);
         return *window_;
     }
 

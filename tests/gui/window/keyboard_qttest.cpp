@@ -16,6 +16,7 @@
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
 #include "support/lesson_files.h"
+#include "support/shown_main_window.h"
 #include "support/temp_folder.h"
 
 using namespace skemora;
@@ -62,13 +63,8 @@ class KeyboardQtTest : public QObject {
 
     TForm1& Start(const char* language, const std::vector<std::string>& arguments = {}) {
         qputenv("SKEMORA_LANGUAGE", language);
-        window_ = std::make_unique<TForm1>(*dialogs_, *dialogs_, *dialogs_, *dialogs_, *platform_,
-                                           folder_->Path(), arguments);
+        window_ = test::ShowMainWindow(*dialogs_, *platform_, folder_->Path(), arguments, true);
         qunsetenv("SKEMORA_LANGUAGE");
-        window_->show();
-        window_->activateWindow();
-        if (!QTest::qWaitForWindowActive(window_.get()))
-            QTest::qFail("the window was not active", __FILE__, __LINE__);
         return *window_;
     }
 

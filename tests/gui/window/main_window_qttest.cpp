@@ -17,6 +17,7 @@
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
 #include "support/lesson_files.h"
+#include "support/shown_main_window.h"
 #include "support/temp_folder.h"
 
 using namespace skemora;
@@ -51,12 +52,7 @@ class MainWindowQtTest : public QObject {
     // Builds and shows the window over a fresh data folder for a screen of `screenHeight`.
     TForm1& Start(int screenHeight, const std::vector<std::string>& arguments = {}) {
         platform_->Height = screenHeight;
-        window_ = std::make_unique<TForm1>(*dialogs_, *dialogs_, *dialogs_, *dialogs_, *platform_,
-                                           folder_->Path(), arguments);
-        window_->show();
-        window_->activateWindow();
-        if (!QTest::qWaitForWindowExposed(window_.get()))
-            QTest::qFail("the window was not exposed", __FILE__, __LINE__);
+        window_ = test::ShowMainWindow(*dialogs_, *platform_, folder_->Path(), arguments);
         return *window_;
     }
 

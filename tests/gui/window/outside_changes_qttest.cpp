@@ -13,6 +13,7 @@
 #include "support/fake_dialogs.h"
 #include "support/fake_platform.h"
 #include "support/lesson_files.h"
+#include "support/shown_main_window.h"
 #include "support/temp_folder.h"
 
 using namespace skemora;
@@ -51,11 +52,7 @@ class OutsideChangesQtTest : public QObject {
         std::filesystem::create_directory(*folder_ / "Peter");
         test::WriteBytes(*folder_ / "Peter/fratil.dfd", "12276\r\n");
         test::WriteBytes(Notes(), "Math test\r\n");
-        window_ = std::make_unique<TForm1>(*dialogs_, *dialogs_, *dialogs_, *dialogs_, *platform_,
-                                           folder_->Path(), std::vector<std::string>{"Peter"});
-        window_->show();
-        if (!QTest::qWaitForWindowExposed(window_.get()))
-            QTest::qFail("the window was not exposed", __FILE__, __LINE__);
+        window_ = test::ShowMainWindow(*dialogs_, *platform_, folder_->Path(), {"Peter"});
     }
 
     QPlainTextEdit* NotesBox() { return window_->findChild<QPlainTextEdit*>("notesBox"); }
