@@ -1,7 +1,6 @@
 #include "core/timetable/lesson_times.h"
 
 #include <charconv>
-#include <cstdio>
 
 namespace skemora {
 
@@ -36,9 +35,11 @@ int LessonEnd(int startTime, const LessonTimes& times, int position) {
 
 std::string FormatMinutes(int minutes) {
     minutes = ((minutes % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60, minutes % 60);
-    return text;
+    // Built by hand: every refresh writes one for each lesson cell's hint.
+    const int hours = minutes / 60;
+    const int rest = minutes % 60;
+    return {static_cast<char>('0' + hours / 10), static_cast<char>('0' + hours % 10), ':',
+            static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10)};
 }
 
 std::string LessonSpanText(int startTime, const LessonTimes& times, int position) {
