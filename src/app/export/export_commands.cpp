@@ -1,6 +1,11 @@
 #include "app/export/export_commands.h"
 
+#include <ctime>
+
 #include "core/export/calendar_page.h"
+#include "core/export/ics_calendar.h"
+#include "core/files/text_file.h"
+#include "core/timetable/lesson_times.h"
 #include "core/export/timetable_page.h"
 #include "app/storage/storage.h"
 #include "app/timetable/save_as_commands.h"
@@ -76,6 +81,44 @@ void Calendar1Click(AppContext& ctx) {
         if (column.Holiday.Visible) heading.HolidayName = column.Holiday.Caption;
     }
     WriteAndOpen(ctx, CalendarPage(input));
+}
+
+// Calendar export
+void ExportCalendarClick(AppContext& ctx) {
+    if (!TimetableOpenOrSaveAs(ctx)) return;
+    const auto& state = ctx.state;
+    std::string folder = ctx.platform.DocumentsFolder();
+    if (folder.empty()) folder = UserFolder(state);
+    if (folder.back() != '/') folder += '/';
+    const auto chosen =
+        ctx.messages.SaveFileName(folder, UserName(state) + ".ics", "*.ics|*.ics|*.*|*.*", "*.ics");
+    if (!chosen) return;
+
+    IcsCalendarInput input;
+    input.Pupil = UserName(state);
+    input.StampUtc = static_cast<std::int64_t>(std::time(nullptr));
+    const Date monday = DateOfDayNumber(MondayOfSelectedWeek(state));
+    for (int d = 0; d < kDays; ++d) {
+        const Date day = AddDays(monday, d);
+        const DayRecord& record = state.Days[d];
+        for (int p = 0; p < kLessons; ++p) {
+            if (record.Subject[p].empty()) continue;
+            IcsLesson lesson;
+            lesson.Day = day;
+            lesson.Position = p;
+            lesson.StartUtc = LocalToUtc(day, LessonStart(record.StartTime, state.Times, p));
+            lesson.EndUtc = LocalToUtc(day, LessonEnd(record.StartTime, state.Times, p));
+            lesson.Subject = record.Subject[p];
+            lesson.Room = record.Room[p];
+            lesson.Teacher = record.Teacher[p];
+            lesson.Homework = state.Homework[d][p].HomeworkText;
+            input.Lessons.push_back(std::move(lesson));
+        }
+        const Element& holiday = ctx.view.Days[d].Holiday;
+        if (holiday.Visible && !holiday.Caption.empty()) input.Holidays.push_back({day, holiday.Caption});
+    }
+    StagedFile file(*chosen, IcsCalendar(input));
+    file.Commit();
 }
 
 }  // namespace skemora

@@ -15,4 +15,8 @@ void Calendar1Click(AppContext& ctx);
 // Where both pages are written: the user's name + ".html" in the user folder.
 std::string HtmlPagePath(const MainState& state);
 
+// Calendar export: the shown week's lessons and holiday marks as an iCalendar file the user
+// names, for import into a calendar program.
+void ExportCalendarClick(AppContext& ctx);
+
 }  // namespace skemora

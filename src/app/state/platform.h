@@ -41,6 +41,8 @@ public:
     // The tray program: the folder this program runs from (where trayrun is installed beside
     // it); empty when it is not known.
     virtual std::string ProgramFolder() { return {}; }
+    // Calendar export: the user's documents folder; empty when it is not known.
+    virtual std::string DocumentsFolder() { return {}; }
 };
 
 }  // namespace skemora

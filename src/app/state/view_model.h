@@ -61,6 +61,8 @@ struct MenuView {
     MenuItem About;
     // Lesson times
     MenuItem LessonTimes;
+    // Calendar export
+    MenuItem ExportCalendar;
 };
 
 struct DayColumnView {

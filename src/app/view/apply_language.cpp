@@ -65,7 +65,7 @@ struct MenuText {
 
 // Each Danish caption's letter is unique within its menu, and the menu bar's among the menus;
 // the bar leaves the letters of kNavigationLetters to the calendar keys.
-const std::array<MenuText, 34> kMenuTexts = {{
+const std::array<MenuText, 35> kMenuTexts = {{
     {&MenuView::File, "&File", "&Filer"},
     {&MenuView::NewTimetable, "&New Time-table", "&Nyt skema"},
     {&MenuView::Open, "&Open", "&Åbn.."},
@@ -103,6 +103,8 @@ const std::array<MenuText, 34> kMenuTexts = {{
     {&MenuView::About, "&About Skemora", "&Om Skemora"},
     // Lesson times
     {&MenuView::LessonTimes, "Lesson &times…", "Lektions&tider…"},
+    // Calendar export
+    {&MenuView::ExportCalendar, "Export to &calendar (.ics)…", "Eksport til &kalender (.ics)…"},
 }};
 
 void Assign(Element& element, Kind what, const char* text) {

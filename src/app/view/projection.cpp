@@ -157,7 +157,8 @@ void ProjectStanding(const MainState& state, const MessageTexts& texts, ViewMode
     auto& menus = view.Menus;
     if (TimetableShown(state)) {
         for (MenuItem* item :
-             {&menus.Convert, &menus.RemoveLesson, &menus.School, &menus.Class, &menus.Holidays}) {
+             {&menus.Convert, &menus.RemoveLesson, &menus.School, &menus.Class, &menus.Holidays,
+              &menus.ExportCalendar}) {
             item->Enabled = true;
         }
     }

@@ -69,6 +69,7 @@ void BuildMenus(MenuView& menus) {
     menus.Convert = Item(false);
     menus.ConvertTimetable = Item();
     menus.ConvertCalendar = Item();
+    menus.ExportCalendar = Item(false);  // calendar export: once a time-table is shown
 
     menus.Edit = Item();
     menus.EditTime = Item(false);

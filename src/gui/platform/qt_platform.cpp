@@ -228,4 +228,9 @@ std::string DataFolderPath() {
     return shared.toStdString();
 }
 
+// Calendar export
+std::string QtPlatform::DocumentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
 }  // namespace skemora

@@ -38,6 +38,7 @@ public:
     void ShowHelpWindow(const std::string& page, const std::string& anchor) override;
     const HelpWindow& Help() const { return helpWindow_; }
     std::string ProgramFolder() override;
+    std::string DocumentsFolder() override;
 
     QString SettingsFilePath() const;
     QString AutostartFilePath() const;

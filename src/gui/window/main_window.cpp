@@ -210,6 +210,7 @@ void TForm1::BuildMenus() {
     QMenu* convert = AddSubmenu(file, m.Convert, "menuConvert");
     on(AddMenuItem(convert, m.ConvertTimetable, "actionConvertTimetable"), &ConverttoClick);
     on(AddMenuItem(convert, m.ConvertCalendar, "actionConvertCalendar"), &Calendar1Click);
+    on(AddMenuItem(file, m.ExportCalendar, "actionExportCalendar"), &ExportCalendarClick);
     // Keyboard: Quit closes the window as its close button does, asking about unsaved changes.
     file->addSeparator();
     QAction* quit = AddMenuItem(file, m.Quit, "actionQuit");

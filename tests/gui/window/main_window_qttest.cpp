@@ -184,7 +184,7 @@ private slots:
             QCOMPARE(titles, texts({&m.File, &m.Edit, &m.Timetable, &m.Options, &m.Help}));
             QCOMPARE(Captions(Find<QMenu>("menuFile")),
                      texts({&m.NewTimetable, nullptr, &m.Open, nullptr, &m.Save, &m.SaveAs, nullptr,
-                            &m.Convert, nullptr, &m.Quit}));
+                            &m.Convert, &m.ExportCalendar, nullptr, &m.Quit}));
             QCOMPARE(Captions(Find<QMenu>("menuConvert")),
                      texts({&m.ConvertTimetable, &m.ConvertCalendar}));
             QCOMPARE(Captions(Find<QMenu>("menuEdit")),
