@@ -4,9 +4,9 @@
 // or edits a lesson as the edit commands do. Only SkemoraError may leave a command, as at the
 // event boundary. Files no step writes keep their bytes; a file a save rewrites keeps what it
 // held (a lesson file its lessons, the notes their lines before the typed one, the subject list
-// at least its lines); after a lesson edit every other period's lessons are still in a lesson
-// file, and a file that cannot be read is never replaced (a period change may move it with its
-// period).
+// at least its lines, a period list out of order its starts put in order); after a lesson edit
+// every other period's lessons are still in a lesson file, and a file that cannot be read is
+// never replaced (a period change may move it with its period).
 //
 // Input: one flags byte (see Flag), then up to nine parts separated by lines "#####":
 // Peter.dfd, Peter/fratil.dfd, Peter/S1.dfd, Peter/S2.dfd, the week homework file, the week
@@ -142,10 +142,12 @@ void CheckKept(const std::string& name, const std::string& before, const std::st
     if (before == after) return;
     // The lesson edit checks the lesson files itself: its period changes move them.
     if (edited && IsLessonFile(name)) return;
-    if (edited && name == "Peter/fratil.dfd") {
+    // Any save puts a list out of order in order; only a lesson edit changes one in order.
+    if (saved && name == "Peter/fratil.dfd") {
         const auto old = DecodeLines(before);
         try {
-            BuildPeriodList(old, name);
+            Check(edited || !PeriodListInOrder(BuildPeriodList(old, name)),
+                  "a save leaves a list in order as it is");
         } catch (const SkemoraError&) {
             Check(false, "a period list that does not read is not written over");
         }

@@ -183,8 +183,10 @@ std::vector<std::string> StoredOrder(const PeriodList& periods, const std::vecto
 
 // A list out of order (made by hand or by a bad merge) is written in order, one swap of two
 // lesson files at a time: each swap is a period change of its own (the file of position k moves
-// aside, file j takes its place, and k's lessons are written as j), with the two lines of the
-// list swapped, so a crash leaves every start with its own lessons.
+// aside, file j takes its place, and k's bytes are written as j), with the two lines of the
+// list swapped, so a crash leaves every start with its own lessons. The bytes are copied as
+// they stand: a file the reader takes but would write otherwise (other line ends, a damaged
+// line) keeps them.
 void PutPeriodsInOrder(AppContext& ctx) {
     auto& state = ctx.state;
     const PeriodList& periods = state.Periods;
@@ -196,16 +198,17 @@ void PutPeriodsInOrder(AppContext& ctx) {
             std::find(numbers.begin(), numbers.end(), k) - numbers.begin());
         if (other >= periods.Count) continue;
         const std::string moved = PeriodPath(state, j);
-        const auto lessons = ReadStored(state, PeriodPath(state, k));
+        FileIdentity identity;
+        const auto bytes = ReadBytesIfPresent(PeriodPath(state, k), identity);
         std::swap(numbers[k], numbers[static_cast<std::size_t>(other)]);
         PeriodJournal journal;
         journal.NewList = StoredOrder(periods, numbers);
         journal.Moves = {{PeriodFileName(k), RetiringPeriodFileName(k)},
                          {PeriodFileName(j), PeriodFileName(k)}};
         std::optional<StagedFile> created;
-        if (lessons) {
+        if (bytes) {
             journal.Created = PeriodFileName(j);
-            created.emplace(moved, *lessons);
+            created.emplace(moved, *bytes);
         }
         StagedFile listFile(PeriodListPath(state), journal.NewList);
         const auto touched = PeriodChangePaths(state, journal);

@@ -288,8 +288,7 @@ std::vector<std::string> ReadLines(const std::string& path) {
     return DecodeLines(*bytes);
 }
 
-std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path,
-                                                           FileIdentity& identity) {
+std::optional<std::string> ReadBytesIfPresent(const std::string& path, FileIdentity& identity) {
     identity = {};
     if (FileNamePart(path).empty()) return std::nullopt;
     // O_NONBLOCK: a named pipe by that name is no file and must not hold the open up.
@@ -311,6 +310,13 @@ std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& pa
     const auto bytes = DescriptorBytes(descriptor, info);
     if (!bytes) throw SkemoraError(ErrorKind::CannotOpenFile, {path});
     identity = IdentityFromStat(info);
+    return bytes;
+}
+
+std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path,
+                                                           FileIdentity& identity) {
+    const auto bytes = ReadBytesIfPresent(path, identity);
+    if (!bytes) return std::nullopt;
     return DecodeLines(*bytes);
 }
 

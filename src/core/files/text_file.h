@@ -18,6 +18,8 @@ std::vector<std::string> ReadLines(const std::string& path);
 // by one failed open. Throws SkemoraError like ReadLines for a file there that cannot be read.
 std::optional<std::vector<std::string>> ReadLinesIfPresent(const std::string& path,
                                                            FileIdentity& identity);
+// The same for the file's bytes as they stand.
+std::optional<std::string> ReadBytesIfPresent(const std::string& path, FileIdentity& identity);
 // Replaces the file atomically; throws CannotCreateFile(path) on any failure. Answers the
 // identity of the file it leaves.
 FileIdentity WriteLines(const std::string& path, const std::vector<std::string>& lines);

@@ -137,5 +137,33 @@ TEST_F(LinksAndOrderTest, AListOutOfOrderShowsEveryPeriodInItsWeeksAndIsWrittenI
     EXPECT_EQ(Shown(), "November edited");
 }
 
+// Putting the list in order moves each file as it is: one with line ends of its own keeps its
+// bytes, and a linked one that takes another's place stays a link into the cloud folder.
+TEST_F(LinksAndOrderTest, PuttingTheListInOrderMovesEachFileAsItIs) {
+    Start({2003, 9, 10});
+    const int kOct6 = DayNumber(2003, 10, 6);
+    WritePeter({kAug11, kNov3, kSep8, kOct6}, {"Base", "November", "September", "October"});
+    std::string november = ReadBytes(Period(1));
+    for (std::size_t at = 0; (at = november.find("\r\n", at)) != std::string::npos;) {
+        november.erase(at, 1);
+    }
+    WriteBytes(Period(1), november);
+    const std::string september = ReadBytes(Period(2));
+    LinkIntoCloud(Period(2), true);
+    OpenPeter();
+
+    Select(2003, 8, 13);
+    EditMonday("Base edited");
+    EXPECT_EQ(List(), (Lines{"12276", "12304", "12332", "12360"}));
+    EXPECT_EQ(ReadBytes(Period(3)), november);
+    EXPECT_TRUE(fs::is_symlink(Period(1)));
+    EXPECT_EQ(ReadBytes(Period(1)), september);
+    EXPECT_EQ(SubjectIn(Period(2)), "October");
+    EXPECT_EQ(SubjectIn(folder / "Peter.dfd"), "Base edited");
+    EXPECT_TRUE(dialogs.Errors.empty());
+    Select(2003, 11, 5);
+    EXPECT_EQ(Shown(), "November");
+}
+
 }  // namespace
 }  // namespace skemora::test
