@@ -71,8 +71,9 @@ std::optional<int> ChooseRangeEnd(AppContext& ctx, int monday) {
     std::vector<std::string> options;
     for (const Choice& choice : choices) {
         ends.push_back(ExportRangeEnd(choice.Range, ctx.state.Periods, monday));
-        options.push_back(FillTemplate(ctx.texts.*choice.Caption,
-                                       {RangeDateText(ctx, monday), RangeDateText(ctx, ends.back())}));
+        options.push_back(
+            FillTemplate(ctx.texts.*choice.Caption,
+                         {RangeDateText(ctx, monday), RangeDateText(ctx, ends.back())}));
     }
     const auto chosen =
         ctx.messages.ChooseOne(ctx.texts.IcsRangeTitle, ctx.texts.IcsRangePrompt, options);
@@ -209,12 +210,12 @@ void ExportCalendarClick(AppContext& ctx) {
         const std::string reason = error.SystemError() != 0
                                        ? SystemReasonText(error.SystemError(), state.LanguageCode)
                                        : ErrorText(error, state.LanguageCode);
-        ctx.messages.ShowMessage(FillTemplate(ctx.texts.IcsWriteFailed, {*path, reason}));
+        ctx.messages.ShowError(FillTemplate(ctx.texts.IcsWriteFailed, {*path, reason}));
         return;
     }
-    std::string report = FillTemplate(ctx.texts.IcsWritten, {*path,
-                                                             std::to_string(input.Lessons.size()),
-                                                             std::to_string(input.Holidays.size())});
+    std::string report = FillTemplate(
+        ctx.texts.IcsWritten,
+        {*path, std::to_string(input.Lessons.size()), std::to_string(input.Holidays.size())});
     for (const std::string& file : unreadable)
         report += "\n" + FillTemplate(ctx.texts.GlanceUnreadable, {file});
     ctx.messages.ShowMessage(report);

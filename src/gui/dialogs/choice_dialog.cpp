@@ -52,6 +52,9 @@ void ChoiceDialog::setOptions(const QStringList& options) {
         auto* button = new QRadioButton(options[k], this);
         button->setObjectName(QStringLiteral("option%1").arg(k));
         group_->addButton(button, static_cast<int>(k));
+        // An option's letter clicks it only a moment later; Enter pressed at once after the
+        // letter must still take that option.
+        connect(button, &QAbstractButton::pressed, button, [button] { button->setChecked(true); });
         optionsLayout_->addWidget(button);
     }
     if (auto* first = group_->button(0)) {

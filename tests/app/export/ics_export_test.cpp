@@ -8,6 +8,7 @@
 #include "support/main_window_fixture.h"
 #include "app/export/export_commands.h"
 #include "core/files/text_file.h"
+#include "core/files/write_faults.h"
 #include "app/holidays/holiday_commands.h"
 #include "app/notes/homework_commands.h"
 #include "app/timetable/open_commands.h"
@@ -80,8 +81,8 @@ TEST_F(IcsExportTest, TheShownWeekReadsBackWithTimesRoomsHomeworkAndHolidays) {
     EXPECT_EQ(fields(3), "2003-09-30 09:30-10:15 ~ S10 ~ R10 ~ T10");
     EXPECT_EQ(fields(11), "2003-10-02 09:40-10:25 ~ S32 ~ R32 ~ T32");
     EXPECT_EQ(fields(12), "2003-10-03 ~ Efterårsferie ~  ~ ");
-    EXPECT_EQ(dialogs.Messages.back(),
-              "12 lessons and 1 holiday days were written to " + folder / "first.ics" + ".");
+    EXPECT_EQ(dialogs.Messages.back(), "The calendar file " + folder / "first.ics" +
+                                           " is written.\nLessons: 12\nHoliday days: 1");
 
     // A second export of the same week names every event the same.
     dialogs.AskAnswers.push_back(kAnswerYes);  // replace the first file
@@ -212,7 +213,8 @@ TEST_F(IcsRangeTest, AnExportOverAPeriodChangeReadsBackWithEachWeeksLessonsAndHo
     };
     EXPECT_EQ(at("2003-10-06 09:40"), "2003-10-06 09:40-10:25 ~ S02 ~ R02 ~ T02|Exercise 4");
     EXPECT_EQ(at("2003-10-10 08:00"), "2003-10-10 08:00-08:45 ~ S40 ~ R40 ~ T40");
-    EXPECT_EQ(at("2003-10-14 08:50"), "2003-10-14 08:50-09:35 ~ P11 ~ R11 ~ T11|Read p. 12; then, rest");
+    EXPECT_EQ(at("2003-10-14 08:50"),
+              "2003-10-14 08:50-09:35 ~ P11 ~ R11 ~ T11|Read p. 12; then, rest");
     EXPECT_EQ(at("2003-10-15 08:00"), "2003-10-15 08:00-08:45 ~ P20 ~ R20 ~ T20");
     EXPECT_EQ(at("2003-10-16"), "2003-10-16 ~ Efterårsferie ~  ~ ");
     EXPECT_EQ(at("2003-10-17"), "2003-10-17 ~ Efterårsferie ~  ~ ");
@@ -231,32 +233,42 @@ TEST_F(IcsExportTest, AFailedOrCancelledExportWritesNothingAndSaysWhy) {
         const char* what;
         std::optional<int> range;
         std::optional<std::string> path;
-        const char* message;  // the start of the message shown, or "" for none
+        const char* message;  // the error shown, "%" for the data folder, or "" for none
+        bool fullDisk = false;
     };
     const Case cases[] = {
         {"the range choice cancelled", std::nullopt, folder / "a.ics", ""},
         {"the save dialog cancelled", 0, std::nullopt, ""},
         {"a folder that is not there", 0, folder / "gone/a.ics",
-         "The calendar file %gone/a.ics could not be written, so nothing was exported.\n"},
+         "The calendar file %gone/a.ics could not be written, so nothing was exported.\nNo such "
+         "file or directory"},
         {"a folder where the file should go", 0, folder / "taken.ics",
-         "The calendar file %taken.ics could not be written, so nothing was exported.\n"},
+         "The calendar file %taken.ics could not be written, so nothing was exported.\nIs a "
+         "directory"},
+        {"a full disk", 0, folder / "a.ics",
+         "The calendar file %a.ics could not be written, so nothing was exported.\nNo space "
+         "left on device",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         dialogs.Messages.clear();
+        dialogs.Errors.clear();
         dialogs.ChoiceAnswers.push_back(c.range);
         if (c.range) dialogs.SaveAnswers.push_back(c.path);
+        if (c.fullDisk) SetWriteFaultHook([](WriteStep step) { return step == WriteStep::Write; });
         ExportCalendarClick(ctx);
+        SetWriteFaultHook(nullptr);
         EXPECT_TRUE(dialogs.ChoiceAnswers.empty() && dialogs.SaveAnswers.empty());
-        EXPECT_TRUE(dialogs.Errors.empty());
+        EXPECT_TRUE(dialogs.Messages.empty());  // never reported as written
         std::string expected = c.message;
         if (const auto at = expected.find('%'); at != std::string::npos)
             expected.replace(at, 1, folder.Path());
         if (expected.empty()) {
-            EXPECT_TRUE(dialogs.Messages.empty());
+            EXPECT_TRUE(dialogs.Errors.empty());
         } else {
-            ASSERT_EQ(dialogs.Messages.size(), 1u);
-            EXPECT_EQ(dialogs.Messages[0].substr(0, expected.size()), expected);
+            ASSERT_EQ(dialogs.Errors.size(), 1u);
+            EXPECT_EQ(dialogs.Errors[0], expected);
         }
     }
     EXPECT_FALSE(std::filesystem::exists(folder / "a.ics"));
