@@ -224,6 +224,24 @@ TEST_F(IcsRangeTest, AnExportOverAPeriodChangeReadsBackWithEachWeeksLessonsAndHo
     EXPECT_EQ(at("2003-10-21 08:50"), "2003-10-21 08:50-09:35 ~ P11 ~ R11 ~ T11");
 }
 
+// A later period's lesson file that cannot be read leaves its weeks out and is named; the rest
+// is exported.
+TEST_F(IcsRangeTest, ALaterLessonFileThatCannotBeReadIsNamedAndLeftOut) {
+    OpenPeriods();
+    WriteBytes(folder / "Peter/S2.dfd", EncodeLines({"eight", "Maths"}));
+    SelectDate(ctx, 2003, 12, 29);
+    const std::string path = folder / "year.ics";
+    dialogs.ChoiceAnswers.push_back(2);
+    dialogs.SaveAnswers.push_back(path);
+    ExportCalendarClick(ctx);
+    const auto days = LessonDays(path);
+    ASSERT_EQ(days.size(), 10u);
+    EXPECT_EQ(days.back(), "20040102 P41");
+    EXPECT_EQ(dialogs.Messages.back(), "The calendar file " + path +
+                                           " is written.\nLessons: 10\nHoliday days: 0\n" +
+                                           folder / "Peter/S2.dfd" + " could not be read.");
+}
+
 // A calendar file that cannot be written says so and is never reported as written; cancelling
 // either dialog writes nothing.
 TEST_F(IcsExportTest, AFailedOrCancelledExportWritesNothingAndSaysWhy) {
