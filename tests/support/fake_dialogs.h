@@ -77,6 +77,15 @@ public:
     std::vector<ProgressShown> ProgressWindows;
     int CancelProgressAt = -1;  // the step at which the user cancels; -1: never
 
+    // Choices of one option: what was offered, and the answers (nullopt = cancelled; an empty
+    // queue cancels).
+    struct ChoiceShown {
+        std::string Title, Prompt;
+        std::vector<std::string> Options;
+    };
+    std::vector<ChoiceShown> ChoicesShown;
+    std::deque<std::optional<int>> ChoiceAnswers;
+
     std::vector<Question> Questions;
     std::vector<std::string> Messages;
     std::vector<std::string> Errors;
@@ -109,6 +118,11 @@ public:
         LastFilter = filter;
         LastDefaultExtension = defaultExtension;
         return Next(SaveAnswers);
+    }
+    std::optional<int> ChooseOne(const std::string& title, const std::string& prompt,
+                                 const std::vector<std::string>& options) override {
+        ChoicesShown.push_back({title, prompt, options});
+        return Next(ChoiceAnswers);
     }
     bool EditClassName(std::string& name, const AcceptStep& save) override {
         ++ClassDialogs;

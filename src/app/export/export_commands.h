@@ -15,8 +15,10 @@ void Calendar1Click(AppContext& ctx);
 // Where both pages are written: the user's name + ".html" in the user folder.
 std::string HtmlPagePath(const MainState& state);
 
-// Calendar export: the shown week's lessons and holiday marks as an iCalendar file the user
-// names, for import into a calendar program.
+// Calendar export: the lessons and holiday marks of the shown week, of the shown week to the end
+// of its period, or of the rest of the school year, as an iCalendar file the user names, for
+// import into a calendar program. The shown week is taken as the refresh loaded it, later weeks
+// from their files.
 void ExportCalendarClick(AppContext& ctx);
 
 }  // namespace skemora

@@ -154,6 +154,16 @@ Glance TakeGlance(const GlanceRequest& request) {
     return glance;
 }
 
+SchoolDays ReadSchoolDays(const GlanceRequest& request, const Date& first, const Date& last) {
+    SchoolDays days;
+    GlanceReader reader(request);
+    const int end = DayNumber(last.Year, last.Month, last.Day);
+    for (int day = DayNumber(first.Year, first.Month, first.Day); day <= end; ++day)
+        days.Days.push_back(reader.Day(DateOfDayNumber(day)));
+    days.Unreadable = reader.Unreadable();
+    return days;
+}
+
 std::optional<std::string> GlanceTimetable(const std::string& dataFolder, const std::string& name,
                                            const std::string& remembered) {
     if (!name.empty()) {

@@ -53,6 +53,14 @@ struct GlanceRequest {
 
 Glance TakeGlance(const GlanceRequest& request);
 
+// The days `first` to `last` of the request's time-table, each read as the glance reads a day
+// (`Today` and `Now` of the request are not used), and the files that could not be read.
+struct SchoolDays {
+    std::vector<GlanceDay> Days;
+    std::vector<std::string> Unreadable;
+};
+SchoolDays ReadSchoolDays(const GlanceRequest& request, const Date& first, const Date& last);
+
 // The time-table to glance at in the data folder: `name` + ".dfd" when a name is given (nothing
 // when there is none such); otherwise `remembered` when that main file exists, else the one
 // whose files changed last. Nothing when the folder holds no time-table.

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace skemora {
 
@@ -33,6 +34,11 @@ public:
                                                     const std::string& fileName,
                                                     const std::string& filter,
                                                     const std::string& defaultExtension) = 0;
+
+    // One of `options` chosen under `title` and `prompt`, the first offered: its index, or
+    // nothing when cancelled. Each option's "&" marks its letter.
+    virtual std::optional<int> ChooseOne(const std::string& title, const std::string& prompt,
+                                         const std::vector<std::string>& options) = 0;
 
     // Progress of long work (a holiday period over many months).
     class Progress {

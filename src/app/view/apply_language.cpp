@@ -104,7 +104,7 @@ const std::array<MenuText, 35> kMenuTexts = {{
     // Lesson times
     {&MenuView::LessonTimes, "Lesson &times…", "Lektions&tider…"},
     // Calendar export
-    {&MenuView::ExportCalendar, "Export to &calendar (.ics)…", "Eksport til &kalender (.ics)…"},
+    {&MenuView::ExportCalendar, "&Export to calendar (.ics)…", "Eksport til &kalender (.ics)…"},
 }};
 
 void Assign(Element& element, Kind what, const char* text) {

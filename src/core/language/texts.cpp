@@ -215,6 +215,21 @@ const auto kSlotTexts = std::to_array<SlotText>({
     {&MessageTexts::TrayMissing,
      "This desktop has no system tray, so Skemora's tray icon cannot be shown.",
      "Skrivebordet har intet statusfelt, så Skemoras ikon kan ikke vises der."},
+    // Calendar export
+    {&MessageTexts::IcsRangeTitle, "Export to calendar", "Eksport til kalender"},
+    {&MessageTexts::IcsRangePrompt, "Which days go into the calendar file?",
+     "Hvilke dage skal med i kalenderfilen?"},
+    {&MessageTexts::IcsRangeShownWeek, "&The shown week (%1 – %2)", "&Den viste uge (%1 – %2)"},
+    {&MessageTexts::IcsRangePeriod, "To the &end of its time-table period (%1 – %2)",
+     "Til &slutningen af skemaperioden (%1 – %2)"},
+    {&MessageTexts::IcsRangeSchoolYear, "The &rest of the school year (%1 – %2)",
+     "&Resten af skoleåret (%1 – %2)"},
+    {&MessageTexts::IcsRangeDate, "%1 %2 %3", "%1. %2 %3"},
+    {&MessageTexts::IcsWritten, "The calendar file %1 is written.\nLessons: %2\nHoliday days: %3",
+     "Kalenderfilen %1 er skrevet.\nLektioner: %2\nFeriedage: %3"},
+    {&MessageTexts::IcsWriteFailed,
+     "The calendar file %1 could not be written, so nothing was exported.\n%2",
+     "Kalenderfilen %1 kunne ikke skrives, så intet er eksporteret.\n%2"},
 });
 
 struct ErrorTextRow {
@@ -322,6 +337,9 @@ const auto kDialogTexts = std::to_array<DialogText>({
     {&DialogTexts::LessonTimesStart, "Monday starts", "Mandag begynder"},
     {&DialogTexts::LessonTimesOk, "OK", "OK"},
     {&DialogTexts::LessonTimesCancel, "Cancel", "Fortryd"},
+    // Calendar export: the buttons of the choice of one option.
+    {&DialogTexts::ChoiceOk, "OK", "OK"},
+    {&DialogTexts::ChoiceCancel, "Cancel", "&Fortryd"},
 });
 
 // Errors and opening: why a file could not be written, in the system's common cases.

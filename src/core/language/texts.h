@@ -121,6 +121,13 @@ struct MessageTexts {
     // The command line: the day's glance
     std::string UsageTodayOption;  // --today
     std::string UsageJsonOption;   // --json
+    // Calendar export: the range choice (%1 the first day, %2 the last), a date in it (%1 day,
+    // %2 month name, %3 year), what was written (%1 the file, %2 lessons, %3 holiday days), and
+    // a failed write (%1 the file, %2 the reason).
+    std::string IcsRangeTitle, IcsRangePrompt;
+    std::string IcsRangeShownWeek, IcsRangePeriod, IcsRangeSchoolYear;
+    std::string IcsRangeDate;
+    std::string IcsWritten, IcsWriteFailed;
 };
 
 // Texts of the dialogs (captions, hints, initial texts), and the homework dialog's own messages.
@@ -166,6 +173,8 @@ struct DialogTexts {
     // Lesson times: the dialog.
     std::string LessonTimesTitle, LessonTimesPosition, LessonTimesLength, LessonTimesBreak,
         LessonTimesStart, LessonTimesOk, LessonTimesCancel;
+    // Calendar export: the buttons of the choice of one option.
+    std::string ChoiceOk, ChoiceCancel;
 };
 
 // The texts of a language: 6 is Danish, any other code English.

@@ -9,6 +9,7 @@
 #include <QProgressDialog>
 #include <QStringList>
 
+#include "gui/dialogs/choice_dialog.h"
 #include "gui/dialogs/question_dialog.h"
 
 namespace skemora {
@@ -138,6 +139,19 @@ std::optional<std::string> QtMessages::SaveFileName(const std::string& folder,
     dialog.selectFile(Utf8(fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<int> QtMessages::ChooseOne(const std::string& title, const std::string& prompt,
+                                         const std::vector<std::string>& options) {
+    ChoiceDialog dialog(mainWindow_);
+    dialog.setWindowTitle(Utf8(title));
+    dialog.setPrompt(Utf8(prompt));
+    QStringList captions;
+    for (const std::string& option : options) captions << Utf8(option);
+    dialog.setOptions(captions);
+    if (texts_) dialog.setButtonTexts(Utf8(texts_->ChoiceOk), Utf8(texts_->ChoiceCancel));
+    if (dialog.exec() != QDialog::Accepted || dialog.chosen() < 0) return std::nullopt;
+    return dialog.chosen();
 }
 
 std::unique_ptr<Messages::Progress> QtMessages::StartProgress(const std::string& label, int total) {

@@ -30,6 +30,9 @@ public:
     std::optional<std::string> SaveFileName(const std::string& folder, const std::string& fileName,
                                             const std::string& filter,
                                             const std::string& defaultExtension) override;
+    // The choice: a ChoiceDialog over the main window.
+    std::optional<int> ChooseOne(const std::string& title, const std::string& prompt,
+                                 const std::vector<std::string>& options) override;
     // Progress: a QProgressDialog over the main window.
     std::unique_ptr<Progress> StartProgress(const std::string& label, int total) override;
 

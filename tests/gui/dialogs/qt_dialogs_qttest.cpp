@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -206,6 +207,45 @@ private slots:
         QVERIFY(!progress->Step(3));
         progress.reset();
         QVERIFY(!window.findChild<QProgressDialog*>());
+    }
+
+    // The choice of one option, from the keyboard: Enter takes the first, an option's letter
+    // and Enter at once after it that option, Escape nothing; the buttons speak the language.
+    void aChoiceIsMadeWithTheKeyboard() {
+        DialogTexts texts = DialogTextsFor(6);
+        QtMessages dialogs;
+        dialogs.Attach(nullptr, nullptr, &texts);
+        const std::vector<std::string> options = {"&Den viste uge", "Til &slutningen",
+                                                  "&Resten af skoleåret"};
+        struct Case {
+            std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+            std::optional<int> answer;
+        };
+        const Case cases[] = {
+            {{{Qt::Key_Return, Qt::NoModifier}}, 0},
+            {{{Qt::Key_S, Qt::AltModifier}, {Qt::Key_Return, Qt::NoModifier}}, 1},
+            {{{Qt::Key_R, Qt::AltModifier}, {Qt::Key_Return, Qt::NoModifier}}, 2},
+            {{{Qt::Key_Down, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier}}, std::nullopt},
+        };
+        for (const Case& c : cases) {
+            QStringList shown;
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = nullptr;
+                QVERIFY(QTest::qWaitFor(
+                    [&] { return (dialog = QApplication::activeModalWidget()) != nullptr; },
+                    kDialogWaitMs));
+                dialog->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(dialog));
+                shown << dialog->windowTitle();
+                for (auto* button : dialog->findChildren<QAbstractButton*>()) shown << button->text();
+                for (const auto& [key, modifiers] : c.keys)
+                    QTest::keyClick(dialog->focusWidget(), key, modifiers);
+            });
+            const auto answer = dialogs.ChooseOne("Eksport til kalender", "Hvilke dage?", options);
+            QCOMPARE(answer.value_or(-1), c.answer.value_or(-1));
+            QCOMPARE(shown, QStringList({"Eksport til kalender", "OK", "&Fortryd", "&Den viste uge",
+                                         "Til &slutningen", QString::fromUtf8("&Resten af skoleåret")}));
+        }
     }
 
     void fileFiltersBecomeQtNameFilters() {

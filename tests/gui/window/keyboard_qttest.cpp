@@ -124,6 +124,13 @@ private slots:
             } else {
                 UniqueLetters(window, "en window", calendarKeys);
                 UniqueLetters(CaptionsOf(Find<QMenu>("lessonMenu")->actions()), "en lessonMenu");
+                // The English File menu leaves Save and Save As without a letter; the others
+                // each have one of their own.
+                QStringList fileLetters;
+                for (const QString& caption : CaptionsOf(Find<QMenu>("menuFile")->actions())) {
+                    if (!QKeySequence::mnemonic(caption).isEmpty()) fileLetters << caption;
+                }
+                UniqueLetters(fileLetters, "en menuFile");
             }
             window_.reset();
         }
