@@ -52,10 +52,12 @@ constexpr int kDaysPerWeek = 7;
 // A day of the range choice: "31 July 2027".
 std::string RangeDateText(const AppContext& ctx, int dayNumber) {
     const Date day = DateOfDayNumber(dayNumber);
+    std::string month = ctx.state.Names.LongMonthNames[static_cast<std::size_t>(day.Month - 1)];
+    // Danish writes a month inside a sentence in small letters: "10. marts 2025".
+    if (ctx.state.LanguageCode == kDanish && !month.empty() && month[0] >= 'A' && month[0] <= 'Z')
+        month[0] = static_cast<char>(month[0] - 'A' + 'a');
     return FillTemplate(ctx.texts.IcsRangeDate,
-                        {std::to_string(day.Day),
-                         ctx.state.Names.LongMonthNames[static_cast<std::size_t>(day.Month - 1)],
-                         std::to_string(day.Year)});
+                        {std::to_string(day.Day), month, std::to_string(day.Year)});
 }
 
 // The last day of the range the user chooses from the week of `monday`; nothing when cancelled.

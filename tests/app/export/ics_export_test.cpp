@@ -188,6 +188,22 @@ TEST_F(IcsRangeTest, EachRangeEndsWhereItsRuleSays) {
     }
 }
 
+// In Danish the dates of the choice are written as Danish does inside a sentence, the month in
+// small letters, whatever the names table holds.
+TEST_F(IcsRangeTest, DanishDatesOfTheChoiceHaveTheMonthInSmallLetters) {
+    OpenPeriods();
+    ctx.state.LanguageCode = kDanish;
+    ctx.texts = MessageTextsFor(kDanish);
+    ctx.state.Names.LongMonthNames[8] = "September";
+    ctx.state.Names.LongMonthNames[9] = "oktober";
+    SelectDate(ctx, 2003, 10, 1);
+    dialogs.ChoiceAnswers.push_back(std::nullopt);
+    ExportCalendarClick(ctx);
+    ASSERT_EQ(dialogs.ChoicesShown.size(), 1u);
+    EXPECT_EQ(dialogs.ChoicesShown[0].Options.at(0),
+              "&Den viste uge (29. september 2003 – 3. oktober 2003)");
+}
+
 // Two periods and the homework of two weeks, the second week read from its own files, and a
 // holiday mark of the second week, read back by python3-icalendar.
 TEST_F(IcsRangeTest, AnExportOverAPeriodChangeReadsBackWithEachWeeksLessonsAndHomework) {
