@@ -9,6 +9,7 @@
 
 #include "app/state/help_topics.h"
 #include "gui/dialogs/help_topic.h"
+#include "gui/dialogs/ok_cancel_buttons.h"
 
 namespace skemora {
 
@@ -27,12 +28,7 @@ ChoiceDialog::ChoiceDialog(QWidget* parent)
     optionsLayout_ = new QVBoxLayout;
     layout->addLayout(optionsLayout_);
     group_ = new QButtonGroup(this);
-    auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok_->setObjectName("okButton");
-    ok_->setDefault(true);
-    cancel_ = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel_->setObjectName("cancelButton");
+    auto* buttons = AddOkCancel(this, ok_, cancel_);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/state/messages.h"
+#include "gui/dialogs/ok_cancel_buttons.h"
 
 namespace skemora {
 
@@ -48,12 +49,7 @@ LessonTimesDialog::LessonTimesDialog(QWidget* parent)
     }
     // The last lesson has no break after it.
     breaks_[kLessons - 1]->setEnabled(false);
-    auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok_->setObjectName("okButton");
-    ok_->setDefault(true);
-    cancel_ = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel_->setObjectName("cancelButton");
+    auto* buttons = AddOkCancel(this, ok_, cancel_);
     connect(ok_, &QPushButton::clicked, this, [this] { done(kAnswerYes); });
     connect(cancel_, &QPushButton::clicked, this, [this] { done(kAnswerCancel); });
     auto* layout = new QVBoxLayout(this);
