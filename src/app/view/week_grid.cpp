@@ -369,6 +369,9 @@ void ProjectSelection(const MainState& state, const MessageTexts& texts, ViewMod
     } else {
         EnableLessonCommands(view.Menus, false, state.Open.has_value());
         for (auto& button : view.LessonButtons) button.Enabled = false;
+        // The lesson's own buttons no longer name the lesson selected before.
+        for (int k : {kHomeworkButton, kLinksButton, kTeacherButton})
+            view.LessonButtons[k].Hint.clear();
     }
 }
 

@@ -101,6 +101,8 @@ TEST_F(SelectCellTest, EmptyCellEnablesOnlyAddAndOnlyWithATimetable) {
     EXPECT_FALSE(ctx.view.Menus.EditAdd.Enabled);
     EXPECT_FALSE(ctx.view.Menus.EditLesson.Enabled);
     EXPECT_FALSE(ctx.view.LessonButtons[kLinksButton].Enabled);
+    for (int k : {kHomeworkButton, kLinksButton, kTeacherButton})
+        EXPECT_EQ(ctx.view.LessonButtons[k].Hint, "") << "the button of the lesson left names it";
     BecomeOpenTimetable(ctx, folder / "Peter.dfd");
     SelectCell(ctx, {0, 4});
     EXPECT_TRUE(ctx.view.Menus.EditAdd.Enabled);
