@@ -91,7 +91,7 @@ wait_for 20 dialog_closed || fail "the About window stayed open"
 
 # 7. Filer (Alt+F) / Afslut (A): nothing is unsaved, so the program ends at once.
 menu_key f a
-wait_for 30 process_ended || fail "Filer / Afslut did not end the program"
+wait_for_exit 30 || fail "Filer / Afslut did not end the program"
 wait "$pid" && status=0 || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with $status"
 test -f "$settings" || fail "the Mandag først option was not written"

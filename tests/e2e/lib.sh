@@ -13,7 +13,7 @@ pinned_year="$(date -u -d "$pinned_now" +%Y)"
 pinned_week=$((10#$(date -u -d "$pinned_now" +%V)))
 
 # The tools the scripts use; scripts/setup installs them all.
-required_tools=(xvfb-run xdotool xprop xwininfo import convert python3)
+required_tools=(xvfb-run xdotool xprop xwininfo xev inotifywait import convert python3)
 
 # libfaketime, preloaded into the program to pin its clock. The multi-threaded variant, since the
 # program runs threads of its own.
@@ -49,6 +49,7 @@ enter_xvfb() {
         config="$work/config"
         mkdir -p "$data" "$config"
         faketime_preload="$(faketime_library)" || skip "libfaketime is not installed"
+        watch_changes
         return 0
     fi
     local tool
@@ -58,7 +59,8 @@ enter_xvfb() {
     faketime_library >/dev/null || skip "libfaketime (package faketime) is not installed"
     binary="$(realpath "$1")"
     work="$(mktemp -d)"
-    trap 'rm -rf "$work"' EXIT
+    # A watcher may have ended already.
+    trap '{ xargs -r kill <"$work/.watchers" || true; } 2>/dev/null; rm -rf "$work"' EXIT
     local status=0
     xvfb-run -a -s "-screen 0 1024x768x24" bash "$script" --inside "$binary" "$work" || status=$?
     exit "$status"
@@ -73,15 +75,47 @@ fail() {
     exit 1
 }
 
-# Polls `condition` (a command) until it succeeds or `seconds` pass.
+# What the scripts wait for shows as a change: a file written, moved or removed under $work, or
+# a window mapped, unmapped, moved or destroyed on the X server. Two watchers write a line for
+# each change into one pipe, which `wait_for` reads from $changes.
+watch_changes() {
+    local pipe
+    pipe="$work/.changes"
+    mkfifo "$pipe"
+    # Opened for reading and writing, so that neither side waits for the other to open it.
+    exec {changes}<>"$pipe"
+    rm -f "$pipe"
+    inotifywait -m -r -q -e close_write,moved_to,create,delete,attrib --format x "$work" \
+        >&"$changes" 2>/dev/null &
+    keep_watcher $!
+    if [ -n "${DISPLAY:-}" ]; then
+        xev -root -event substructure >&"$changes" 2>/dev/null &
+        keep_watcher $!
+    fi
+}
+
+# A watcher running in the background is ended with the script, however the script ends.
+keep_watcher() {
+    echo "$1" >>"$work/.watchers"
+    disown "$1"
+}
+
+# Waits for the next change, or a second when none comes (for what nothing announces, such as a
+# process ending), then takes every change already reported.
+next_change() {
+    local line
+    read -r -t 1 -u "$changes" line || true
+    while read -r -t 0 -u "$changes" && read -r -u "$changes" line; do :; done
+}
+
+# Checks `condition` (a command) after every change until it succeeds or `seconds` pass.
 wait_for() {
     local seconds="$1"
     shift
     local deadline=$((SECONDS + seconds))
     until "$@"; do
         [ "$SECONDS" -lt "$deadline" ] || return 1
-        # The scripts' one pause: what nothing announces is polled, a fifth of a second apart.
-        sleep 0.2
+        next_change
     done
 }
 
@@ -465,13 +499,21 @@ settle() {
     window_manager_message ping "$shown" 3 || fail "the program answered no ping"
 }
 
-process_ended() { ! kill -0 "$pid" 2>/dev/null; }
+# Waits up to $1 seconds for process $2 (the program's by default) to end: the kernel tells the
+# moment through a process file descriptor.
+wait_for_exit() {
+    python3 - "$1" "${2:-$pid}" <<'PY' 2>/dev/null || ! kill -0 "${2:-$pid}" 2>/dev/null
+import os, select, sys
+fd = os.pidfd_open(int(sys.argv[2]))
+sys.exit(0 if select.select([fd], [], [], float(sys.argv[1]))[0] else 1)
+PY
+}
 
 # Closes $window and waits for the program to end with status 0.
 close_and_wait() {
     local status
     close_window "$window"
-    wait_for 30 process_ended || fail "the program did not end after its window was closed"
+    wait_for_exit 30 || fail "the program did not end after its window was closed"
     wait "$pid" && status=0 || status=$?
     [ "$status" -eq 0 ] || fail "the program ended with $status"
 }

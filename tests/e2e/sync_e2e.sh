@@ -46,12 +46,11 @@ cleanup() {
         if [ -n "$child" ]; then kill "$child" 2>/dev/null; else kill "${tracer[$side]}" 2>/dev/null; fi
     done
     for side in "${sides[@]}"; do
-        [ -n "${tracer[$side]:-}" ] && wait_for 20 process_gone "${tracer[$side]}"
+        [ -n "${tracer[$side]:-}" ] && wait_for_exit 20 "${tracer[$side]}"
     done
     return 0
 }
 trap cleanup EXIT
-process_gone() { ! kill -0 "$1" 2>/dev/null; }
 # Syncthing's own process: the one child of its strace.
 engine_pid() { tr -d ' ' <"/proc/${tracer[$1]}/task/${tracer[$1]}/children" 2>/dev/null; }
 
@@ -199,14 +198,13 @@ synced_fail() { fail "the folders did not agree $1: $(diff <(cd "${folder[A]}" &
 wait_agreed 60 1 test -f "${folder[B]}/Peter/fratil.dfd" || synced_fail "on the pupil"
 
 # Every conflict copy that ever shows on either side, by name: Syncthing's and the program's own.
-(
-    while :; do
-        find "${folder[A]}" "${folder[B]}" \( -name '*.sync-conflict-*' -o -name '*.skemora-conflict-*' \) \
-            ! -name '.syncthing.*' ! -name '~syncthing~*' -printf '%f\n' 2>/dev/null
-        sleep 0.1
-    done >>"$work/conflicts_seen"
-) &
+# Each is seen as it is made, under its name or renamed to it; the names are sorted out at the end.
+inotifywait -m -r -q -e create,moved_to --format '%f' "${folder[A]}" "${folder[B]}" \
+    >>"$work/names_made" 2>/dev/null &
 conflict_watcher=$!
+keep_watcher "$conflict_watcher"
+# And those made before the watch began.
+find "${folder[A]}" "${folder[B]}" -printf '%f\n' >>"$work/names_made"
 
 # ---- The programs -----------------------------------------------------------------------------
 
@@ -504,6 +502,8 @@ check "after both windows closed, every edit is in the files" files_hold_every_e
 # ---- Figures ----------------------------------------------------------------------------------
 
 phase "figures"
+grep -E '\.(sync|skemora)-conflict-' "$work/names_made" |
+    grep -v -E '^(\.syncthing\.|~syncthing~)' >"$work/conflicts_seen" || true
 seen_sync="$(grep -c -e '\.sync-conflict-' <(sort -u "$work/conflicts_seen") || true)"
 left_sync="$(sync_copies | xargs -r -n 1 basename | sort -u | wc -l)"
 beside="$(grep -c -e '\.skemora-conflict-' <(sort -u "$work/conflicts_seen") || true)"
