@@ -10,7 +10,6 @@
 #include "core/files/skemora_error.h"
 #include "core/files/text_file.h"
 #include "core/language/texts.h"
-#include "core/timetable/lesson_times.h"
 #include "core/export/timetable_page.h"
 #include "app/glance/glance.h"
 #include "app/storage/storage.h"
@@ -115,14 +114,7 @@ std::vector<GlanceDay> ShownWeek(const AppContext& ctx, const Date& monday) {
             day.HolidayName = holiday.Caption;
             continue;
         }
-        const DayRecord& record = ctx.state.Days[d];
-        for (int p = 0; p < kLessons; ++p) {
-            if (record.Subject[p].empty()) continue;
-            day.Lessons.push_back({p, LessonStart(record.StartTime, ctx.state.Times, p),
-                                   LessonEnd(record.StartTime, ctx.state.Times, p),
-                                   record.Subject[p], record.Room[p], record.Teacher[p],
-                                   ctx.state.Homework[d][p].HomeworkText, {}});
-        }
+        day.Lessons = GlanceLessons(ctx.state.Days[d], ctx.state.Times, ctx.state.Homework[d]);
     }
     return week;
 }

@@ -62,32 +62,11 @@ public:
         const std::string lessonFile =
             period > 0 ? UserFolder(state_) + periods_.Entries[period].FileName
                        : state_.Open->TimetablePath;
-        DayRecords days;
-        std::string className;
-        const auto lessonLines = Read(lessonFile);
-        if (lessonLines.empty()) return day;
-        try {
-            ParseTimetable(days, className, lessonLines, lessonFile);
-        } catch (const SkemoraError&) {
-            NoteUnreadable(lessonFile);
-            return day;
-        }
-        WeekHomework homework;
-        try {
-            ParseWeekHomework(homework, Read(WeekHomeworkPath(state_)));
-        } catch (const SkemoraError&) {
-            NoteUnreadable(WeekHomeworkPath(state_));
-        }
+        const DayRecords* days = Lessons(lessonFile);
+        if (!days) return day;
+        const WeekHomework& homework = Homework(WeekHomeworkPath(state_));
         const auto d = static_cast<std::size_t>(weekday - kMonday);
-        const DayRecord& record = days[d];
-        for (int j = 0; j < kLessons; ++j) {
-            const auto p = static_cast<std::size_t>(j);
-            if (record.Subject[p].empty()) continue;
-            day.Lessons.push_back({j, LessonStart(record.StartTime, times_.Times, j),
-                                   LessonEnd(record.StartTime, times_.Times, j), record.Subject[p],
-                                   record.Room[p], record.Teacher[p], homework[d][p].HomeworkText,
-                                   homework[d][p].Shortcuts});
-        }
+        day.Lessons = GlanceLessons((*days)[d], times_.Times, homework[d]);
         return day;
     }
 
@@ -113,6 +92,41 @@ public:
     std::vector<std::string> Unreadable() const { return unreadable_; }
 
 private:
+    // The lessons of a lesson file, parsed once for all the days that read it in a row; none for
+    // a file that is missing or cannot be read.
+    const DayRecords* Lessons(const std::string& lessonFile) {
+        if (lessonFile != lessonFile_) {
+            lessonFile_ = lessonFile;
+            lessonsRead_ = false;
+            const auto lines = Read(lessonFile);
+            if (lines.empty()) return nullptr;
+            std::string className;
+            lessons_ = {};
+            try {
+                ParseTimetable(lessons_, className, lines, lessonFile);
+                lessonsRead_ = true;
+            } catch (const SkemoraError&) {
+                NoteUnreadable(lessonFile);
+            }
+        }
+        return lessonsRead_ ? &lessons_ : nullptr;
+    }
+
+    // A week's homework, parsed once for the days of the week; empty when it cannot be read.
+    const WeekHomework& Homework(const std::string& path) {
+        if (path != homeworkFile_) {
+            homeworkFile_ = path;
+            homework_ = {};
+            try {
+                ParseWeekHomework(homework_, Read(path));
+            } catch (const SkemoraError&) {
+                homework_ = {};
+                NoteUnreadable(path);
+            }
+        }
+        return homework_;
+    }
+
     void NoteUnreadable(const std::string& path) {
         if (std::find(unreadable_.begin(), unreadable_.end(), path) == unreadable_.end())
             unreadable_.push_back(path);
@@ -132,9 +146,27 @@ private:
     ReadLessonTimesResult times_;
     PeriodList periods_;
     std::vector<std::string> unreadable_;
+    std::string lessonFile_, homeworkFile_;
+    bool lessonsRead_ = false;
+    DayRecords lessons_;
+    WeekHomework homework_;
 };
 
 }  // namespace
+
+std::vector<GlanceLesson> GlanceLessons(const DayRecord& record, const LessonTimes& times,
+                                        const std::array<LessonHomework, kLessons>& homework) {
+    std::vector<GlanceLesson> lessons;
+    for (int j = 0; j < kLessons; ++j) {
+        const auto p = static_cast<std::size_t>(j);
+        if (record.Subject[p].empty()) continue;
+        lessons.push_back({j, LessonStart(record.StartTime, times, j),
+                           LessonEnd(record.StartTime, times, j), record.Subject[p],
+                           record.Room[p], record.Teacher[p], homework[p].HomeworkText,
+                           homework[p].Shortcuts});
+    }
+    return lessons;
+}
 
 Glance TakeGlance(const GlanceRequest& request) {
     Glance glance;

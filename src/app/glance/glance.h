@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "core/calendar/calendar.h"
+#include "core/timetable/lesson_times.h"
+#include "core/timetable/lessons.h"
+#include "core/timetable/week_homework.h"
 
 namespace skemora {
 
@@ -52,6 +55,10 @@ struct GlanceRequest {
 };
 
 Glance TakeGlance(const GlanceRequest& request);
+
+// The lessons of one day's record at their times, with their homework of the week.
+std::vector<GlanceLesson> GlanceLessons(const DayRecord& record, const LessonTimes& times,
+                                        const std::array<LessonHomework, kLessons>& homework);
 
 // The days `first` to `last` of the request's time-table, each read as the glance reads a day
 // (`Today` and `Now` of the request are not used), and the files that could not be read.
